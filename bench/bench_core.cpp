@@ -11,5 +11,3 @@ static void BM_Val(benchmark::State &state)
         benchmark::DoNotOptimize(virelai::Val(text));
 }
 BENCHMARK(BM_Val);
-
-BENCHMARK_MAIN();

@@ -1,7 +1,7 @@
 #include "NumericReading.h"
 
-#include <cmath>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -71,7 +71,8 @@ double Val(QStringView text)
     }
     if (!anyDigit)
         return 0.0;
-    const bool exponentHasDigits = !exponent.empty() && isdigit(static_cast<unsigned char>(exponent.back()));
+    const bool exponentHasDigits
+        = !exponent.empty() && isdigit(static_cast<unsigned char>(exponent.back()));
     if (exponentHasDigits) {
         // Keep huge exponents from wrapping inside strtod's own parsing.
         number += 'e';

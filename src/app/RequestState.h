@@ -9,7 +9,7 @@ namespace virelai {
 // IndSelect change after start-up (navigation); everything else is read-only.
 struct RequestState
 {
-    qint16 TypeDoc = 0;  // 0: nothing requested
+    qint16 TypeDoc = 0; // 0: nothing requested
     qint16 CasSelect = 0;
     QString Param3;
     QString Param4;
@@ -18,7 +18,7 @@ struct RequestState
     qint16 IndOrigine = 0;
     qint16 CasOrigine = 0;
     qint16 IndSelect = 0;
-    QString chemin;     // program directory, always ending in one separator
+    QString chemin; // program directory, always ending in one separator
     QString NumVersion; // "2.1.0"
 };
 
