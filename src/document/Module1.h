@@ -1,0 +1,34 @@
+#pragma once
+
+#include "document/surface/PagePicture.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace virelai {
+
+class Surface;
+
+// Placement routines of the builders: positions and sizes are percentages of
+// the printable area, read from the surface anew at every call.
+
+// Loads a picture file; returns nullptr when it is missing or unreadable.
+using PictureLoader = std::function<std::shared_ptr<const PagePicture>(const QString &path)>;
+
+void PlaceCurseur(Surface &surface, double x, double y);
+// White box with the current pen, at the current position.
+void CadreBlanc(Surface &surface, double w, double h, const QString &text);
+// Light-grey box without outline, at the current position; the pen style is put back.
+void CadreGris(Surface &surface, double w, double h, const QString &text);
+// Sets X1..Y2, then places picture n of picturesDirectory ("mychart<n>.wmf").
+// Returns false when the loader found no picture: nothing is drawn and the
+// caller decides what stands in its place.
+bool PlaceImage(Surface &surface, double x, double y, double w, double h, int n,
+                const QString &picturesDirectory, const PictureLoader &loadPicture);
+
+// The file name PlaceImage loads for picture n.
+QString chartPicturePath(const QString &picturesDirectory, int n);
+
+} // namespace virelai
