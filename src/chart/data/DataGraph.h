@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+namespace virelai {
+
+struct SerieBlock
+{
+    QString nomSerie;
+    quint32 couleur = 0; // red + 256 * green + 65536 * blue
+    std::vector<float> valeurs; // nbPoint values
+    std::vector<QString> libelles; // nbPoint category labels
+};
+
+struct GraphBlock
+{
+    QString titreGraph;
+    std::vector<SerieBlock> series; // nbSerie series
+};
+
+struct DataGraph
+{
+    qint16 nbGraph = 0;
+    qint16 nbSerie = 0;
+    qint16 nbPoint = 0;
+    std::vector<GraphBlock> charts; // nbGraph charts
+};
+
+struct DataGraphReading
+{
+    DataGraph data;
+    QString erreur; // empty when the text could be read; then data holds the charts
+    bool ok() const { return erreur.isEmpty(); }
+};
+
+// Limits of what the exchanged format can carry.
+inline constexpr int kDataGraphSlots = 50;
+inline constexpr int kMaxCharts = 64;
+inline constexpr qsizetype kMaxChartTextLength = 32765;
+
+// Reads the chart data the host puts on the clipboard.
+DataGraphReading readDataGraph(const QString &text);
+
+} // namespace virelai
