@@ -15,7 +15,10 @@ class QPainter;
 namespace virelai {
 
 class SurfaceDocument;
-class DocumentUnderConstruction;
+struct ComposedText;
+struct DocumentUnderConstruction;
+struct PageGeometry;
+class PageItem;
 
 // The page on which every document is composed, shown and printed (the model
 // behind VSPrinter1). Builders place texts, boxes and pictures at absolute
@@ -141,9 +144,15 @@ Q_SIGNALS:
     void textProblem(const QString &problem);
 
 private:
+    PageGeometry pageGeometryNow() const;
+    ComposedText compose(const QString &text, double width, bool wrap, bool alwaysPlain);
+    void addItem(std::shared_ptr<const PageItem> item);
     DocumentUnderConstruction &openDocument();
     void startDocument();
+    void startPage();
     void endDocument();
+    void addFooters(SurfaceDocument &document);
+    static double footerTop(const PageGeometry &geometry, double footerHeight);
 
     QPageLayout m_pageLayout;
     int m_lastDocAction = 0;

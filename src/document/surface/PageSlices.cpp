@@ -1,0 +1,63 @@
+#include "PageSlices.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace virelai {
+
+namespace {
+
+class Slicer
+{
+public:
+    Slicer(double firstHeight, double pageHeight)
+        : m_available(firstHeight)
+        , m_pageHeight(pageHeight)
+    { }
+
+    void addLine(double lineTop, double lineBottom)
+    {
+        const bool overflows = lineBottom - m_current.top > m_available;
+        const bool sliceHasLines = lineTop > m_current.top;
+        if (overflows && (sliceHasLines || m_slices.empty())) {
+            m_current.bottom = lineTop;
+            m_slices.push_back(m_current);
+            m_current.top = lineTop;
+            m_available = m_pageHeight;
+        }
+    }
+
+    std::vector<TextSlice> finish(double documentBottom)
+    {
+        m_current.bottom = documentBottom;
+        m_slices.push_back(m_current);
+        return m_slices;
+    }
+
+private:
+    double m_available;
+    double m_pageHeight;
+    TextSlice m_current;
+    std::vector<TextSlice> m_slices;
+};
+
+} // namespace
+
+std::vector<TextSlice> sliceIntoPages(const QTextDocument &document, double firstHeight,
+                                      double pageHeight)
+{
+    Slicer slicer(firstHeight, pageHeight);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        const double blockTop = layout->position().y();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            slicer.addLine(blockTop + line.y(), blockTop + line.y() + line.height());
+        }
+    }
+    return slicer.finish(document.documentLayout()->documentSize().height());
+}
+
+} // namespace virelai
