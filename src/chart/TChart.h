@@ -19,7 +19,7 @@ struct ChartMarks
 {
     bool Visible = true;
     int ArrowLength = 5;
-    int fontPixelSize = 16; // Arial bold
+    int fontPointSize = 12; // Arial bold; the form's 16-pixel height at 96 dpi
     quint32 fontColor = 0x000000;
 };
 

@@ -1,0 +1,102 @@
+#include "MajDataGraph.h"
+
+#include "QBColor.h"
+#include "TChart.h"
+#include "app/NumericReading.h"
+#include "data/DataGraph.h"
+#include "files/PictureFileWriter.h"
+#include "files/PicturesDirectory.h"
+#include "metafile/ChartMetafile.h"
+
+#include <cmath>
+
+namespace virelai {
+
+namespace {
+
+void fillSeries(ChartSeries &series, const SerieBlock &serie, int m, const DataGraph &data,
+                qint16 TypeDoc)
+{
+    series.points.clear();
+    series.Title = serie.nomSerie;
+    series.SeriesColor = serie.couleur;
+    series.Marks.Visible = m == 2;
+    if (m == 2) {
+        series.Marks.fontPointSize = 12;
+        series.Marks.fontColor = QBColor(1);
+    }
+    series.Marks.ArrowLength = 5;
+    if (m == 2)
+        series.BarWidthPercent = TypeDoc == 10 ? 40 : 25;
+    else
+        series.BarWidthPercent = TypeDoc == 10 ? 80 : 95;
+    const quint32 pointColor = data.nbSerie == 2 ? serie.couleur : QBColor(8);
+    for (std::size_t p = 0; p < serie.valeurs.size(); ++p)
+        series.points.push_back({double(serie.valeurs[p]), serie.libelles[p], pointColor});
+}
+
+void fillChart(TChart &TChart1, const DataGraph &data, const GraphBlock &chart, qint16 TypeDoc)
+{
+    TChart1.series.resize(1); // only Series0 stays
+    TChart1.Title = chart.titreGraph;
+    for (int m = 1; m <= int(chart.series.size()); ++m) {
+        if (m > 1)
+            TChart1.series.emplace_back();
+        fillSeries(TChart1.series[std::size_t(m - 1)], chart.series[std::size_t(m - 1)], m, data,
+                   TypeDoc);
+    }
+}
+
+// The maximum is set before the increment, the format before both.
+void setScale(ChartAxis &axis, const QString &maximum)
+{
+    axis.Maximum = Val(maximum);
+    axis.Increment = std::floor(Val(maximum) / 4.0);
+}
+
+void applyTypeSettings(TChart &TChart1, const ChartRequest &request, int k)
+{
+    const qint16 type = request.TypeDoc;
+    if (type == 2 || type == 3 || type == 4) {
+        TChart1.LeftAxis.AxisValuesFormat = QStringLiteral("##0.0");
+        setScale(TChart1.LeftAxis, request.Param3);
+        return;
+    }
+    TChart1.LeftAxis.AxisValuesFormat = QStringLiteral("##0");
+    if (type != 10)
+        return;
+    TChart1.Foot = request.Param5;
+    if (k == 1)
+        setScale(TChart1.LeftAxis, request.Param3);
+    else if (k == 2)
+        setScale(TChart1.LeftAxis, request.Param4);
+}
+
+} // namespace
+
+MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest &request,
+                                TChart &TChart1, const QString &picturesDirectory,
+                                PictureFileWriter &writer)
+{
+    MajDataGraphResult result;
+    const DataGraphReading reading = readDataGraph(clipboardText);
+    if (!reading.ok()) {
+        result.erreur = reading.erreur;
+        return result;
+    }
+    for (int k = 1; k <= reading.data.nbGraph; ++k) {
+        fillChart(TChart1, reading.data, reading.data.charts[std::size_t(k - 1)], request.TypeDoc);
+        applyTypeSettings(TChart1, request, k);
+        const QByteArray picture = chartMetafile(TChart1);
+        const QString path = chartPictureFile(picturesDirectory, k);
+        result.erreur = picture.isEmpty()
+            ? QStringLiteral("Impossible de dessiner le graphique %1.").arg(path)
+            : writer.writeWhole(path, picture);
+        if (result.hasError())
+            return result;
+        result.writtenCharts.append(k);
+    }
+    return result;
+}
+
+} // namespace virelai

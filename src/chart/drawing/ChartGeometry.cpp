@@ -1,0 +1,51 @@
+#include "ChartGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace virelai {
+
+AxisTicks axisTicks(double maximum, double increment)
+{
+    AxisTicks ticks;
+    if (!(std::isfinite(maximum) && maximum > 0.0)) {
+        ticks.values = {0.0};
+        return ticks;
+    }
+    ticks.top = maximum;
+    const double steps = maximum / increment;
+    if (!(std::isfinite(increment) && increment > 0.0 && steps <= kMaxAxisTicks - 1)) {
+        ticks.values = {0.0, maximum};
+        return ticks;
+    }
+    // A small tolerance keeps the last tick when the division is not exact in binary.
+    const int last = int(std::floor(steps + 1e-9));
+    for (int i = 0; i <= last; ++i)
+        ticks.values.push_back(i * increment);
+    return ticks;
+}
+
+double valueToY(double value, double top, const QRectF &plot)
+{
+    if (std::isnan(value) || !(top > 0.0))
+        return plot.bottom();
+    const double fraction = std::clamp(value / top, 0.0, 1.0);
+    return plot.bottom() - fraction * plot.height();
+}
+
+QRectF barRect(const QRectF &plot, const BarPlacement &placement, double value, double axisTop)
+{
+    const int count = std::max(placement.pointCount, 1);
+    const double slot = plot.width() / count;
+    const double width = slot * placement.barWidthPercent / 100.0;
+    const double centre = plot.left() + slot * (placement.pointIndex + 0.5)
+        + width * placement.offsetPercent / 100.0;
+    const double top = valueToY(value, axisTop, plot);
+    const QRectF bar(QPointF(centre - width / 2.0, top),
+                     QPointF(centre + width / 2.0, plot.bottom()));
+    const double left = std::clamp(bar.left(), plot.left(), plot.right());
+    const double right = std::clamp(bar.right(), plot.left(), plot.right());
+    return QRectF(QPointF(left, bar.top()), QPointF(right, bar.bottom()));
+}
+
+} // namespace virelai

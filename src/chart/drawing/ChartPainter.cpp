@@ -1,0 +1,210 @@
+#include "ChartPainter.h"
+
+#include "BgrColor.h"
+#include "ChartGeometry.h"
+#include "NumberFormat.h"
+#include "chart/QBColor.h"
+#include "chart/TChart.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace virelai {
+
+namespace {
+
+constexpr double kMarginX = kChartSize.width() / 100.0; // the control's 1 % margins
+constexpr double kMarginY = kChartSize.height() / 100.0;
+constexpr double kTickLength = 4.0;
+constexpr double kGap = 4.0;
+constexpr int kLegendColorWidth = 17;
+const QColor kWallColor = chartColor(0x80FFFF);
+const QColor kGridColor(192, 192, 192);
+
+QFont arialBold(int pixelSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+const QFont &titleFont()
+{
+    static const QFont font = arialBold(19);
+    return font;
+}
+
+const QFont &smallFont() // footer, legend and category labels
+{
+    static const QFont font = arialBold(13);
+    return font;
+}
+
+const QFont &axisFont()
+{
+    static const QFont font = arialBold(19);
+    return font;
+}
+
+// Takes a band of the given height off the top or the bottom of the free area.
+QRectF takeTop(QRectF &free, double height)
+{
+    const QRectF band(free.left(), free.top(), free.width(), height);
+    free.setTop(free.top() + height);
+    return band;
+}
+
+QRectF takeBottom(QRectF &free, double height)
+{
+    const QRectF band(free.left(), free.bottom() - height, free.width(), height);
+    free.setBottom(free.bottom() - height);
+    return band;
+}
+
+void drawCentredText(QPainter &painter, const QRectF &band, const QFont &font, QColor color,
+                     const QString &text)
+{
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(band, Qt::AlignCenter, text);
+}
+
+void drawLegend(QPainter &painter, const TChart &chart, const QRectF &band)
+{
+    painter.setFont(smallFont());
+    const QFontMetricsF metrics(smallFont(), painter.device());
+    double width = 0.0;
+    for (const ChartSeries &series : chart.series)
+        width += kLegendColorWidth + kGap + metrics.horizontalAdvance(series.Title) + 2 * kGap;
+    double x = band.center().x() - width / 2.0;
+    const double boxHeight = metrics.ascent() * 0.7;
+    for (const ChartSeries &series : chart.series) {
+        painter.setPen(Qt::black);
+        painter.setBrush(chartColor(series.SeriesColor));
+        painter.drawRect(
+            QRectF(x + kGap, band.center().y() - boxHeight / 2.0, kLegendColorWidth, boxHeight));
+        x += kGap + kLegendColorWidth + kGap;
+        const double textWidth = metrics.horizontalAdvance(series.Title);
+        painter.drawText(QRectF(x, band.top(), textWidth + kGap, band.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, series.Title);
+        x += textWidth + kGap;
+    }
+}
+
+double axisLabelWidth(const QPainter &painter, const AxisTicks &ticks, const QString &format)
+{
+    const QFontMetricsF metrics(axisFont(), painter.device());
+    double widest = 0.0;
+    for (double value : ticks.values)
+        widest = std::max(widest, metrics.horizontalAdvance(formatNumber(value, format)));
+    return widest;
+}
+
+void drawValueAxis(QPainter &painter, const QRectF &plot, const AxisTicks &ticks,
+                   const QString &format)
+{
+    painter.setFont(axisFont());
+    const QFontMetricsF metrics(axisFont(), painter.device());
+    for (double value : ticks.values) {
+        const double y = valueToY(value, ticks.top, plot);
+        painter.setPen(kGridColor);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(Qt::black);
+        painter.drawLine(QPointF(plot.left() - kTickLength, y), QPointF(plot.left(), y));
+        const QRectF label(0.0, y - metrics.height() / 2.0, plot.left() - kTickLength - 1.0,
+                           metrics.height());
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, formatNumber(value, format));
+    }
+}
+
+void drawCategoryLabels(QPainter &painter, const TChart &chart, const QRectF &plot,
+                        const QRectF &band)
+{
+    const std::vector<ChartPoint> &points = chart.series.front().points;
+    if (points.empty())
+        return;
+    painter.setFont(smallFont());
+    painter.setPen(Qt::black);
+    const double slot = plot.width() / double(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const QRectF label(plot.left() + slot * double(i), band.top(), slot, band.height());
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, points[i].label);
+    }
+}
+
+void drawMark(QPainter &painter, const ChartSeries &series, const QRectF &bar, double value)
+{
+    QFont font = arialBold(16);
+    font.setPointSize(series.Marks.fontPointSize);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QString text = formatNumber(value, QStringLiteral("##0.0#"));
+    const double arrowTop = bar.top() - series.Marks.ArrowLength;
+    painter.setPen(Qt::black);
+    painter.drawLine(QPointF(bar.center().x(), bar.top()), QPointF(bar.center().x(), arrowTop));
+    const double width = metrics.horizontalAdvance(text) + 4.0;
+    const QRectF box(bar.center().x() - width / 2.0, arrowTop - metrics.height(), width,
+                     metrics.height());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    painter.setPen(chartColor(series.Marks.fontColor));
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+void drawSeries(QPainter &painter, const ChartSeries &series, const QRectF &plot, double axisTop)
+{
+    const int count = int(series.points.size());
+    for (int i = 0; i < count; ++i) {
+        const ChartPoint &point = series.points[std::size_t(i)];
+        const QRectF bar = barRect(plot, {count, i, series.BarWidthPercent, series.OffsetPercent},
+                                   point.value, axisTop);
+        painter.setPen(Qt::black);
+        painter.setBrush(chartColor(point.color));
+        if (bar.width() > 0.0 && bar.height() > 0.0)
+            painter.drawRect(bar);
+        if (series.Marks.Visible)
+            drawMark(painter, series, bar, point.value);
+    }
+}
+
+} // namespace
+
+void drawChart(QPainter &painter, const TChart &chart)
+{
+    painter.save();
+    const QRectF whole(QPointF(0, 0), QSizeF(kChartSize));
+    painter.fillRect(whole, Qt::white);
+    QRectF free = whole.adjusted(kMarginX, kMarginY, -kMarginX, -kMarginY);
+
+    const double titleHeight = QFontMetricsF(titleFont(), painter.device()).height() + kGap;
+    const double smallHeight = QFontMetricsF(smallFont(), painter.device()).height() + kGap;
+    drawCentredText(painter, takeTop(free, titleHeight), titleFont(), Qt::blue, chart.Title);
+    if (!chart.Foot.isEmpty())
+        drawCentredText(painter, takeBottom(free, smallHeight), smallFont(), Qt::blue, chart.Foot);
+    drawLegend(painter, chart, takeBottom(free, smallHeight + kGap));
+    const QRectF categoryBand = takeBottom(free, smallHeight);
+
+    const AxisTicks ticks = axisTicks(chart.LeftAxis.Maximum, chart.LeftAxis.Increment);
+    const double labelWidth = axisLabelWidth(painter, ticks, chart.LeftAxis.AxisValuesFormat);
+    // Room above the plot for the top tick's label and the marks of full bars.
+    const double headroom = QFontMetricsF(axisFont(), painter.device()).height() / 2.0;
+    const QRectF plot(QPointF(free.left() + labelWidth + kTickLength + 2.0, free.top() + headroom),
+                      QPointF(free.right() - kGap, free.bottom()));
+
+    painter.setPen(Qt::NoPen);
+    painter.fillRect(plot, kWallColor);
+    drawValueAxis(painter, plot, ticks, chart.LeftAxis.AxisValuesFormat);
+    drawCategoryLabels(painter, chart, plot, categoryBand);
+    for (const ChartSeries &series : chart.series)
+        drawSeries(painter, series, plot, ticks.top);
+    painter.setPen(Qt::black);
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.restore();
+}
+
+} // namespace virelai

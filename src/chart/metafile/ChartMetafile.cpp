@@ -1,0 +1,21 @@
+#include "ChartMetafile.h"
+
+#include "WmfPaintDevice.h"
+#include "chart/drawing/ChartPainter.h"
+
+#include <QPainter>
+
+namespace virelai {
+
+QByteArray chartMetafile(const TChart &chart)
+{
+    WmfPaintDevice device(kChartSize);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return QByteArray();
+    drawChart(painter, chart);
+    painter.end();
+    return device.bytes();
+}
+
+} // namespace virelai

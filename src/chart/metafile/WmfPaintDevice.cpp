@@ -1,0 +1,51 @@
+#include "WmfPaintDevice.h"
+
+namespace virelai {
+
+WmfPaintDevice::WmfPaintDevice(QSize size)
+    : size(size)
+    , recorder(size * kUnitsPerPixel, kDpi * kUnitsPerPixel)
+    , engine(recorder, kUnitsPerPixel, kDpi)
+{ }
+
+WmfPaintDevice::~WmfPaintDevice() = default;
+
+QPaintEngine *WmfPaintDevice::paintEngine() const
+{
+    return &engine;
+}
+
+QByteArray WmfPaintDevice::bytes()
+{
+    return recorder.finish();
+}
+
+int WmfPaintDevice::metric(PaintDeviceMetric metric) const
+{
+    switch (metric) {
+    case PdmWidth:
+        return size.width();
+    case PdmHeight:
+        return size.height();
+    case PdmWidthMM:
+        return size.width() * 254 / (kDpi * 10);
+    case PdmHeightMM:
+        return size.height() * 254 / (kDpi * 10);
+    case PdmNumColors:
+        return 0x7FFFFFFF;
+    case PdmDepth:
+        return 32;
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+        return kDpi;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return int(devicePixelRatioFScale());
+    }
+    return 0;
+}
+
+} // namespace virelai
