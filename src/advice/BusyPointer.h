@@ -1,0 +1,16 @@
+#pragma once
+
+namespace virelai {
+
+// The screen-wide mouse pointer, set to the hourglass while a document is built.
+class BusyPointer
+{
+public:
+    static constexpr int Default = 0;
+    static constexpr int Hourglass = 11;
+
+    virtual ~BusyPointer() = default;
+    virtual void setMousePointer(int MousePointer) = 0;
+};
+
+} // namespace virelai

@@ -1,0 +1,71 @@
+#include "DumpAdvice.h"
+
+#include "advice/DispatchRecorder.h"
+#include "advice/InitAppli.h"
+#include "app/EmptyClipboard.h"
+#include "app/FileClipboard.h"
+#include "app/RequestDecoder.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <memory>
+
+namespace virelai {
+
+namespace {
+
+// Nothing to show on the screen in this mode.
+class NoPointer : public BusyPointer
+{
+public:
+    void setMousePointer(int) override { }
+};
+
+QByteArray describe(const RequestState &request, const AdviceTexts &texts, const QString &builder)
+{
+    const QJsonObject object {
+        {QStringLiteral("TypeDoc"), request.TypeDoc},
+        {QStringLiteral("CasSelect"), request.CasSelect},
+        {QStringLiteral("Param3"), request.Param3},
+        {QStringLiteral("Param4"), request.Param4},
+        {QStringLiteral("Param5"), request.Param5},
+        {QStringLiteral("Param6"), request.Param6},
+        {QStringLiteral("IndOrigine"), request.IndOrigine},
+        {QStringLiteral("CasOrigine"), request.CasOrigine},
+        {QStringLiteral("Titre"), texts.Titre},
+        {QStringLiteral("Explication"), texts.Explication},
+        {QStringLiteral("Suggestion"), texts.Suggestion},
+        {QStringLiteral("Rappel"), texts.Rappel},
+        {QStringLiteral("builder"), builder},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+DumpOutcome failure(const QString &message)
+{
+    return {2, {}, message};
+}
+
+} // namespace
+
+DumpOutcome dumpAdvice(const ProgramOptions &options)
+{
+    std::unique_ptr<ClipboardSource> clipboard = std::make_unique<EmptyClipboard>();
+    if (options.dataFile) {
+        QString erreur;
+        auto fromFile = FileClipboard::load(*options.dataFile, erreur);
+        if (!fromFile)
+            return failure(erreur);
+        clipboard = std::make_unique<FileClipboard>(std::move(*fromFile));
+    }
+    RequestState request;
+    if (const auto error = decodeCommandLine(options.request, request))
+        return failure(error->message);
+    AdviceTexts texts;
+    DispatchRecorder recorder;
+    NoPointer pointer;
+    InitAppli(request, texts, *clipboard, recorder, pointer);
+    return {0, describe(request, texts, recorder.builder()), {}};
+}
+
+} // namespace virelai
