@@ -25,16 +25,15 @@ const QString kTooManySlots = QStringLiteral("Données des graphiques refusées 
 const QString kBadColour = QStringLiteral(
     "Données des graphiques refusées : une composante de couleur sort de l'intervalle 0 à 255.");
 
-// A count: a whole decimal number that fits 16 bits, blanks around it allowed.
-std::optional<qint16> readCount(QStringView field)
+// A count: a whole decimal number, blanks around it allowed. The limits are checked
+// once all three are read, so a count too large for 16 bits gets its own message.
+std::optional<int> readCount(QStringView field)
 {
-    const QStringView digits = field.trimmed();
     bool ok = false;
-    const int value = digits.toInt(&ok, 10);
-    if (!ok || value < std::numeric_limits<qint16>::min()
-        || value > std::numeric_limits<qint16>::max())
+    const int value = field.trimmed().toInt(&ok, 10);
+    if (!ok)
         return std::nullopt;
-    return qint16(value);
+    return value;
 }
 
 // Values are held as 32-bit floats; out-of-range readings become infinities
@@ -60,7 +59,7 @@ public:
 
 private:
     QString readCounts();
-    QString checkCounts() const;
+    QString checkCounts();
     QString readChart();
     QString readSerie(int m, GraphBlock &chart);
     void readValues(int firstSlot);
@@ -69,6 +68,7 @@ private:
     void readText(QChar delimiter, QString &field);
 
     FieldCursor cursor;
+    std::array<int, 3> counts {}; // nbGraph, nbSerie, nbPoint before their limits are checked
     DataGraph data;
     // Slots 1..50 of both tables, kept from series to series and chart to chart.
     std::array<float, kDataGraphSlots> values {};
@@ -92,32 +92,40 @@ DataGraphReading DataGraphReader::read()
 
 QString DataGraphReader::readCounts()
 {
-    std::array<qint16 *, 3> counts {&data.nbGraph, &data.nbSerie, &data.nbPoint};
     const std::array<QChar, 3> delimiters {u'|', u'|', u'{'};
     for (std::size_t i = 0; i < counts.size(); ++i) {
         const std::optional<QStringView> field = cursor.next(delimiters[i]);
         if (!field)
             continue;
-        const std::optional<qint16> count = readCount(*field);
+        const std::optional<int> count = readCount(*field);
         if (!count)
             return kNotWhole;
-        *counts[i] = *count;
+        counts[i] = *count;
     }
     return QString();
 }
 
-QString DataGraphReader::checkCounts() const
+QString DataGraphReader::checkCounts()
 {
-    if (data.nbGraph < 0)
+    const auto [nbGraph, nbSerie, nbPoint] = counts;
+    if (nbGraph < 0)
         return kNotWhole;
-    if (data.nbGraph > kMaxCharts)
+    if (nbGraph > kMaxCharts)
         return kTooManyCharts;
-    if (data.nbGraph == 0)
-        return QString();
-    if (data.nbSerie < 1 || data.nbPoint < 1)
+    if (nbGraph > 0 && (nbSerie < 1 || nbPoint < 1))
         return kEmptyCharts;
-    if (int(data.nbSerie) * int(data.nbPoint) > kDataGraphSlots)
+    // Each is checked alone first so that the product cannot overflow.
+    if (nbGraph > 0
+        && (nbSerie > kDataGraphSlots || nbPoint > kDataGraphSlots
+            || nbSerie * nbPoint > kDataGraphSlots))
         return kTooManySlots;
+    constexpr int lowest = std::numeric_limits<qint16>::min();
+    constexpr int highest = std::numeric_limits<qint16>::max();
+    if (nbSerie < lowest || nbSerie > highest || nbPoint < lowest || nbPoint > highest)
+        return kNotWhole;
+    data.nbGraph = qint16(nbGraph);
+    data.nbSerie = qint16(nbSerie);
+    data.nbPoint = qint16(nbPoint);
     return QString();
 }
 

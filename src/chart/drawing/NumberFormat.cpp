@@ -34,7 +34,10 @@ QString formatNumber(double value, const QString &format)
     if (!std::isfinite(value))
         return QString();
     const Decimals decimals = decimalsOf(format);
-    QString text = QString::number(value, 'f', decimals.most);
+    // Basic's Format rounds a half away from zero.
+    const double scale = std::pow(10.0, decimals.most);
+    const double rounded = std::copysign(std::floor(std::fabs(value) * scale + 0.5), value) / scale;
+    QString text = QString::number(rounded, 'f', decimals.most);
     if (decimals.most > decimals.least) {
         const qsizetype point = text.indexOf(u'.');
         qsizetype end = text.size();

@@ -19,7 +19,7 @@ QString AtomicFileWriter::writeWhole(const QString &path, const QByteArray &byte
     QSaveFile file(path); // temporary file in the same directory, renamed on commit
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    if (writeBytes(file, bytes) != bytes.size()) {
         file.cancelWriting();
         return failure(path, file.errorString());
     }
@@ -28,6 +28,11 @@ QString AtomicFileWriter::writeWhole(const QString &path, const QByteArray &byte
     if (QFileInfo(path).size() != bytes.size())
         return failure(path, QStringLiteral("fichier incomplet"));
     return QString();
+}
+
+qint64 AtomicFileWriter::writeBytes(QIODevice &file, const QByteArray &bytes)
+{
+    return file.write(bytes);
 }
 
 } // namespace virelai

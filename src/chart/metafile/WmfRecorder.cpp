@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 
+#include <QtEndian>
+
 #include <uwmf.h>
 
 #include <algorithm>
@@ -32,6 +34,17 @@ std::vector<U_POINT16> points16(const std::vector<QPoint> &points)
     for (QPoint point : points)
         converted.push_back(point16(point));
     return converted;
+}
+
+// libUEMF counts the placeable header in the metafile header's size field; the
+// size is that of the metafile proper, in 16-bit words.
+void correctSizeField(QByteArray &bytes)
+{
+    constexpr qsizetype placeableSize = 22;
+    constexpr qsizetype sizeField = placeableSize + 6;
+    if (bytes.size() < sizeField + 4)
+        return;
+    qToLittleEndian<quint32>(quint32((bytes.size() - placeableSize) / 2), bytes.data() + sizeField);
 }
 
 } // namespace
@@ -196,7 +209,9 @@ QByteArray WmfRecorder::finish()
     append(U_WMREOF_set()); // wmf_finish does not add the end record
     if (failed || wmf_finish(track->file) != 0)
         return QByteArray();
-    return QByteArray(track->file->buf, qsizetype(track->file->used));
+    QByteArray bytes(track->file->buf, qsizetype(track->file->used));
+    correctSizeField(bytes);
+    return bytes;
 }
 
 } // namespace virelai

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QtEndian>
+
+// Splits a placeable metafile into its records, checking the framing as it goes,
+// for tests that look inside the files the chart writer produces.
+namespace wmftest {
+
+struct Record
+{
+    quint16 function = 0;
+    QByteArray parameters; // after the size and function words
+    quint16 word(int i) const { return qFromLittleEndian<quint16>(parameters.constData() + 2 * i); }
+    qint16 signedWord(int i) const { return qint16(word(i)); }
+};
+
+inline quint16 wordAt(const QByteArray &bytes, qsizetype offset)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + offset);
+}
+
+inline quint32 dwordAt(const QByteArray &bytes, qsizetype offset)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+}
+
+constexpr qsizetype kPlaceableSize = 22;
+constexpr qsizetype kHeaderSize = 18;
+
+// The records after the header, or an empty list with *error set when the framing
+// is broken (a size under 3 words, past the end, or no end record last).
+inline QList<Record> records(const QByteArray &file, QString *error)
+{
+    QList<Record> found;
+    qsizetype offset = kPlaceableSize + kHeaderSize;
+    while (offset + 6 <= file.size()) {
+        const quint32 words = dwordAt(file, offset);
+        if (words < 3 || qsizetype(words) * 2 > file.size() - offset) {
+            *error = QStringLiteral("bad record size %1 at %2").arg(words).arg(offset);
+            return {};
+        }
+        Record record;
+        record.function = wordAt(file, offset + 4);
+        record.parameters = file.mid(offset + 6, qsizetype(words) * 2 - 6);
+        found.append(record);
+        offset += qsizetype(words) * 2;
+        if (record.function == 0)
+            break;
+    }
+    if (offset != file.size() || found.isEmpty() || found.last().function != 0)
+        *error = QStringLiteral("records do not end with the end record at the end of the file");
+    return error->isEmpty() ? found : QList<Record> {};
+}
+
+// Record functions used by the chart writer.
+enum Function : quint16 {
+    SetBkMode = 0x0102,
+    SetMapMode = 0x0103,
+    SetTextColor = 0x0209,
+    SetWindowOrg = 0x020B,
+    SetWindowExt = 0x020C,
+    Rectangle = 0x041B,
+    TextOut = 0x0521,
+    Polygon = 0x0324,
+    Polyline = 0x0325,
+    SelectObject = 0x012D,
+    SetTextAlign = 0x012E,
+    DeleteObject = 0x01F0,
+    CreatePenIndirect = 0x02FA,
+    CreateFontIndirect = 0x02FB,
+    CreateBrushIndirect = 0x02FC,
+};
+
+// The text of every TEXTOUT record, as the bytes stored.
+inline QList<QByteArray> texts(const QList<Record> &all)
+{
+    QList<QByteArray> found;
+    for (const Record &record : all) {
+        if (record.function == TextOut)
+            found.append(record.parameters.mid(2, record.word(0)));
+    }
+    return found;
+}
+
+} // namespace wmftest

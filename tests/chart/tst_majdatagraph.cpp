@@ -1,0 +1,323 @@
+#include "WmfRecords.h"
+#include "chart/MajDataGraph.h"
+#include "chart/QBColor.h"
+#include "chart/TChart.h"
+#include "chart/files/PictureFileWriter.h"
+#include "chart/files/PicturesDirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+using namespace virelai;
+
+namespace {
+
+// Keeps what would have been written, by file name.
+class MemoryWriter : public PictureFileWriter
+{
+public:
+    QString writeWhole(const QString &path, const QByteArray &bytes) override
+    {
+        files[QFileInfo(path).fileName()] = bytes;
+        return QString();
+    }
+    std::map<QString, QByteArray> files;
+};
+
+// A disk that fills after a few bytes.
+class FullDiskWriter : public AtomicFileWriter
+{
+protected:
+    qint64 writeBytes(QIODevice &file, const QByteArray &bytes) override
+    {
+        return file.write(bytes.left(bytes.size() / 2));
+    }
+};
+
+const QString kOneSeries = QStringLiteral("1|1|4{Titre}{Classe}{1,2,3,4}{255,0,0}{A,B,C,D}");
+const QString kTwoSeries = QStringLiteral("1|2|2{Titre}{Classe}{1,2}{255,0,0}{A,B}"
+                                          "{Nationale}{3,4}{0,0,255}{A,B}");
+const QString kThreeSeries = QStringLiteral("1|3|1{T}{S1}{1}{255,0,0}{A}{S2}{2}{0,255,0}{A}"
+                                            "{S3}{3}{0,0,255}{A}");
+
+QString chartsOfOneSeries(int count)
+{
+    QString text = QStringLiteral("%1|1|1{").arg(count);
+    for (int k = 1; k <= count; ++k)
+        text += QStringLiteral("Graphique %1}{S}{%1}{0,0,0}{A}{").arg(k);
+    return text;
+}
+
+QList<QByteArray> textsOf(const QByteArray &file)
+{
+    QString error;
+    return wmftest::texts(wmftest::records(file, &error));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMajDataGraph : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void seriesSettings_data();
+    void seriesSettings();
+    void axisByType_data();
+    void axisByType();
+    void type10AxesPerChart();
+    void axisStaysFromChartToChart();
+    void laterChartsRemoveExtraSeries();
+    void typeOneWritesThreeFiles();
+    void rebuildWritesSameContent();
+    void refusedDataWritesNothing();
+    void noChartsWritesNothing();
+    void fullDiskKeepsPreviousPicture();
+    void unwritableTargetKeepsPreviousPicture();
+    void pictureNames();
+};
+
+void TestMajDataGraph::seriesSettings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QList<bool>>("marks");
+    QTest::addColumn<QList<uint>>("pointColours");
+    QTest::addColumn<QList<uint>>("seriesColours");
+    const uint grey = QBColor(8);
+    QTest::newRow("one series, grey bars")
+        << kOneSeries << 1 << QList<int> {95} << QList<bool> {false} << QList<uint> {grey}
+        << QList<uint> {255};
+    QTest::newRow("one series, type 10")
+        << kOneSeries << 10 << QList<int> {80} << QList<bool> {false} << QList<uint> {grey}
+        << QList<uint> {255};
+    QTest::newRow("two series, own colours")
+        << kTwoSeries << 1 << QList<int> {95, 25} << QList<bool> {false, true}
+        << QList<uint> {255, 0xFF0000} << QList<uint> {255, 0xFF0000};
+    QTest::newRow("two series, type 10")
+        << kTwoSeries << 10 << QList<int> {80, 40} << QList<bool> {false, true}
+        << QList<uint> {255, 0xFF0000} << QList<uint> {255, 0xFF0000};
+    QTest::newRow("three series, all grey")
+        << kThreeSeries << 3 << QList<int> {95, 25, 95} << QList<bool> {false, true, false}
+        << QList<uint> {grey, grey, grey} << QList<uint> {255, 0xFF00, 0xFF0000};
+}
+
+void TestMajDataGraph::seriesSettings()
+{
+    QFETCH(int, type);
+    QFETCH(QString, text);
+    QFETCH(QList<int>, widths);
+    QFETCH(QList<bool>, marks);
+    QFETCH(QList<uint>, pointColours);
+    QFETCH(QList<uint>, seriesColours);
+    TChart chart;
+    MemoryWriter writer;
+    const auto result = MajDataGraph(text, {qint16(type), "8", "", ""}, chart,
+                                     QStringLiteral("/nowhere/"), writer);
+    QVERIFY2(!result.hasError(), qPrintable(result.erreur));
+    QCOMPARE(int(chart.series.size()), widths.size());
+    for (int m = 0; m < widths.size(); ++m) {
+        const ChartSeries &series = chart.series[std::size_t(m)];
+        QCOMPARE(series.BarWidthPercent, widths[m]);
+        QCOMPARE(series.Marks.Visible, marks[m]);
+        QCOMPARE(series.SeriesColor, seriesColours[m]);
+        QCOMPARE(series.OffsetPercent, m == 0 ? -20 : 0);
+        for (const ChartPoint &point : series.points)
+            QCOMPARE(point.color, pointColours[m]);
+    }
+    if (chart.series.size() > 1) {
+        QCOMPARE(chart.series[1].Marks.fontPointSize, 12);
+        QCOMPARE(chart.series[1].Marks.fontColor, QBColor(1));
+    }
+}
+
+void TestMajDataGraph::axisByType_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("param3");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("increment");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("type 3, maximum 10") << 3 << "10" << 10.0 << 2.0 << "##0.0";
+    QTest::newRow("type 2, empty Param3") << 2 << "" << 0.0 << 0.0 << "##0.0";
+    QTest::newRow("type 4, maximum 16") << 4 << "16" << 16.0 << 4.0 << "##0.0";
+    QTest::newRow("type 4, lenient maximum") << 4 << " 7.5 points" << 7.5 << 1.0 << "##0.0";
+    QTest::newRow("type 1 keeps 4 by 1") << 1 << "10" << 4.0 << 1.0 << "##0";
+    QTest::newRow("help type keeps 4 by 1") << 42 << "10" << 4.0 << 1.0 << "##0";
+}
+
+void TestMajDataGraph::axisByType()
+{
+    QFETCH(int, type);
+    QFETCH(QString, param3);
+    QFETCH(double, maximum);
+    QFETCH(double, increment);
+    QFETCH(QString, format);
+    TChart chart;
+    MemoryWriter writer;
+    const ChartRequest request {qint16(type), param3, "", ""};
+    QVERIFY(!MajDataGraph(kOneSeries, request, chart, "/x/", writer).hasError());
+    QCOMPARE(chart.LeftAxis.Maximum, maximum);
+    QCOMPARE(chart.LeftAxis.Increment, increment);
+    QCOMPARE(chart.LeftAxis.AxisValuesFormat, format);
+    QCOMPARE(writer.files.size(), std::size_t(1));
+}
+
+void TestMajDataGraph::type10AxesPerChart()
+{
+    TChart chart;
+    MemoryWriter writer;
+    const ChartRequest request {10, "20", "8", QStringLiteral("Légende des élèves")};
+    const auto result = MajDataGraph(chartsOfOneSeries(2), request, chart, "/x/", writer);
+    QCOMPARE(result.writtenCharts, (QList<int> {1, 2}));
+    const QList<QByteArray> first = textsOf(writer.files.at("mychart1.wmf"));
+    const QList<QByteArray> second = textsOf(writer.files.at("mychart2.wmf"));
+    for (const char *label : {"0", "5", "10", "15", "20"})
+        QVERIFY2(first.contains(QByteArray(label)), label);
+    for (const char *label : {"0", "2", "4", "6", "8"})
+        QVERIFY2(second.contains(QByteArray(label)), label);
+    QVERIFY(!second.contains(QByteArray("20")));
+    QVERIFY(first.contains(QByteArray("L\xE9gende des \xE9l\xE8ves")));
+    QCOMPARE(chart.Foot, request.Param5);
+}
+
+void TestMajDataGraph::axisStaysFromChartToChart()
+{
+    TChart chart;
+    MemoryWriter writer;
+    QVERIFY(!MajDataGraph(chartsOfOneSeries(3), {10, "20", "12", "F"}, chart, "/x/", writer)
+                 .hasError());
+    // The third chart sets no scale of its own: it keeps the second one's.
+    QCOMPARE(chart.LeftAxis.Maximum, 12.0);
+    QCOMPARE(chart.LeftAxis.Increment, 3.0);
+    QVERIFY(textsOf(writer.files.at("mychart3.wmf")).contains(QByteArray("12")));
+    // And a later document of another type starts from that state.
+    QVERIFY(!MajDataGraph(kOneSeries, {1, "", "", ""}, chart, "/x/", writer).hasError());
+    QCOMPARE(chart.LeftAxis.Maximum, 12.0);
+    QCOMPARE(chart.Foot, QStringLiteral("F"));
+}
+
+void TestMajDataGraph::laterChartsRemoveExtraSeries()
+{
+    TChart chart;
+    MemoryWriter writer;
+    QVERIFY(!MajDataGraph(kThreeSeries, {1, "", "", ""}, chart, "/x/", writer).hasError());
+    QVERIFY(!MajDataGraph(kOneSeries, {1, "", "", ""}, chart, "/x/", writer).hasError());
+    QCOMPARE(chart.series.size(), std::size_t(1));
+    QCOMPARE(chart.series[0].points.size(), std::size_t(4));
+    QCOMPARE(chart.Title, QStringLiteral("Titre"));
+}
+
+void TestMajDataGraph::typeOneWritesThreeFiles()
+{
+    QTemporaryDir directory;
+    AtomicFileWriter writer;
+    TChart chart;
+    const QString dir = directory.path() + u'/';
+    const auto result = MajDataGraph(chartsOfOneSeries(3), {1, "", "", ""}, chart, dir, writer);
+    QVERIFY2(!result.hasError(), qPrintable(result.erreur));
+    QCOMPARE(result.writtenCharts, (QList<int> {1, 2, 3}));
+    for (int k = 1; k <= 3; ++k) {
+        const QByteArray bytes = readAll(dir + QStringLiteral("mychart%1.wmf").arg(k));
+        QCOMPARE(wmftest::dwordAt(bytes, 0), 0x9AC6CDD7u);
+        QVERIFY(textsOf(bytes).contains(QStringLiteral("Graphique %1").arg(k).toLatin1()));
+    }
+    QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 3); // no temporary file left behind
+}
+
+void TestMajDataGraph::rebuildWritesSameContent()
+{
+    TChart first;
+    MemoryWriter writerA, writerB;
+    MajDataGraph(kTwoSeries, {1, "", "", ""}, first, "/x/", writerA);
+    MajDataGraph(kTwoSeries, {1, "", "", ""}, first, "/x/", writerB);
+    QCOMPARE(writerA.files, writerB.files);
+}
+
+void TestMajDataGraph::refusedDataWritesNothing()
+{
+    TChart chart;
+    chart.Title = QStringLiteral("avant");
+    MemoryWriter writer;
+    const auto result
+        = MajDataGraph(QStringLiteral("1|3|17{T}"), {1, "", "", ""}, chart, "/x/", writer);
+    QVERIFY(result.hasError());
+    QVERIFY(result.writtenCharts.isEmpty());
+    QVERIFY(writer.files.empty());
+    QCOMPARE(chart.Title, QStringLiteral("avant"));
+}
+
+void TestMajDataGraph::noChartsWritesNothing()
+{
+    TChart chart;
+    MemoryWriter writer;
+    const auto result
+        = MajDataGraph(QStringLiteral("Dupont Marie"), {1, "", "", ""}, chart, "/x/", writer);
+    QVERIFY(!result.hasError());
+    QVERIFY(writer.files.empty());
+    QCOMPARE(chart.Title, QStringLiteral("TeeChart"));
+}
+
+void TestMajDataGraph::fullDiskKeepsPreviousPicture()
+{
+    QTemporaryDir directory;
+    const QString dir = directory.path() + u'/';
+    TChart chart;
+    AtomicFileWriter goodDisk;
+    QVERIFY(!MajDataGraph(chartsOfOneSeries(2), {1, "", "", ""}, chart, dir, goodDisk).hasError());
+    const QByteArray before = readAll(dir + "mychart1.wmf");
+
+    FullDiskWriter fullDisk;
+    const auto result = MajDataGraph(kTwoSeries, {1, "", "", ""}, chart, dir, fullDisk);
+    QVERIFY(result.hasError());
+    QVERIFY(result.erreur.contains(QStringLiteral("mychart1.wmf")));
+    QVERIFY(result.writtenCharts.isEmpty());
+    QCOMPARE(readAll(dir + "mychart1.wmf"), before);
+    QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 2);
+}
+
+void TestMajDataGraph::unwritableTargetKeepsPreviousPicture()
+{
+    QTemporaryDir directory;
+    const QString dir = directory.path() + u'/';
+    TChart chart;
+    AtomicFileWriter writer;
+    QVERIFY(!MajDataGraph(kOneSeries, {1, "", "", ""}, chart, dir, writer).hasError());
+    const QByteArray before = readAll(dir + "mychart1.wmf");
+    // A directory in place of the second picture: the rename over it must fail.
+    QVERIFY(QDir(dir).mkpath("mychart2.wmf/inside"));
+    const auto result = MajDataGraph(chartsOfOneSeries(2), {1, "", "", ""}, chart, dir, writer);
+    QCOMPARE(result.writtenCharts, QList<int> {1});
+    QVERIFY(result.erreur.contains(QStringLiteral("mychart2.wmf")));
+    QVERIFY(readAll(dir + "mychart1.wmf") != before); // chart 1 was rewritten first
+    QVERIFY(QFileInfo(dir + "mychart2.wmf/inside").isDir());
+    QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 1);
+}
+
+void TestMajDataGraph::pictureNames()
+{
+    QCOMPARE(chartPictureFile(QStringLiteral("C:\\Ecluse\\"), 1),
+             QStringLiteral("C:\\Ecluse\\mychart1.wmf"));
+    QCOMPARE(chartPictureFile(QStringLiteral("/opt/virelai/"), 12),
+             QStringLiteral("/opt/virelai/mychart12.wmf"));
+    QTemporaryDir writable;
+    QCOMPARE(picturesDirectory(writable.path() + u'/'), writable.path() + u'/');
+    const QString fallback = picturesDirectory(writable.path() + "/absent/");
+    QVERIFY(fallback != writable.path() + "/absent/");
+    QVERIFY(fallback.endsWith(u'/'));
+    QVERIFY(QFileInfo(fallback).isDir());
+}
+
+QTEST_MAIN(TestMajDataGraph)
+#include "tst_majdatagraph.moc"
