@@ -1,0 +1,96 @@
+#include "RtfFormats.h"
+
+#include <QTextOption>
+
+namespace virelai::rtf {
+
+namespace {
+
+// \sl counts twips; with \slmult1 a single line is 240.
+constexpr double SingleLineTwips = 240.0;
+
+} // namespace
+
+RtfFormatter::RtfFormatter(const RtfDefaults &defaults, double unitsPerTwip,
+                           const RtfFontTable &fonts, const RtfColorTable &colors)
+    : m_defaults(defaults)
+    , m_unitsPerTwip(unitsPerTwip)
+    , m_fonts(fonts)
+    , m_colors(colors)
+{ }
+
+const FontEntry *RtfFormatter::fontEntry(int font, int defaultFont) const
+{
+    if (font < 0)
+        return m_fonts.find(defaultFont);
+    return m_fonts.find(font);
+}
+
+const QTextCharFormat &RtfFormatter::charFormat(const CharProps &props, int defaultFont)
+{
+    CharCache &cache = m_charCache;
+    if (cache.props != props || cache.defaultFont != defaultFont
+        || cache.fontGeneration != m_fonts.generation()
+        || cache.colorGeneration != m_colors.generation()) {
+        cache.props = props;
+        cache.defaultFont = defaultFont;
+        cache.fontGeneration = m_fonts.generation();
+        cache.colorGeneration = m_colors.generation();
+        cache.format = buildCharFormat(props, defaultFont);
+    }
+    return cache.format;
+}
+
+QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaultFont) const
+{
+    QTextCharFormat format;
+    const FontEntry *entry = fontEntry(props.font, defaultFont);
+    const QString family = (entry && !entry->name.isEmpty()) ? entry->name : m_defaults.fontFamily;
+    format.setFontFamilies(QStringList {family});
+    format.setFontPointSize(props.halfPoints / 2.0);
+    format.setFontWeight(props.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(props.italic);
+    format.setFontUnderline(props.underline);
+    // Always explicit: the automatic colour is black, whatever the page's text colour.
+    const QColor color = m_colors.color(props.color);
+    format.setForeground(color.isValid() ? color : QColor(Qt::black));
+    return format;
+}
+
+const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props)
+{
+    if (!m_blockCache.valid || m_blockCache.props != props) {
+        m_blockCache.props = props;
+        m_blockCache.valid = true;
+        m_blockCache.format = buildBlockFormat(props);
+    }
+    return m_blockCache.format;
+}
+
+QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props) const
+{
+    QTextBlockFormat format;
+    format.setAlignment(props.alignment);
+    format.setLeftMargin(units(props.leftIndent));
+    format.setRightMargin(units(props.rightIndent));
+    format.setTextIndent(units(props.firstLineIndent));
+    format.setTopMargin(units(props.spaceBefore));
+    format.setBottomMargin(units(props.spaceAfter));
+    if (props.lineSpacing > 0 && !props.lineSpacingMultiple) {
+        format.setLineHeight(units(props.lineSpacing), QTextBlockFormat::MinimumHeight);
+    } else if (props.lineSpacing < 0) {
+        format.setLineHeight(units(-props.lineSpacing), QTextBlockFormat::FixedHeight);
+    } else {
+        const double multiple = props.lineSpacing > 0 ? props.lineSpacing / SingleLineTwips : 1.0;
+        format.setLineHeight(multiple * m_defaults.lineSpacingPercent,
+                             QTextBlockFormat::ProportionalHeight);
+    }
+    QList<QTextOption::Tab> tabs;
+    tabs.reserve(props.tabStops.size());
+    for (const int position : props.tabStops)
+        tabs.append(QTextOption::Tab(units(position), QTextOption::LeftTab));
+    format.setTabPositions(tabs);
+    return format;
+}
+
+} // namespace virelai::rtf

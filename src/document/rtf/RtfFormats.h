@@ -1,0 +1,52 @@
+#pragma once
+
+#include "RtfGroupState.h"
+#include "RtfReader.h"
+#include "RtfTables.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+
+namespace virelai::rtf {
+
+// Turns RTF properties into Qt formats. The last format of each kind is kept,
+// so runs of text in one style share one format object.
+class RtfFormatter
+{
+public:
+    // unitsPerTwip: layout units of the target document per twip.
+    RtfFormatter(const RtfDefaults &defaults, double unitsPerTwip, const RtfFontTable &fonts,
+                 const RtfColorTable &colors);
+
+    const QTextCharFormat &charFormat(const CharProps &props, int defaultFont);
+    const QTextBlockFormat &blockFormat(const ParaProps &props);
+    // The font entry the properties name, or the default font's, or none.
+    const FontEntry *fontEntry(int font, int defaultFont) const;
+
+private:
+    QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont) const;
+    QTextBlockFormat buildBlockFormat(const ParaProps &props) const;
+    double units(int twips) const { return twips * m_unitsPerTwip; }
+
+    const RtfDefaults &m_defaults;
+    double m_unitsPerTwip;
+    const RtfFontTable &m_fonts;
+    const RtfColorTable &m_colors;
+
+    struct CharCache
+    {
+        CharProps props;
+        int defaultFont = 0;
+        int fontGeneration = -1;
+        int colorGeneration = -1;
+        QTextCharFormat format;
+    } m_charCache;
+    struct BlockCache
+    {
+        ParaProps props;
+        bool valid = false;
+        QTextBlockFormat format;
+    } m_blockCache;
+};
+
+} // namespace virelai::rtf

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <Qt>
+
+namespace virelai::rtf {
+
+// Where the text of a group goes.
+enum class Destination { Text, FontTable, ColorTable, Skipped };
+
+// Character properties, as RTF numbers; resolved against the tables when written.
+struct CharProps
+{
+    int font = -1; // -1: the document's default font (\deff)
+    int halfPoints = 24;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int color = 0; // index in the colour table; 0 is the automatic colour
+    bool operator==(const CharProps &) const = default;
+};
+
+// Paragraph properties; lengths in twips.
+struct ParaProps
+{
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstLineIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
+    bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
+    QList<int> tabStops;
+    bool operator==(const ParaProps &) const = default;
+};
+
+// What a "{" saves and the matching "}" restores.
+struct GroupState
+{
+    CharProps chars;
+    ParaProps para;
+    Destination destination = Destination::Text;
+    int unicodeSkip = 1; // \uc: fallback characters after each \u
+};
+
+} // namespace virelai::rtf

@@ -1,0 +1,445 @@
+#include "RtfInterpreter.h"
+
+#include "RtfCharacters.h"
+#include "RtfLimits.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
+
+namespace virelai::rtf {
+
+namespace {
+
+constexpr char16_t Replacement = 0xFFFD;
+
+int clampTwips(int twips)
+{
+    return std::clamp(twips, -MaxTwips, MaxTwips);
+}
+
+CharProps defaultCharProps(const RtfDefaults &defaults)
+{
+    CharProps props;
+    const double halfPoints
+        = std::isfinite(defaults.fontPointSize) ? std::round(defaults.fontPointSize * 2.0) : 24.0;
+    props.halfPoints = int(std::clamp(halfPoints, double(MinHalfPoints), double(MaxHalfPoints)));
+    return props;
+}
+
+GroupState outsideState(const CharProps &chars)
+{
+    GroupState state;
+    state.chars = chars;
+    return state;
+}
+
+} // namespace
+
+RtfInterpreter::RtfInterpreter(QStringView input, QTextCursor &cursor, const RtfDefaults &defaults,
+                               double unitsPerTwip)
+    : m_defaults(defaults)
+    , m_defaultChars(defaultCharProps(defaults))
+    , m_lexer(input)
+    , m_stack(outsideState(m_defaultChars))
+    , m_formatter(defaults, unitsPerTwip, m_fonts, m_colors)
+    , m_writer(cursor)
+{ }
+
+void RtfInterpreter::run()
+{
+    for (RtfToken token = m_lexer.next(); token.kind != RtfToken::Kind::End; token = m_lexer.next())
+        handleToken(token);
+    flushHighSurrogate();
+    m_writer.finish();
+}
+
+void RtfInterpreter::handleToken(const RtfToken &token)
+{
+    using Kind = RtfToken::Kind;
+    if (skipsAsFallback(token))
+        return;
+    switch (token.kind) {
+    case Kind::GroupOpen:
+        flushHighSurrogate();
+        m_stack.open();
+        break;
+    case Kind::GroupClose:
+        flushHighSurrogate();
+        if (state().destination == Destination::FontTable)
+            m_fonts.endGroup();
+        m_stack.close();
+        break;
+    case Kind::ControlWord:
+        handleWord(token);
+        break;
+    case Kind::ControlSymbol:
+        handleSymbol(token.symbol);
+        break;
+    case Kind::HexByte:
+        handleHexByte(token.param);
+        break;
+    case Kind::Text:
+        handleText(token.text);
+        break;
+    case Kind::OverlongWord:
+    case Kind::End:
+        break;
+    }
+}
+
+// After \uN, the next \ucN characters are the fallback for readers without
+// Unicode: skipped, but never past the end of the group.
+bool RtfInterpreter::skipsAsFallback(const RtfToken &token)
+{
+    using Kind = RtfToken::Kind;
+    if (m_fallbackToSkip == 0)
+        return false;
+    if (token.kind == Kind::GroupOpen || token.kind == Kind::GroupClose) {
+        m_fallbackToSkip = 0;
+        return false;
+    }
+    if (token.kind != Kind::Text) {
+        --m_fallbackToSkip;
+        return true;
+    }
+    const qsizetype skipped = std::min<qsizetype>(m_fallbackToSkip, token.text.size());
+    m_fallbackToSkip -= int(skipped);
+    handleText(token.text.sliced(skipped));
+    return true;
+}
+
+void RtfInterpreter::handleWord(const RtfToken &token)
+{
+    if (state().destination == Destination::Skipped)
+        return;
+    const Keyword keyword = lookupKeyword(token.name);
+    const int param = token.param;
+    if (keyword == Keyword::Unicode) {
+        handleUnicode(token.hasParam ? param : 0);
+        return;
+    }
+    if (applyTableWord(keyword, param) || applyDestinationWord(keyword))
+        return;
+    if (state().destination != Destination::Text)
+        return;
+    if (applyCharacterWord(keyword, token) || applyParagraphWord(keyword, param)
+        || applySpecialCharacter(keyword))
+        return;
+    applyDocumentWord(keyword, param);
+}
+
+bool RtfInterpreter::applyDestinationWord(Keyword keyword)
+{
+    Destination &destination = state().destination;
+    switch (keyword) {
+    case Keyword::FontTable:
+        destination = Destination::FontTable;
+        return true;
+    case Keyword::ColorTable:
+        destination = Destination::ColorTable;
+        return true;
+    case Keyword::SkippedDestination:
+        destination = Destination::Skipped;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfInterpreter::applyTableWord(Keyword keyword, int param)
+{
+    const Destination destination = state().destination;
+    if (destination == Destination::FontTable) {
+        if (keyword == Keyword::Font)
+            m_fonts.setNumber(param);
+        else if (keyword == Keyword::FontCharset)
+            m_fonts.setCharset(param);
+        return keyword != Keyword::FontTable && keyword != Keyword::SkippedDestination;
+    }
+    if (destination == Destination::ColorTable) {
+        if (keyword == Keyword::Red)
+            m_colors.setRed(param);
+        else if (keyword == Keyword::Green)
+            m_colors.setGreen(param);
+        else if (keyword == Keyword::Blue)
+            m_colors.setBlue(param);
+        return keyword != Keyword::SkippedDestination;
+    }
+    return false;
+}
+
+bool RtfInterpreter::applyCharacterWord(Keyword keyword, const RtfToken &token)
+{
+    CharProps &chars = state().chars;
+    const bool on = !token.hasParam || token.param != 0;
+    switch (keyword) {
+    case Keyword::Font:
+        chars.font = std::max(token.param, 0);
+        return true;
+    case Keyword::FontSize:
+        chars.halfPoints = token.hasParam ? std::clamp(token.param, MinHalfPoints, MaxHalfPoints)
+                                          : m_defaultChars.halfPoints;
+        return true;
+    case Keyword::ColorForeground:
+        chars.color = std::max(token.param, 0);
+        return true;
+    case Keyword::Bold:
+        chars.bold = on;
+        return true;
+    case Keyword::Italic:
+        chars.italic = on;
+        return true;
+    case Keyword::Underline:
+        chars.underline = on;
+        return true;
+    case Keyword::UnderlineNone:
+        chars.underline = false;
+        return true;
+    case Keyword::Plain:
+        chars = m_defaultChars;
+        return true;
+    case Keyword::UnicodeSkip:
+        state().unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfInterpreter::applyParagraphWord(Keyword keyword, int param)
+{
+    ParaProps &para = state().para;
+    switch (keyword) {
+    case Keyword::Paragraph:
+        endParagraph();
+        return true;
+    case Keyword::ParagraphDefaults:
+        para = ParaProps {};
+        return true;
+    case Keyword::AlignLeft:
+        para.alignment = Qt::AlignLeft;
+        return true;
+    case Keyword::AlignCenter:
+        para.alignment = Qt::AlignHCenter;
+        return true;
+    case Keyword::AlignRight:
+        para.alignment = Qt::AlignRight;
+        return true;
+    case Keyword::AlignJustify:
+        para.alignment = Qt::AlignJustify;
+        return true;
+    case Keyword::LeftIndent:
+        para.leftIndent = clampTwips(param);
+        return true;
+    case Keyword::RightIndent:
+        para.rightIndent = clampTwips(param);
+        return true;
+    case Keyword::FirstLineIndent:
+        para.firstLineIndent = clampTwips(param);
+        return true;
+    case Keyword::SpaceBefore:
+        para.spaceBefore = std::clamp(param, 0, MaxTwips);
+        return true;
+    case Keyword::SpaceAfter:
+        para.spaceAfter = std::clamp(param, 0, MaxTwips);
+        return true;
+    case Keyword::LineSpacing:
+        para.lineSpacing = clampTwips(param);
+        return true;
+    case Keyword::LineSpacingMultiple:
+        para.lineSpacingMultiple = param != 0;
+        return true;
+    case Keyword::TabStop:
+        if (para.tabStops.size() < MaxTabStops)
+            para.tabStops.append(std::clamp(param, 0, MaxTwips));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfInterpreter::applySpecialCharacter(Keyword keyword)
+{
+    switch (keyword) {
+    case Keyword::LineBreak:
+        emitCharacter(QChar::LineSeparator);
+        return true;
+    case Keyword::Tab:
+        emitCharacter(u'\t');
+        return true;
+    case Keyword::EmDash:
+        emitCharacter(u'\u2014');
+        return true;
+    case Keyword::EnDash:
+        emitCharacter(u'\u2013');
+        return true;
+    case Keyword::Bullet:
+        emitCharacter(u'\u2022');
+        return true;
+    case Keyword::LeftQuote:
+        emitCharacter(u'\u2018');
+        return true;
+    case Keyword::RightQuote:
+        emitCharacter(u'\u2019');
+        return true;
+    case Keyword::LeftDoubleQuote:
+        emitCharacter(u'\u201C');
+        return true;
+    case Keyword::RightDoubleQuote:
+        emitCharacter(u'\u201D');
+        return true;
+    case Keyword::NonBreakingSpaceWord:
+        emitCharacter(QChar::Nbsp);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RtfInterpreter::applyDocumentWord(Keyword keyword, int param)
+{
+    if (keyword == Keyword::AnsiCodePage && isKnownCodePage(param))
+        m_ansiCodePage = param;
+    else if (keyword == Keyword::DefaultFont)
+        m_defaultFont = param;
+}
+
+void RtfInterpreter::handleSymbol(QChar symbol)
+{
+    if (state().destination == Destination::Skipped)
+        return;
+    switch (symbol.unicode()) {
+    case u'*':
+        // An ignorable destination: none of them is shown.
+        state().destination = Destination::Skipped;
+        break;
+    case u'\\':
+    case u'{':
+    case u'}':
+        emitCharacter(symbol);
+        break;
+    case u'~':
+        emitCharacter(QChar::Nbsp);
+        break;
+    case u'-':
+        emitCharacter(QChar::SoftHyphen);
+        break;
+    case u'_':
+        emitCharacter(u'\u2011');
+        break;
+    case u'\n':
+        if (state().destination == Destination::Text)
+            endParagraph();
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::handleHexByte(int byte)
+{
+    if (state().destination == Destination::Skipped)
+        return;
+    flushHighSurrogate();
+    const QString decoded = m_bytes.decode(uchar(byte), currentCodePage());
+    // Already in the font's encoding: no second Symbol mapping.
+    appendShownText(decoded, false, m_shown);
+    emitText(m_shown);
+    m_shown.clear();
+}
+
+void RtfInterpreter::handleUnicode(int param)
+{
+    m_fallbackToSkip = state().unicodeSkip;
+    if (param < -32768 || param > 0xFFFF) {
+        flushHighSurrogate();
+        emitCharacter(Replacement);
+        return;
+    }
+    const char16_t unit = char16_t(param < 0 ? param + 0x10000 : param);
+    if (QChar::isLowSurrogate(unit) && m_highSurrogate != 0) {
+        const QChar pair[2] = {QChar(m_highSurrogate), QChar(unit)};
+        m_highSurrogate = 0;
+        emitText(QStringView(pair, 2));
+        return;
+    }
+    flushHighSurrogate();
+    if (QChar::isHighSurrogate(unit))
+        m_highSurrogate = unit;
+    else if (QChar::isLowSurrogate(unit))
+        emitCharacter(Replacement);
+    else if (unit >= 0x20 || unit == u'\t')
+        emitCharacter(shownCodeUnit(unit, inSymbolFont()));
+}
+
+void RtfInterpreter::handleText(QStringView text)
+{
+    if (text.isEmpty() || state().destination == Destination::Skipped)
+        return;
+    flushHighSurrogate();
+    const bool symbolFont = inSymbolFont();
+    if (!symbolFont && isPlainText(text)) {
+        emitText(text);
+        return;
+    }
+    appendShownText(text, symbolFont, m_shown);
+    emitText(m_shown);
+    m_shown.clear();
+}
+
+void RtfInterpreter::emitText(QStringView text)
+{
+    GroupState &current = state();
+    switch (current.destination) {
+    case Destination::Text:
+        m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
+                            m_formatter.blockFormat(current.para));
+        break;
+    case Destination::FontTable:
+        m_fonts.addText(text);
+        break;
+    case Destination::ColorTable:
+        m_colors.addText(text);
+        break;
+    case Destination::Skipped:
+        break;
+    }
+}
+
+void RtfInterpreter::flushHighSurrogate()
+{
+    if (m_highSurrogate == 0)
+        return;
+    m_highSurrogate = 0;
+    emitCharacter(Replacement);
+}
+
+void RtfInterpreter::endParagraph()
+{
+    flushHighSurrogate();
+    const GroupState &current = state();
+    m_writer.endParagraph(m_formatter.charFormat(current.chars, m_defaultFont),
+                          m_formatter.blockFormat(current.para));
+}
+
+// Font and colour tables are read in the document's code page, not in a font's.
+bool RtfInterpreter::inSymbolFont() const
+{
+    const GroupState &current = m_stack.current();
+    if (current.destination != Destination::Text)
+        return false;
+    const FontEntry *entry = m_formatter.fontEntry(current.chars.font, m_defaultFont);
+    return entry && codePageForCharset(entry->charset, m_ansiCodePage) == SymbolCodePage;
+}
+
+int RtfInterpreter::currentCodePage() const
+{
+    const GroupState &current = m_stack.current();
+    if (current.destination != Destination::Text)
+        return m_ansiCodePage;
+    const FontEntry *entry = m_formatter.fontEntry(current.chars.font, m_defaultFont);
+    return entry ? codePageForCharset(entry->charset, m_ansiCodePage) : m_ansiCodePage;
+}
+
+} // namespace virelai::rtf

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "RtfCodePage.h"
+#include "RtfDocumentWriter.h"
+#include "RtfFormats.h"
+#include "RtfGroupStack.h"
+#include "RtfKeywords.h"
+#include "RtfLexer.h"
+#include "RtfReader.h"
+#include "RtfTables.h"
+
+namespace virelai::rtf {
+
+// Reads the tokens of one text in a single loop over an explicit group stack,
+// and sends each piece of text to its destination: the document, the font
+// table or the colour table. The tables hold for the whole text, so a table in
+// a group of its own serves the groups after it.
+class RtfInterpreter
+{
+public:
+    RtfInterpreter(QStringView input, QTextCursor &cursor, const RtfDefaults &defaults,
+                   double unitsPerTwip);
+
+    void run();
+    bool binaryRanPastEnd() const { return m_lexer.binaryRanPastEnd(); }
+
+private:
+    void handleToken(const RtfToken &token);
+    bool skipsAsFallback(const RtfToken &token);
+    void handleWord(const RtfToken &token);
+    void handleSymbol(QChar symbol);
+    void handleHexByte(int byte);
+    void handleUnicode(int param);
+    void handleText(QStringView text);
+
+    bool applyDestinationWord(Keyword keyword);
+    bool applyTableWord(Keyword keyword, int param);
+    bool applyCharacterWord(Keyword keyword, const RtfToken &token);
+    bool applyParagraphWord(Keyword keyword, int param);
+    bool applySpecialCharacter(Keyword keyword);
+    void applyDocumentWord(Keyword keyword, int param);
+
+    void emitText(QStringView text);
+    void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
+    void flushHighSurrogate();
+    void endParagraph();
+    bool inSymbolFont() const;
+    int currentCodePage() const;
+    GroupState &state() { return m_stack.current(); }
+
+    const RtfDefaults &m_defaults;
+    CharProps m_defaultChars;
+    RtfLexer m_lexer;
+    RtfGroupStack m_stack;
+    RtfFontTable m_fonts;
+    RtfColorTable m_colors;
+    ByteDecoder m_bytes;
+    RtfFormatter m_formatter;
+    RtfDocumentWriter m_writer;
+    int m_ansiCodePage = Windows1252;
+    int m_defaultFont = 0;
+    int m_fallbackToSkip = 0;
+    char16_t m_highSurrogate = 0;
+    QString m_shown;
+};
+
+} // namespace virelai::rtf

@@ -1,0 +1,127 @@
+#include "RtfKeywords.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace virelai::rtf {
+
+namespace {
+
+struct KeywordName
+{
+    std::u16string_view name;
+    Keyword keyword;
+};
+
+using enum Keyword;
+
+// Legacy numbering (\pn, \pntxtb, \pntxta) is skipped: the \pntext group that
+// goes with it already holds the bullet as text, so it is shown once.
+constexpr auto Keywords = std::to_array<KeywordName>({
+    {u"ansicpg", AnsiCodePage},
+    {u"author", SkippedDestination},
+    {u"b", Bold},
+    {u"blue", Blue},
+    {u"bullet", Bullet},
+    {u"cf", ColorForeground},
+    {u"colortbl", ColorTable},
+    {u"comment", SkippedDestination},
+    {u"deff", DefaultFont},
+    {u"doccomm", SkippedDestination},
+    {u"emdash", EmDash},
+    {u"emspace", NonBreakingSpaceWord},
+    {u"endash", EnDash},
+    {u"enspace", NonBreakingSpaceWord},
+    {u"f", Font},
+    {u"fcharset", FontCharset},
+    {u"fi", FirstLineIndent},
+    {u"fldinst", SkippedDestination},
+    {u"fonttbl", FontTable},
+    {u"footer", SkippedDestination},
+    {u"footerf", SkippedDestination},
+    {u"footerl", SkippedDestination},
+    {u"footerr", SkippedDestination},
+    {u"footnote", SkippedDestination},
+    {u"fs", FontSize},
+    {u"green", Green},
+    {u"header", SkippedDestination},
+    {u"headerf", SkippedDestination},
+    {u"headerl", SkippedDestination},
+    {u"headerr", SkippedDestination},
+    {u"i", Italic},
+    {u"info", SkippedDestination},
+    {u"keywords", SkippedDestination},
+    {u"ldblquote", LeftDoubleQuote},
+    {u"li", LeftIndent},
+    {u"line", LineBreak},
+    {u"lquote", LeftQuote},
+    {u"object", SkippedDestination},
+    {u"operator", SkippedDestination},
+    {u"page", Paragraph},
+    {u"par", Paragraph},
+    {u"pard", ParagraphDefaults},
+    {u"pict", SkippedDestination},
+    {u"plain", Plain},
+    {u"pn", SkippedDestination},
+    {u"pntxta", SkippedDestination},
+    {u"pntxtb", SkippedDestination},
+    {u"qc", AlignCenter},
+    {u"qj", AlignJustify},
+    {u"ql", AlignLeft},
+    {u"qr", AlignRight},
+    {u"rdblquote", RightDoubleQuote},
+    {u"red", Red},
+    {u"ri", RightIndent},
+    {u"row", Paragraph},
+    {u"rquote", RightQuote},
+    {u"sa", SpaceAfter},
+    {u"sb", SpaceBefore},
+    {u"sect", Paragraph},
+    {u"sl", LineSpacing},
+    {u"slmult", LineSpacingMultiple},
+    {u"stylesheet", SkippedDestination},
+    {u"subject", SkippedDestination},
+    {u"tab", Tab},
+    {u"cell", Tab},
+    {u"title", SkippedDestination},
+    {u"tx", TabStop},
+    {u"u", Unicode},
+    {u"uc", UnicodeSkip},
+    {u"ul", Underline},
+    {u"uld", Underline},
+    {u"uldash", Underline},
+    {u"uldb", Underline},
+    {u"ulnone", UnderlineNone},
+    {u"ulth", Underline},
+    {u"ulw", Underline},
+    {u"ulwave", Underline},
+});
+
+bool nameLess(const KeywordName &a, const KeywordName &b)
+{
+    return a.name < b.name;
+}
+
+const std::array<KeywordName, Keywords.size()> &sortedKeywords()
+{
+    static const auto sorted = [] {
+        auto copy = Keywords;
+        std::sort(copy.begin(), copy.end(), nameLess);
+        return copy;
+    }();
+    return sorted;
+}
+
+} // namespace
+
+Keyword lookupKeyword(QStringView name)
+{
+    const std::u16string_view key(name.utf16(), size_t(name.size()));
+    const auto &table = sortedKeywords();
+    const auto found
+        = std::lower_bound(table.begin(), table.end(), KeywordName {key, Unknown}, nameLess);
+    return (found != table.end() && found->name == key) ? found->keyword : Unknown;
+}
+
+} // namespace virelai::rtf

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QStringView>
+
+namespace virelai::rtf {
+
+// The control words the reader acts on; every other word is ignored.
+enum class Keyword {
+    Unknown,
+    // document
+    AnsiCodePage,
+    DefaultFont,
+    FontTable,
+    ColorTable,
+    SkippedDestination, // a destination whose text is never shown (info, stylesheet, pict...)
+    // tables
+    FontCharset,
+    Red,
+    Green,
+    Blue,
+    // characters
+    Font,
+    FontSize,
+    ColorForeground,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Plain,
+    Unicode,
+    UnicodeSkip,
+    // paragraphs
+    ParagraphDefaults,
+    Paragraph,
+    LineBreak,
+    Tab,
+    AlignCenter,
+    AlignLeft,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstLineIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineSpacingMultiple,
+    TabStop,
+    // single characters
+    EmDash,
+    EnDash,
+    Bullet,
+    LeftQuote,
+    RightQuote,
+    LeftDoubleQuote,
+    RightDoubleQuote,
+    NonBreakingSpaceWord,
+};
+
+Keyword lookupKeyword(QStringView name);
+
+} // namespace virelai::rtf

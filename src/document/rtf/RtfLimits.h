@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Every limit is far above what a real advice text or help file needs; each one
+// gives a defined outcome instead of unbounded work or memory.
+namespace virelai::rtf {
+
+// Deeper groups are read as if their braces were absent: text kept, scoping lost.
+constexpr int MaxGroupDepth = 256;
+// Longer control words are consumed whole and ignored.
+constexpr int MaxControlWordLength = 32;
+// Font and colour table entries beyond these are ignored.
+constexpr int MaxFontTableEntries = 4096;
+constexpr int MaxColorTableEntries = 4096;
+constexpr int MaxFontNameLength = 256;
+// Tab stops of one paragraph beyond this are ignored.
+constexpr int MaxTabStops = 64;
+// \ucN is clamped to this many fallback characters.
+constexpr int MaxUnicodeSkip = 255;
+// Font sizes in half-points, clamped: 1 pt to 1638 pt.
+constexpr int MinHalfPoints = 2;
+constexpr int MaxHalfPoints = 3276;
+// Indents, spacings and tab positions in twips, clamped to +-22 inches.
+constexpr int MaxTwips = 31680;
+// Characters read at most; the rest of a longer text is dropped and reported.
+constexpr qsizetype MaxTextLength = qsizetype(32) * 1024 * 1024;
+
+} // namespace virelai::rtf

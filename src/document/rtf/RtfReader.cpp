@@ -1,0 +1,72 @@
+#include "RtfReader.h"
+
+#include "RtfInterpreter.h"
+#include "RtfLimits.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace virelai {
+
+namespace {
+
+constexpr char16_t ByteOrderMark = 0xFEFF;
+constexpr double TwipsPerInch = 1440.0;
+constexpr double FallbackDotsPerInch = 96.0;
+
+// Lengths in RTF are twips; a document's layout counts in the units of its
+// paint device, or of the screen when it has none (as QFont does).
+double layoutUnitsPerTwip(const QTextCursor &cursor)
+{
+    double dotsPerInch = FallbackDotsPerInch;
+    const QTextDocument *document = cursor.document();
+    const QPaintDevice *device = document && document->documentLayout()
+        ? document->documentLayout()->paintDevice()
+        : nullptr;
+    if (device)
+        dotsPerInch = device->logicalDpiY();
+    else if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dotsPerInch = qRound(screen->logicalDotsPerInchY());
+    return dotsPerInch / TwipsPerInch;
+}
+
+} // namespace
+
+bool isRtfText(QStringView text)
+{
+    if (text.startsWith(QChar(ByteOrderMark)))
+        text = text.sliced(1);
+    for (const QChar c : text) {
+        if (!c.isSpace())
+            return c == u'{';
+    }
+    return false;
+}
+
+RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &defaults)
+{
+    RtfReadResult result;
+    if (cursor.isNull())
+        return {false, QStringLiteral("no document to write into")};
+    if (rtf.size() > rtf::MaxTextLength) {
+        rtf = rtf.first(rtf::MaxTextLength);
+        result = {false,
+                  QStringLiteral("text longer than %1 characters: the rest was not read")
+                      .arg(rtf::MaxTextLength)};
+    }
+    if (rtf.startsWith(QChar(ByteOrderMark)))
+        rtf = rtf.sliced(1);
+    cursor.beginEditBlock();
+    rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
+    interpreter.run();
+    cursor.endEditBlock();
+    if (interpreter.binaryRanPastEnd() && result.complete)
+        result = {false, QStringLiteral("binary data runs past the end of the text")};
+    return result;
+}
+
+} // namespace virelai

@@ -1,0 +1,357 @@
+#include "RtfSamples.h"
+#include "RtfTestDocument.h"
+
+#include <QTest>
+
+using namespace virelai;
+using namespace virelai::test;
+
+namespace {
+
+struct Style
+{
+    QString family;
+    double pointSize;
+    bool bold;
+    bool italic;
+    bool underline;
+    QColor color;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Style)
+
+class TestRtfReader : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void blocks_data();
+    void blocks();
+    void characterFormats_data();
+    void characterFormats();
+    void paragraphFormats_data();
+    void paragraphFormats();
+    void lineSpacingFromDefaults();
+    void emptyParagraphKeepsItsStyle();
+    void legacyBulletShownOnce();
+    void unicodeAndCodePages_data();
+    void unicodeAndCodePages();
+    void isRtfText_data();
+    void isRtfText();
+    void decodeWindows1252_data();
+    void decodeWindows1252();
+};
+
+void TestRtfReader::blocks_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("bare group") << "{\\uc1\\pard\\f0\\fs28 CAS NON PREVU.}"
+                                << QStringList {"CAS NON PREVU."};
+    QTest::newRow("heading ends with two empty paragraphs")
+        << Heading << QStringList {"Moyenne de la classe", "Suggestions Pédagogiques", "", ""};
+    QTest::newRow("escapes and letters give the same accents")
+        << "{\\b0 d\\'e9terminer, d\u00e9terminer, \\'eatre}"
+        << QStringList {"déterminer, déterminer, être"};
+    QTest::newRow("reminder with bullets")
+        << ReminderA
+        << QStringList {
+               "Rappel",
+               "Pour améliorer les performances des élèves , il est conseillé de mettre en oeuvre "
+               "à la fois ",
+               "·\tdes pratiques culturelles régulières ;",
+               "·\tdes entraînements méthodiques (Ateliers de questionnement de textes, Exercices "
+               "spécifiques proposés par le Guide de Perfectionnement ).",
+               "On propose éventuellement ci-dessus des domaines prioritaires ; cela ne signifie "
+               "pas qu'on néglige les autres."};
+    QTest::newRow("footer of two groups")
+        << Footer
+        << QStringList {"-%d-", "Suggestions pédagogiques du : 05-12-2026 à 09:05 ",
+                        "Document réalisé par le logiciel 'Virelai' V2.1.0 contact@example.org"};
+    QTest::newRow("complete document")
+        << CompleteCase3
+        << QStringList {
+               "Pour les Ateliers de questionnements de textes, on constituera deux groupes",
+               "",
+               "A : catégories 1 et 2 ;",
+               "B : catégories 3 et 4.",
+               "",
+               "Avec le groupe A, un cycle de 5 séances ( 3 en deux semaines) peut être "
+               "entrepris avec des textes de niveau 1 ",
+               "",
+               "Avec le groupe B, on mettra en place un cycle de 5 séances avec des "
+               "textes de niveau 2",
+               ""};
+    QTest::newRow("joined parts with ligature")
+        << Type9Joined
+        << QStringList {"Les élèves marqués d'une croix ont des difficultés partout.",
+                        "2) on privilégiera \"Recherche d'informations\" bien entendu.",
+                        "3) les stratégies à mettre en œuvre, p 30."};
+    QTest::newRow("several top-level groups")
+        << "{Un}{ deux}{\\par trois}" << QStringList {"Un deux", "trois"};
+    QTest::newRow("one delimiting space eaten, the rest kept")
+        << "{\\ul Note\\ulnone  : il n'y a}" << QStringList {"Note : il n'y a"};
+    QTest::newRow("double blanks kept")
+        << "{\\ulnone Les  performances}" << QStringList {"Les  performances"};
+    QTest::newRow("line breaks in the source are not text")
+        << "{a\r\nb\nc\rd}" << QStringList {"abcd"};
+    QTest::newRow("backslash before line break is a paragraph")
+        << "{a\\\nb\\\rc}" << QStringList {"a", "b", "c"};
+    QTest::newRow("line, tab and special symbols")
+        << "{a\\line b\\tab c\\~d\\-e\\_f\\{\\}\\\\}"
+        << QStringList {QString("a\u2028b\tc\u00a0d\u00ade\u2011f{}\\")};
+    QTest::newRow("ignorable destination skipped")
+        << "{a{\\*\\unknown hidden {nested}}b}" << QStringList {"ab"};
+    QTest::newRow("known non-text destinations skipped")
+        << "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}x}" << QStringList {"x"};
+    QTest::newRow("font table name is not text")
+        << "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;}\\f0 x}" << QStringList {"x"};
+    QTest::newRow("unknown words ignored")
+        << "{\\viewkind4\\deflang1036\\nowidctlpar\\zzz12 texte}" << QStringList {"texte"};
+    QTest::newRow("field result shown, instruction skipped")
+        << "{{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt lien}}}" << QStringList {"lien"};
+}
+
+void TestRtfReader::blocks()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QStringList, expected);
+    const ReadDocument read = readIntoDocument(rtf);
+    QVERIFY(read.result.complete);
+    QCOMPARE(blockTexts(*read.document), expected);
+}
+
+void TestRtfReader::characterFormats_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<Style>("expected");
+    const QColor black(Qt::black);
+    const QColor blue(0, 0, 255);
+    QTest::newRow("bold run") << "{\\fs28 Il est {\\b une seule} fois}"
+                              << "une seule" << Style {"Arial", 14, true, false, false, black};
+    QTest::newRow("after bold run") << "{\\fs28 Il est {\\b une seule} fois}"
+                                    << " fois" << Style {"Arial", 14, false, false, false, black};
+    QTest::newRow("underlined group") << SlowPupils << "Si ces élèves sont lents"
+                                      << Style {"Arial", 12, false, false, true, black};
+    QTest::newRow("ulnone after underlined group")
+        << SlowPupils << ", il se peut" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("ulnone inside ul")
+        << ReminderA << "Pour am" << Style {"Arial", 12, false, true, false, black};
+    QTest::newRow("reminder title")
+        << ReminderA << "Rappel" << Style {"Arial", 12, false, true, true, black};
+    QTest::newRow("heading first line")
+        << Heading << "Moyenne" << Style {"Arial", 20, true, false, false, blue};
+    QTest::newRow("heading second line")
+        << Heading << "Suggestions" << Style {"Arial", 18, true, false, false, black};
+    QTest::newRow("complete document, default font")
+        << CompleteCase3 << "Pour les Ateliers"
+        << Style {"Times New Roman", 12, false, false, false, black};
+    QTest::newRow("complete document, second font")
+        << CompleteCase3 << "Avec le groupe A" << Style {"Arial", 12, true, false, false, black};
+    QTest::newRow("deff without \\f")
+        << "{\\rtf1\\deff1{\\fonttbl{\\f1 Courier New;}}x}"
+        << "x" << Style {"Courier New", 12, false, false, false, black};
+    QTest::newRow("font missing from table")
+        << "{\\f7\\fs20 x}"
+        << "x" << Style {"Arial", 10, false, false, false, black};
+    QTest::newRow("colour table in same group")
+        << "{{\\colortbl;\\red255\\green0\\blue0;}\\cf1 rouge}"
+        << "rouge" << Style {"Arial", 12, false, false, false, QColor(255, 0, 0)};
+    QTest::newRow("colour index beyond table is black")
+        << "{\\colortbl;\\red9;}{\\cf5 x}"
+        << "x" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("plain resets") << "{\\b\\i\\ul\\fs40\\cf1 \\plain x}"
+                                  << "x" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("fs without parameter is the default size")
+        << "{\\fs40\\fs x}"
+        << "x" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("b0 i0 ul0 switch off") << "{\\b\\i\\ul a\\b0\\i0\\ul0 x}"
+                                          << "x" << Style {"Arial", 12, false, false, false, black};
+}
+
+void TestRtfReader::characterFormats()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QString, probe);
+    QFETCH(Style, expected);
+    const ReadDocument read = readIntoDocument(rtf);
+    const QTextCharFormat format = formatOf(*read.document, probe);
+    QVERIFY2(format.isValid(), qPrintable(probe));
+    QCOMPARE(format.fontFamilies().toStringList(), QStringList {expected.family});
+    QCOMPARE(format.fontPointSize(), expected.pointSize);
+    QCOMPARE(format.fontWeight() == QFont::Bold, expected.bold);
+    QCOMPARE(format.fontItalic(), expected.italic);
+    QCOMPARE(format.fontUnderline(), expected.underline);
+    QCOMPARE(format.foreground().color(), expected.color);
+}
+
+void TestRtfReader::paragraphFormats_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QList<double>>("marginsLeftRightIndentTopBottom");
+    QTest::addColumn<QList<double>>("tabs");
+    const QList<double> none {0, 0, 0, 0, 0};
+    QTest::newRow("heading centred")
+        << Heading << "Suggestions" << int(Qt::AlignHCenter) << none << QList<double> {};
+    QTest::newRow("footer page number centred")
+        << Footer << "-%d-" << int(Qt::AlignHCenter) << none << QList<double> {};
+    QTest::newRow("footer date left")
+        << Footer << "Suggestions" << int(Qt::AlignLeft) << none << QList<double> {};
+    QTest::newRow("bullet paragraph") << ReminderA << "des pratiques" << int(Qt::AlignLeft)
+                                      << QList<double> {1420, 0, -720, 0, 0} << QList<double> {360};
+    QTest::newRow("pard resets indents")
+        << ReminderA << "On propose" << int(Qt::AlignLeft) << none << QList<double> {};
+    QTest::newRow("right, justified, spacing")
+        << "{\\qr a\\par\\qj\\ri200\\sb120\\sa240\\tx100\\tx2000 b\\par}"
+        << "b" << int(Qt::AlignJustify) << QList<double> {0, 200, 0, 120, 240}
+        << QList<double> {100, 2000};
+    QTest::newRow("properties at the paragraph's end win")
+        << "{a\\qc\\li300\\par}"
+        << "a" << int(Qt::AlignHCenter) << QList<double> {300, 0, 0, 0, 0} << QList<double> {};
+}
+
+void TestRtfReader::paragraphFormats()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QString, probe);
+    QFETCH(int, alignment);
+    QFETCH(QList<double>, marginsLeftRightIndentTopBottom);
+    QFETCH(QList<double>, tabs);
+    const ReadDocument read = readIntoDocument(rtf);
+    const QTextBlockFormat format = blockHolding(*read.document, probe).blockFormat();
+    QCOMPARE(int(format.alignment() & Qt::AlignHorizontal_Mask), alignment);
+    const QList<double> margins {format.leftMargin(), format.rightMargin(), format.textIndent(),
+                                 format.topMargin(), format.bottomMargin()};
+    QCOMPARE(margins, marginsLeftRightIndentTopBottom);
+    QList<double> positions;
+    for (const QTextOption::Tab &tab : format.tabPositions())
+        positions << tab.position;
+    QCOMPARE(positions, tabs);
+}
+
+void TestRtfReader::lineSpacingFromDefaults()
+{
+    RtfDefaults defaults;
+    defaults.lineSpacingPercent = 150;
+    const ReadDocument read = readIntoDocument(ReminderA, defaults);
+    for (QTextBlock block = read.document->begin(); block.isValid(); block = block.next()) {
+        QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+        QCOMPARE(block.blockFormat().lineHeight(), 150.0);
+    }
+    const ReadDocument exact = readIntoDocument("{\\sl-360 a\\par\\sl480 b}", defaults);
+    QCOMPARE(blockHolding(*exact.document, "a").blockFormat().lineHeightType(),
+             int(QTextBlockFormat::FixedHeight));
+    QCOMPARE(blockHolding(*exact.document, "b").blockFormat().lineHeight(), 480.0);
+}
+
+void TestRtfReader::emptyParagraphKeepsItsStyle()
+{
+    // The empty lines under the heading are 18 pt high, not 12 pt.
+    const ReadDocument read = readIntoDocument(Heading);
+    const QTextBlock last = read.document->lastBlock();
+    QVERIFY(last.text().isEmpty());
+    QCOMPARE(last.charFormat().fontPointSize(), 18.0);
+    QCOMPARE(last.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+void TestRtfReader::legacyBulletShownOnce()
+{
+    const ReadDocument read = readIntoDocument(ReminderA);
+    QCOMPARE(read.document->toPlainText().count(QChar(0xB7)), 2);
+    const ReadDocument star = readIntoDocument("{{\\pntext \\'B7\\tab}{\\pn{\\pntxtb \\'B7}}x}");
+    QCOMPARE(star.document->toPlainText(), QString("\u00b7\tx"));
+}
+
+void TestRtfReader::unicodeAndCodePages_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("u with fallback") << "{\\u233?t\\u8364 E}"
+                                     << "ét€";
+    QTest::newRow("uc0 has no fallback") << "{\\uc0\\u233 t}"
+                                         << "ét";
+    QTest::newRow("uc2 skips hex fallback") << "{\\uc2\\u339\\'6f\\'65uvre}"
+                                            << "œuvre";
+    QTest::newRow("fallback stops at group end") << "{\\uc3{\\u233 a}b}"
+                                                 << "éb";
+    QTest::newRow("uc restored at group end") << "{{\\uc0 x}\\u233 ab}"
+                                              << "xéb";
+    QTest::newRow("negative u") << "{\\u-4064 x}" << QString(QChar(0xF020));
+    QTest::newRow("surrogate pair") << "{\\u-10179?\\u-8704?}" << QString::fromUcs4(U"\U0001F600");
+    QTest::newRow("literal surrogate pair kept")
+        << QString::fromUcs4(U"{a\U0001F600b}") << QString::fromUcs4(U"a\U0001F600b");
+    QTest::newRow("ansicpg 1251") << "{\\rtf1\\ansicpg1251 \\'e0}"
+                                  << "\u0430";
+    QTest::newRow("charset 238 of the font")
+        << "{\\rtf1{\\fonttbl{\\f1\\fcharset238 Arial CE;}}\\f1\\'b9}"
+        << "\u0105";
+    QTest::newRow("double-byte page")
+        << "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0}"
+        << "\u3042";
+    QTest::newRow("symbol charset")
+        << "{\\rtf1{\\fonttbl{\\f3\\fcharset2 Symbol;}}{\\f3 a\\'b7\\u61623 ?}}"
+        << "α••";
+    QTest::newRow("unknown ansicpg keeps 1252") << "{\\rtf1\\ansicpg99999 \\'e9}"
+                                                << "é";
+    QTest::newRow("1252 specials") << "{\\'80\\'9c\\'85}"
+                                   << "€œ…";
+    QTest::newRow("word characters")
+        << "{\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}"
+        << "—–•‘’“”";
+}
+
+void TestRtfReader::unicodeAndCodePages()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QString, expected);
+    const ReadDocument read = readIntoDocument(rtf);
+    QCOMPARE(read.document->toPlainText(), expected);
+}
+
+void TestRtfReader::isRtfText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("group") << "{\\b x}" << true;
+    QTest::newRow("blanks first") << " \r\n\t{x}" << true;
+    QTest::newRow("byte-order mark") << "\ufeff{x}" << true;
+    QTest::newRow("byte-order mark and blank") << "\ufeff  {x}" << true;
+    QTest::newRow("plain text") << "Proposition" << false;
+    QTest::newRow("brace later") << "a{x}" << false;
+    QTest::newRow("header with leading CR") << "\rTrim\r1  2  3" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("blank only") << "   " << false;
+}
+
+void TestRtfReader::isRtfText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, expected);
+    QCOMPARE(virelai::isRtfText(text), expected);
+}
+
+void TestRtfReader::decodeWindows1252_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("ascii") << QByteArray("{\\rtf1 a}") << "{\\rtf1 a}";
+    QTest::newRow("accents") << QByteArray("\xe9\xe8\xe0\xea") << "éèàê";
+    QTest::newRow("euro and oe") << QByteArray("\x80\x9c\x8c") << "€œŒ";
+    QTest::newRow("quotes and dashes") << QByteArray("\x91\x92\x93\x94\x96\x97") << "‘’“”–—";
+    QTest::newRow("undefined byte kept as control") << QByteArray("\x81") << "\u0081";
+    QTest::newRow("NUL kept") << QByteArray("a\0b", 3) << QString("a") + QChar(0) + "b";
+}
+
+void TestRtfReader::decodeWindows1252()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    QCOMPARE(virelai::decodeWindows1252(bytes), expected);
+}
+
+QTEST_MAIN(TestRtfReader)
+#include "tst_rtfreader.moc"
