@@ -36,15 +36,25 @@ std::vector<U_POINT16> points16(const std::vector<QPoint> &points)
     return converted;
 }
 
-// libUEMF counts the placeable header in the metafile header's size field; the
-// size is that of the metafile proper, in 16-bit words.
-void correctSizeField(QByteArray &bytes)
+// libUEMF counts the placeable header in the header's size field and overstates the
+// largest record; both are set here from the records themselves, in 16-bit words.
+void correctHeaderFields(QByteArray &bytes)
 {
     constexpr qsizetype placeableSize = 22;
-    constexpr qsizetype sizeField = placeableSize + 6;
-    if (bytes.size() < sizeField + 4)
+    constexpr qsizetype headerSize = 18;
+    if (bytes.size() < placeableSize + headerSize)
         return;
-    qToLittleEndian<quint32>(quint32((bytes.size() - placeableSize) / 2), bytes.data() + sizeField);
+    quint32 largest = 0;
+    for (qsizetype offset = placeableSize + headerSize; offset + 4 <= bytes.size();) {
+        const quint32 words = qFromLittleEndian<quint32>(bytes.constData() + offset);
+        if (words < 3)
+            return; // never written by this recorder; leave the fields alone
+        largest = std::max(largest, words);
+        offset += qsizetype(words) * 2;
+    }
+    char *header = bytes.data() + placeableSize;
+    qToLittleEndian<quint32>(quint32((bytes.size() - placeableSize) / 2), header + 6);
+    qToLittleEndian<quint32>(largest, header + 12);
 }
 
 } // namespace
@@ -210,7 +220,7 @@ QByteArray WmfRecorder::finish()
     if (failed || wmf_finish(track->file) != 0)
         return QByteArray();
     QByteArray bytes(track->file->buf, qsizetype(track->file->used));
-    correctSizeField(bytes);
+    correctHeaderFields(bytes);
     return bytes;
 }
 

@@ -1,0 +1,71 @@
+#include "chart/MajDataGraph.h"
+#include "chart/TChart.h"
+#include "chart/data/DataGraph.h"
+#include "chart/drawing/ChartPainter.h"
+#include "chart/files/PictureFileWriter.h"
+#include "chart/metafile/ChartMetafile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kTypeOneData = QStringLiteral(
+    "3|2|3{Moyenne de la classe}{Classe}{2.5,3.1,1.8}{0,0,255}{Lecture,Compréhension,Vitesse}"
+    "{Moyenne nationale}{2.9,2.7,2.2}{255,0,0}{Lecture,Compréhension,Vitesse}"
+    "{Élèves}{Classe}{1,2,3}{0,128,0}{a,b,c}{Nationale}{3,2,1}{128,0,0}{a,b,c}"
+    "{Troisième}{Classe}{4,4,4}{0,0,0}{x,y,z}{Nationale}{1,1,1}{255,255,255}{x,y,z}");
+
+virelai::TChart typeOneChart()
+{
+    virelai::TChart chart;
+    class Discard : public virelai::PictureFileWriter
+    {
+        QString writeWhole(const QString &, const QByteArray &) override { return QString(); }
+    } discard;
+    virelai::MajDataGraph(kTypeOneData, {1, "", "", ""}, chart, "/x/", discard);
+    return chart;
+}
+
+} // namespace
+
+static void BM_ReadDataGraph(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(virelai::readDataGraph(kTypeOneData));
+}
+BENCHMARK(BM_ReadDataGraph);
+
+static void BM_DrawChartToImage(benchmark::State &state)
+{
+    const virelai::TChart chart = typeOneChart();
+    QImage image(virelai::kChartSize, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        virelai::drawChart(painter, chart);
+    }
+}
+BENCHMARK(BM_DrawChartToImage);
+
+static void BM_ChartMetafile(benchmark::State &state)
+{
+    const virelai::TChart chart = typeOneChart();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(virelai::chartMetafile(chart));
+}
+BENCHMARK(BM_ChartMetafile);
+
+// The whole build of a type-1 document's charts: read, draw, record, write three files.
+static void BM_MajDataGraphThreeFiles(benchmark::State &state)
+{
+    QTemporaryDir directory;
+    virelai::AtomicFileWriter writer;
+    virelai::TChart chart;
+    for (auto _ : state)
+        virelai::MajDataGraph(kTypeOneData, {1, "", "", ""}, chart, directory.path() + u'/',
+                              writer);
+}
+BENCHMARK(BM_MajDataGraphThreeFiles)->Unit(benchmark::kMillisecond);

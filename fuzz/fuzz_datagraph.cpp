@@ -1,0 +1,57 @@
+// Chart data from the clipboard: read it, and when it is accepted draw every chart
+// into a metafile held in memory, as a document build would.
+#include "chart/MajDataGraph.h"
+#include "chart/TChart.h"
+#include "chart/data/DataGraph.h"
+#include "chart/files/PictureFileWriter.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+
+namespace {
+
+class DiscardingWriter : public virelai::PictureFileWriter
+{
+public:
+    QString writeWhole(const QString &, const QByteArray &bytes) override
+    {
+        if (bytes.size() < 22)
+            std::abort(); // a chart that reached the writer always has a whole metafile
+        return QString();
+    }
+};
+
+void checkReading(const virelai::DataGraphReading &reading)
+{
+    const virelai::DataGraph &data = reading.data;
+    if (!reading.ok()) {
+        if (data.nbGraph != 0 || !data.charts.empty())
+            std::abort();
+        return;
+    }
+    if (int(data.charts.size()) != data.nbGraph || data.nbGraph > virelai::kMaxCharts)
+        std::abort();
+    if (data.nbGraph > 0 && data.nbSerie * data.nbPoint > virelai::kDataGraphSlots)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    checkReading(virelai::readDataGraph(text));
+    virelai::TChart chart;
+    DiscardingWriter writer;
+    virelai::MajDataGraph(text, {10, QStringLiteral("20"), QStringLiteral("8"), text.left(40)},
+                          chart, QStringLiteral("/nowhere/"), writer);
+    return 0;
+}
