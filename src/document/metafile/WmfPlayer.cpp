@@ -153,9 +153,9 @@ bool WmfPlayer::playObjectRecord(const WmfRecord &record, const WmfParams &param
         createObject(decodeRegion(params));
         return true;
     case DibCreatePatternBrush: {
+        // A pattern we cannot decode fills nothing rather than a wrong colour.
         WmfBrush brush;
-        brush.style = record.image >= 0 ? BrushDibPattern : BrushSolid;
-        brush.color = Qt::black;
+        brush.style = record.image >= 0 ? BrushDibPattern : BrushNull;
         if (record.image >= 0)
             brush.pattern = m_document.images[size_t(record.image)];
         createObject(std::move(brush));

@@ -36,7 +36,12 @@ quint8 effectiveCharset(const WmfFont &font)
 
 QFont qtFont(const WmfFont &font, int pixelSize)
 {
-    QFont qfont(font.face.isEmpty() ? QStringLiteral("Arial") : font.face);
+    // Symbol text is already turned into Unicode; a serif text font carries
+    // those Greek letters and signs, where the symbol font may not.
+    QString family = font.face.isEmpty() ? QStringLiteral("Arial") : font.face;
+    if (effectiveCharset(font) == symbolCharset)
+        family = QStringLiteral("Times New Roman");
+    QFont qfont(family);
     qfont.setPixelSize(pixelSize);
     qfont.setWeight(QFont::Weight(std::clamp<int>(font.weight == 0 ? 400 : font.weight, 100, 900)));
     qfont.setItalic(font.italic);
