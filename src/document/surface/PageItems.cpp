@@ -28,7 +28,11 @@ void TextItem::draw(QPainter &painter) const
     const QRectF slice(0, m_sliceTop, width, m_sliceBottom - m_sliceTop);
     painter.setClipRect(slice, Qt::IntersectClip);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = slice;
+    // Lines that only touch the slice belong to the neighbouring page: they
+    // must not be drawn here, even clipped away, or a PDF would hold their
+    // text twice.
+    constexpr double touching = 0.5;
+    context.clip = slice.adjusted(0, touching, 0, -touching);
     context.palette.setColor(QPalette::Text, Qt::black);
     m_document->documentLayout()->draw(&painter, context);
     painter.restore();

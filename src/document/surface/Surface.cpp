@@ -28,6 +28,25 @@ double verticalInset(double indentLeft)
     return indentLeft / 2;
 }
 
+double twipsPerUnit(QPageLayout::Unit unit)
+{
+    switch (unit) {
+    case QPageLayout::Millimeter:
+        return TwipsPerInch / 25.4;
+    case QPageLayout::Inch:
+        return TwipsPerInch;
+    case QPageLayout::Pica:
+        return 12 * TwipsPerPoint;
+    case QPageLayout::Didot:
+        return 0.376065 / 25.4 * TwipsPerInch;
+    case QPageLayout::Cicero:
+        return 12 * 0.376065 / 25.4 * TwipsPerInch;
+    case QPageLayout::Point:
+        break;
+    }
+    return TwipsPerPoint;
+}
+
 } // namespace
 
 Surface::Surface(QObject *parent)
@@ -96,11 +115,13 @@ void Surface::setPageLayout(const QPageLayout &layout)
         m_pageLayout = layout;
 }
 
+// Read in the layout's own unit: Qt rounds sizes converted to points to whole
+// points, which would lose the fractions of millimetre pages.
 PageGeometry Surface::pageGeometryNow() const
 {
-    const QRectF paper = m_pageLayout.fullRect(QPageLayout::Point);
-    const QMarginsF margins = m_pageLayout.margins(QPageLayout::Point);
-    return {paper.size() * TwipsPerPoint, margins * TwipsPerPoint};
+    const QPageLayout::Unit unit = m_pageLayout.units();
+    const double twips = twipsPerUnit(unit);
+    return {m_pageLayout.fullRect(unit).size() * twips, m_pageLayout.margins() * twips};
 }
 
 void Surface::setPicture(std::shared_ptr<const PagePicture> picture)

@@ -1,0 +1,204 @@
+#include "SurfaceTestSupport.h"
+#include "document/Module1.h"
+#include "document/surface/Surface.h"
+
+#include <QTest>
+
+using namespace virelai;
+using namespace virelai::testing;
+
+// The placement routines, on a page whose printable area is 950 × 2000 twips
+// at (500, 400).
+class TestModule1 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void placeCurseur_data();
+    void placeCurseur();
+    void boxStyles_data();
+    void boxStyles();
+    void cadreGrisPutsPenStyleBack_data();
+    void cadreGrisPutsPenStyleBack();
+    void boxStartsAtCurrentPosition();
+    void placeImageRectangle();
+    void placeImageLoadsNumberedFile_data();
+    void placeImageLoadsNumberedFile();
+    void placeImageDrawsStretched();
+    void missingPictureDrawsNothing();
+    void areaIsReadAtEveryCall();
+
+private:
+    std::unique_ptr<Surface> m_surface;
+};
+
+void TestModule1::init()
+{
+    m_surface = std::make_unique<Surface>();
+    m_surface->setPageLayout(pageInTwips(2000, 3000, QMarginsF(500, 400, 550, 600)));
+    m_surface->setDocAction(Surface::NewDocument);
+}
+
+void TestModule1::placeCurseur_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<double>("expectedX");
+    QTest::addColumn<double>("expectedY");
+    QTest::newRow("origin") << 0.0 << 0.0 << 500.0 << 400.0;
+    QTest::newRow("far corner") << 100.0 << 100.0 << 1450.0 << 2400.0;
+    QTest::newRow("fraction kept") << 1.0 << 1.0 << 509.5 << 420.0;
+}
+
+void TestModule1::placeCurseur()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(double, expectedX);
+    QFETCH(double, expectedY);
+    QCOMPARE(m_surface->MarginRight(), 550.0);
+    PlaceCurseur(*m_surface, x, y);
+    QCOMPARE(m_surface->CurrentX(), expectedX);
+    QCOMPARE(m_surface->CurrentY(), expectedY);
+}
+
+void TestModule1::boxStyles_data()
+{
+    QTest::addColumn<bool>("grey");
+    QTest::addColumn<quint32>("brush");
+    QTest::addColumn<int>("penBefore");
+    QTest::newRow("white box keeps a dashed pen") << false << quint32(0xFFFFFF) << 1;
+    QTest::newRow("grey box") << true << quint32(0xE0E0E0) << 0;
+}
+
+void TestModule1::boxStyles()
+{
+    QFETCH(bool, grey);
+    QFETCH(quint32, brush);
+    QFETCH(int, penBefore);
+    m_surface->setPenStyle(penBefore);
+    m_surface->setIndentLeft(7);
+    m_surface->setSpaceAfter(300);
+    m_surface->setBrushColor(0x123456);
+    if (grey)
+        CadreGris(*m_surface, 50, 0, QStringLiteral("texte"));
+    else
+        CadreBlanc(*m_surface, 50, 0, QStringLiteral("texte"));
+    QCOMPARE(m_surface->BrushColor(), brush);
+    QCOMPARE(m_surface->PenStyle(), penBefore);
+    QCOMPARE(m_surface->IndentLeft(), 100.0);
+    QCOMPARE(m_surface->SpaceAfter(), 0.0);
+}
+
+void TestModule1::cadreGrisPutsPenStyleBack_data()
+{
+    QTest::addColumn<int>("penStyle");
+    QTest::newRow("solid") << 0;
+    QTest::newRow("dotted") << 2;
+    QTest::newRow("already none") << 5;
+}
+
+void TestModule1::cadreGrisPutsPenStyleBack()
+{
+    QFETCH(int, penStyle);
+    m_surface->setPenStyle(penStyle);
+    PlaceCurseur(*m_surface, 0, 0);
+    CadreGris(*m_surface, 100, 10, QStringLiteral("rappel"));
+    QCOMPARE(m_surface->PenStyle(), penStyle);
+    m_surface->setDocAction(Surface::EndDocument);
+    // The grey box has no outline: its top edge is grey, not black.
+    const QImage page = m_surface->renderPageImage(0, 144);
+    const QRect topEdge = pixelsOf(QRectF(600, 395, 700, 10), 144);
+    QCOMPARE(countPixels(page, topEdge, isInk), 0);
+}
+
+void TestModule1::boxStartsAtCurrentPosition()
+{
+    PlaceCurseur(*m_surface, 10, 50);
+    CadreBlanc(*m_surface, 20, 5, QString());
+    m_surface->setDocAction(Surface::EndDocument);
+    const QImage page = m_surface->renderPageImage(0, 144);
+    // Outline of a box from (595, 1400), 190 wide and 100 high.
+    QVERIFY(countPixels(page, pixelsOf(QRectF(590, 1420, 10, 60), 144), isInk) > 0);
+    QCOMPARE(countPixels(page, pixelsOf(QRectF(560, 1420, 20, 60), 144), isInk), 0);
+    QVERIFY(countPixels(page, pixelsOf(QRectF(600, 1495, 170, 10), 144), isInk) > 0);
+    QCOMPARE(countPixels(page, pixelsOf(QRectF(600, 1520, 170, 20), 144), isInk), 0);
+}
+
+void TestModule1::placeImageRectangle()
+{
+    PlaceImage(*m_surface, 66, 20, 32, 23, 3, QStringLiteral("/dossier/"), {});
+    QCOMPARE(m_surface->X1(), 500 + 66 * 950 / 100.0);
+    QCOMPARE(m_surface->Y1(), 400 + 20 * 2000 / 100.0);
+    QCOMPARE(m_surface->X2(), 500 + 98 * 950 / 100.0);
+    QCOMPARE(m_surface->Y2(), 400 + 43 * 2000 / 100.0);
+}
+
+void TestModule1::placeImageLoadsNumberedFile_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("expectedPath");
+    QTest::newRow("directory with its separator")
+        << "/opt/virelai/" << 3 << "/opt/virelai/mychart3.wmf";
+    QTest::newRow("directory without separator")
+        << "/tmp/charts" << 1 << "/tmp/charts/mychart1.wmf";
+    QTest::newRow("windows separator kept") << "C:\\Virelai\\" << 2 << "C:\\Virelai\\mychart2.wmf";
+    QTest::newRow("two digits") << "/d/" << 12 << "/d/mychart12.wmf";
+}
+
+void TestModule1::placeImageLoadsNumberedFile()
+{
+    QFETCH(QString, directory);
+    QFETCH(int, n);
+    QFETCH(QString, expectedPath);
+    QStringList asked;
+    double x2WhenLoading = 0;
+    const PictureLoader loader = [&](const QString &path) {
+        asked << path;
+        x2WhenLoading = m_surface->X2();
+        return std::make_shared<RecordingPicture>();
+    };
+    QVERIFY(PlaceImage(*m_surface, 0, 0, 50, 50, n, directory, loader));
+    QCOMPARE(asked, QStringList {expectedPath});
+    // The rectangle is complete before the picture is loaded.
+    QCOMPARE(x2WhenLoading, 500 + 475.0);
+}
+
+void TestModule1::placeImageDrawsStretched()
+{
+    auto picture = std::make_shared<RecordingPicture>();
+    PlaceImage(*m_surface, 0, 20, 32, 23, 1, QStringLiteral("/d/"),
+               [&](const QString &) { return picture; });
+    m_surface->setDocAction(Surface::EndDocument);
+    m_surface->renderPageImage(0, 1440);
+    QCOMPARE(picture->targets.size(), size_t(1));
+    const QRectF drawn = picture->targets.front();
+    QCOMPARE(drawn.left(), 500.0);
+    QCOMPARE(drawn.top(), 800.0);
+    QCOMPARE(drawn.width(), 304.0);
+    QCOMPARE(drawn.height(), 460.0);
+}
+
+void TestModule1::missingPictureDrawsNothing()
+{
+    const bool placed = PlaceImage(*m_surface, 0, 0, 100, 100, 1, QStringLiteral("/d/"),
+                                   [](const QString &) { return nullptr; });
+    QVERIFY(!placed);
+    m_surface->setDocAction(Surface::EndDocument);
+    const QImage page = m_surface->renderPageImage(0, 96);
+    QCOMPARE(countPixels(page, page.rect(), isInk), 0);
+}
+
+void TestModule1::areaIsReadAtEveryCall()
+{
+    PlaceCurseur(*m_surface, 100, 100);
+    m_surface->setPageOrientation(Surface::Landscape);
+    PlaceCurseur(*m_surface, 100, 100);
+    // Landscape page 3000 × 2000 with the same margins: far corner at (2450, 1400).
+    QCOMPARE(m_surface->CurrentX(), 2450.0);
+    QCOMPARE(m_surface->CurrentY(), 1400.0);
+}
+
+QTEST_MAIN(TestModule1)
+#include "tst_module1.moc"

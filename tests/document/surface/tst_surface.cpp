@@ -1,0 +1,327 @@
+#include "SurfaceTestSupport.h"
+#include "document/surface/Surface.h"
+#include "document/surface/SurfaceDocument.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace virelai;
+using namespace virelai::testing;
+
+// The page model: documents, state, texts and boxes.
+class TestSurface : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initialState();
+    void stateSurvivesNewDocument();
+    void newDocumentStartsAtMarginCorner();
+    void orientationSwitchesPageSize_data();
+    void orientationSwitchesPageSize();
+    void pageSetupHoldsForLaterDocuments();
+    void unfinishedBuildKeepsShownPage();
+    void boxGrowsWithItsText_data();
+    void boxGrowsWithItsText();
+    void boxGrowsWithLineSpacing_data();
+    void boxGrowsWithLineSpacing();
+    void fixedHeightClips_data();
+    void fixedHeightClips();
+    void textColourIsRedInLowByte_data();
+    void textColourIsRedInLowByte();
+    void paragraphMovesPositionDown_data();
+    void paragraphMovesPositionDown();
+    void longRichTextContinuesOnNewPages();
+    void laterBoxCoversEarlierText();
+};
+
+namespace {
+
+QString lines(int count, const QString &line = QStringLiteral("Lecture et compréhension"))
+{
+    QStringList all;
+    for (int i = 0; i < count; ++i)
+        all << line;
+    return all.join(QLatin1Char('\r'));
+}
+
+QString richParagraphs(int count)
+{
+    QString rtf = QStringLiteral("{\\rtf1\\ansi ");
+    for (int i = 1; i <= count; ++i)
+        rtf += QStringLiteral("Paragraphe %1 de l'aide.\\par ").arg(i);
+    return rtf + QLatin1Char('}');
+}
+
+} // namespace
+
+void TestSurface::initialState()
+{
+    Surface surface;
+    QCOMPARE(surface.FontName(), QStringLiteral("Arial"));
+    QCOMPARE(surface.FontSize(), 10.0);
+    QCOMPARE(surface.TextColor(), quint32(0));
+    QCOMPARE(surface.BrushColor(), quint32(0xFFFFFF));
+    QCOMPARE(surface.PenStyle(), 0);
+    QCOMPARE(surface.LineSpacing(), 100);
+    QVERIFY(surface.FooterText().isEmpty());
+    QCOMPARE(surface.PageOrientation(), int(Surface::Portrait));
+    // A4 portrait, 1.5 cm margins.
+    QVERIFY(qAbs(surface.PageWidth() - 11906) < 2);
+    QVERIFY(qAbs(surface.PageHeight() - 16838) < 2);
+    QVERIFY(qAbs(surface.MarginLeft() - 850.4) < 1);
+    QVERIFY(qAbs(surface.MarginBottom() - 850.4) < 1);
+    QCOMPARE(surface.pageCount(), 0);
+}
+
+void TestSurface::stateSurvivesNewDocument()
+{
+    Surface surface;
+    surface.setFontBold(true);
+    surface.setFontUnderline(true);
+    surface.setFontSize(7);
+    surface.setTextColor(0x00FF00);
+    surface.setBrushColor(0xE0E0E0);
+    surface.setPenStyle(2);
+    surface.setLineSpacing(150);
+    surface.setFooterText(QStringLiteral("{page %d}"));
+    surface.setPageOrientation(Surface::Landscape);
+    surface.setDocAction(Surface::NewDocument);
+    surface.setDocAction(Surface::EndDocument);
+    surface.setDocAction(Surface::NewDocument);
+    QVERIFY(surface.FontBold());
+    QVERIFY(surface.FontUnderline());
+    QCOMPARE(surface.FontSize(), 7.0);
+    QCOMPARE(surface.TextColor(), quint32(0x00FF00));
+    QCOMPARE(surface.BrushColor(), quint32(0xE0E0E0));
+    QCOMPARE(surface.PenStyle(), 2);
+    QCOMPARE(surface.LineSpacing(), 150);
+    QCOMPARE(surface.FooterText(), QStringLiteral("{page %d}"));
+    QCOMPARE(surface.PageOrientation(), int(Surface::Landscape));
+}
+
+void TestSurface::newDocumentStartsAtMarginCorner()
+{
+    Surface surface;
+    surface.setCurrentX(5000);
+    surface.setCurrentY(9000);
+    surface.setDocAction(Surface::NewDocument);
+    QCOMPARE(surface.CurrentX(), surface.MarginLeft());
+    QCOMPARE(surface.CurrentY(), surface.MarginTop());
+}
+
+void TestSurface::orientationSwitchesPageSize_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("wide");
+    QTest::newRow("portrait") << int(Surface::Portrait) << false;
+    QTest::newRow("landscape") << int(Surface::Landscape) << true;
+}
+
+void TestSurface::orientationSwitchesPageSize()
+{
+    QFETCH(int, orientation);
+    QFETCH(bool, wide);
+    Surface surface;
+    const double shortSide = surface.PageWidth();
+    const double longSide = surface.PageHeight();
+    surface.setPageOrientation(orientation);
+    QCOMPARE(surface.PageWidth(), wide ? longSide : shortSide);
+    QCOMPARE(surface.PageHeight(), wide ? shortSide : longSide);
+    surface.setDocAction(Surface::NewDocument);
+    surface.setDocAction(Surface::EndDocument);
+    const QSizeF page = surface.shownDocument()->pageGeometry(0).size;
+    QCOMPARE(page.width() > page.height(), wide);
+}
+
+void TestSurface::pageSetupHoldsForLaterDocuments()
+{
+    Surface surface;
+    QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                       QMarginsF(36, 18, 36, 18), QPageLayout::Point);
+    surface.setPageLayout(letter);
+    // The builder's own orientation wins; paper and margins stay.
+    surface.setPageOrientation(Surface::Portrait);
+    surface.setDocAction(Surface::NewDocument);
+    QCOMPARE(surface.PageWidth(), 612.0 * 20);
+    QCOMPARE(surface.PageHeight(), 792.0 * 20);
+    QCOMPARE(surface.MarginLeft(), 720.0);
+    QCOMPARE(surface.MarginTop(), 360.0);
+}
+
+void TestSurface::unfinishedBuildKeepsShownPage()
+{
+    Surface surface;
+    QSignalSpy shown(&surface, &Surface::documentShown);
+    surface.setDocAction(Surface::NewDocument);
+    surface.setParagraphText(QStringLiteral("première page"));
+    surface.setDocAction(Surface::EndDocument);
+    const auto first = surface.shownDocument();
+    QCOMPARE(shown.count(), 1);
+
+    surface.setDocAction(Surface::NewDocument);
+    surface.setRichText(richParagraphs(300));
+    QCOMPARE(surface.shownDocument(), first);
+    QCOMPARE(surface.pageCount(), 1);
+    QCOMPARE(shown.count(), 1);
+
+    // The next complete build replaces the abandoned one.
+    surface.setDocAction(Surface::NewDocument);
+    surface.setParagraphText(QStringLiteral("seconde"));
+    surface.setDocAction(Surface::EndDocument);
+    QVERIFY(surface.shownDocument() != first);
+    QCOMPARE(surface.pageCount(), 1);
+    QCOMPARE(shown.count(), 2);
+}
+
+void TestSurface::boxGrowsWithItsText_data()
+{
+    QTest::addColumn<QString>("shortText");
+    QTest::addColumn<QString>("longText");
+    QTest::newRow("plain lines") << lines(1) << lines(6);
+    QTest::newRow("plain text wrapped")
+        << QStringLiteral("mot") << QString(QStringLiteral("mot ")).repeated(200);
+    QTest::newRow("rtf paragraphs") << richParagraphs(1) << richParagraphs(6);
+}
+
+void TestSurface::boxGrowsWithItsText()
+{
+    QFETCH(QString, shortText);
+    QFETCH(QString, longText);
+    Surface surface;
+    surface.setIndentLeft(100);
+    const double small = surface.TextBox(shortText, 1000, 1000, 5000, 0, true, true, true);
+    const double large = surface.TextBox(longText, 1000, 1000, 5000, 0, true, true, true);
+    QVERIFY2(small > 100, qPrintable(QString::number(small)));
+    QVERIFY2(large > 3 * (small - 100), qPrintable(QStringLiteral("%1 %2").arg(small).arg(large)));
+}
+
+void TestSurface::boxGrowsWithLineSpacing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << lines(8);
+    QTest::newRow("rtf") << richParagraphs(8);
+}
+
+void TestSurface::boxGrowsWithLineSpacing()
+{
+    QFETCH(QString, text);
+    Surface surface;
+    surface.setLineSpacing(100);
+    const double single = surface.TextBox(text, 1000, 1000, 5000, 0, true, true, true);
+    surface.setLineSpacing(150);
+    const double wider = surface.TextBox(text, 1000, 1000, 5000, 0, true, true, true);
+    const double ratio = wider / single;
+    QVERIFY2(ratio > 1.35 && ratio < 1.6, qPrintable(QString::number(ratio)));
+}
+
+void TestSurface::fixedHeightClips_data()
+{
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("inkBelow");
+    QTest::newRow("fixed height cuts the text") << 600.0 << false;
+    QTest::newRow("height 0 grows to fit") << 0.0 << true;
+}
+
+void TestSurface::fixedHeightClips()
+{
+    QFETCH(double, height);
+    QFETCH(bool, inkBelow);
+    Surface surface;
+    surface.setDocAction(Surface::NewDocument);
+    surface.setPenStyle(Surface::PenTransparent);
+    const double used = surface.TextBox(lines(30, QStringLiteral("MMMMMMMMMM")), 1000, 1000, 4000,
+                                        height, true, false, true);
+    surface.setDocAction(Surface::EndDocument);
+    QCOMPARE(used > 600, inkBelow);
+    const QImage page = surface.renderPageImage(0, 96);
+    const QRect below = pixelsOf(QRectF(1000, 1650, 4000, 2000), 96);
+    QCOMPARE(countPixels(page, below, isInk) > 0, inkBelow);
+    QVERIFY(countPixels(page, pixelsOf(QRectF(1000, 1000, 4000, 600), 96), isInk) > 0);
+}
+
+void TestSurface::textColourIsRedInLowByte_data()
+{
+    QTest::addColumn<quint32>("textColor");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("192 is dark red") << quint32(192) << QColor(192, 0, 0);
+    QTest::newRow("high byte is blue") << quint32(0xC00000) << QColor(0, 0, 192);
+}
+
+void TestSurface::textColourIsRedInLowByte()
+{
+    QFETCH(quint32, textColor);
+    QFETCH(QColor, expected);
+    Surface surface;
+    surface.setDocAction(Surface::NewDocument);
+    surface.setFontSize(72);
+    surface.setFontBold(true);
+    surface.setTextColor(textColor);
+    surface.setParagraphText(QStringLiteral("IIII"));
+    surface.setDocAction(Surface::EndDocument);
+    const QImage page = surface.renderPageImage(0, 96);
+    const auto exact = [&](const QColor &c) {
+        return c == expected;
+    };
+    QVERIFY(countPixels(page, page.rect(), exact) > 100);
+}
+
+void TestSurface::paragraphMovesPositionDown_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lineCount");
+    QTest::newRow("one line") << QStringLiteral("Proposition") << 1;
+    QTest::newRow("leading CR then two lines") << QStringLiteral("\rTrim\r1  2  3") << 3;
+    QTest::newRow("CR LF is one break") << QStringLiteral("a\r\nb") << 2;
+    QTest::newRow("LF alone") << QStringLiteral("a\nb\nc") << 3;
+    QTest::newRow("RTF-looking text stays plain") << QStringLiteral("{\\b gras}") << 1;
+}
+
+void TestSurface::paragraphMovesPositionDown()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lineCount);
+    Surface surface;
+    surface.setDocAction(Surface::NewDocument);
+    surface.setParagraphText(QStringLiteral("x"));
+    const double oneLine = surface.CurrentY() - surface.MarginTop();
+    const double before = surface.CurrentY();
+    surface.setParagraphText(text);
+    QCOMPARE(qRound((surface.CurrentY() - before) / oneLine), lineCount);
+    QCOMPARE(surface.CurrentX(), surface.MarginLeft());
+}
+
+void TestSurface::longRichTextContinuesOnNewPages()
+{
+    Surface surface;
+    surface.setDocAction(Surface::NewDocument);
+    surface.setRichText(richParagraphs(120));
+    surface.setDocAction(Surface::EndDocument);
+    const int pages = surface.pageCount();
+    QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+    // Every page but the last is filled down to the bottom margin at most.
+    for (int page = 0; page < pages; ++page) {
+        const QImage image = surface.renderPageImage(page, 96);
+        const double bottom = surface.PageHeight() - surface.MarginBottom();
+        const QRect bottomMargin = pixelsOf(QRectF(0, bottom + 1, surface.PageWidth(), 800), 96);
+        QCOMPARE(countPixels(image, bottomMargin, isInk), 0);
+        QVERIFY(countPixels(image, image.rect(), isInk) > 0);
+    }
+}
+
+void TestSurface::laterBoxCoversEarlierText()
+{
+    Surface surface;
+    surface.setDocAction(Surface::NewDocument);
+    surface.setFontSize(40);
+    surface.setParagraphText(QStringLiteral("MMMMMMMM"));
+    surface.setPenStyle(Surface::PenTransparent);
+    surface.setBrushColor(0xFFFFFF);
+    surface.TextBox(QString(), surface.MarginLeft(), surface.MarginTop(), 8000, 1200, true, false,
+                    true);
+    surface.setDocAction(Surface::EndDocument);
+    const QImage page = surface.renderPageImage(0, 96);
+    QCOMPARE(countPixels(page, page.rect(), isInk), 0);
+}
+
+QTEST_MAIN(TestSurface)
+#include "tst_surface.moc"
