@@ -1,0 +1,101 @@
+#include "app/ProgramOptions.h"
+
+#include <QTest>
+
+using namespace virelai;
+
+class TestProgramOptions : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void parses_data();
+    void parses();
+    void rejects_data();
+    void rejects();
+};
+
+void TestProgramOptions::parses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("dumpAdvice");
+    QTest::addColumn<QString>("pdfFile"); // "" when absent
+    QTest::addColumn<QString>("dataFile"); // "" when absent
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("no argument") << QStringList {} << false << ""
+                                 << ""
+                                 << "";
+    QTest::newRow("empty argument") << QStringList {""} << false << ""
+                                    << ""
+                                    << "";
+    QTest::newRow("single argument unchanged")
+        << QStringList {"1,4,  textes narratifs ,b,"} << false << ""
+        << ""
+        << "1,4,  textes narratifs ,b,";
+    QTest::newRow("arguments joined by one space")
+        << QStringList {"1,4,textes", "narratifs,b,"} << false << ""
+        << ""
+        << "1,4,textes narratifs,b,";
+    QTest::newRow("negative type starts the request")
+        << QStringList {"-1,0,aide.rtf,,"} << false << ""
+        << ""
+        << "-1,0,aide.rtf,,";
+    QTest::newRow("dump with data")
+        << QStringList {"--dump-advice", "--data", "eleves.txt", "5,0,a,b,"} << true << ""
+        << "eleves.txt"
+        << "5,0,a,b,";
+    QTest::newRow("double dash ends options")
+        << QStringList {"--dump-advice", "--", "--data", "x"} << true << ""
+        << ""
+        << "--data x";
+    QTest::newRow("options after the request are request text")
+        << QStringList {"1,2,a,b,", "--dump-advice"} << false << ""
+        << ""
+        << "1,2,a,b, --dump-advice";
+    QTest::newRow("pdf file kept")
+        << QStringList {"--pdf", "sortie.pdf", "1,2,a,b,"} << false << "sortie.pdf"
+        << ""
+        << "1,2,a,b,";
+    QTest::newRow("double dash alone") << QStringList {"--"} << false << ""
+                                       << ""
+                                       << "";
+}
+
+void TestProgramOptions::parses()
+{
+    QFETCH(QStringList, arguments);
+    ProgramOptions options;
+    const auto error = parseProgramOptions(arguments, options);
+    QVERIFY2(!error, error ? qPrintable(error->message) : "");
+    QTEST(options.dumpAdvice, "dumpAdvice");
+    QTEST(options.pdfFile.value_or(QString()), "pdfFile");
+    QTEST(options.dataFile.value_or(QString()), "dataFile");
+    QTEST(options.request, "request");
+}
+
+void TestProgramOptions::rejects_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("mentioned");
+
+    QTest::newRow("unknown option") << QStringList {"--verbose", "1,2,a,b,"} << "--verbose";
+    QTest::newRow("data without file") << QStringList {"--data"} << "--data";
+    QTest::newRow("pdf without file") << QStringList {"--dump-advice", "--pdf"} << "--pdf";
+    QTest::newRow("data given twice")
+        << QStringList {"--data", "a", "--data", "b", "1,2,a,b,"} << "--data";
+    QTest::newRow("dump and pdf together")
+        << QStringList {"--dump-advice", "--pdf", "x.pdf", "1,2,a,b,"} << "--pdf";
+}
+
+void TestProgramOptions::rejects()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, mentioned);
+    ProgramOptions options;
+    const auto error = parseProgramOptions(arguments, options);
+    QVERIFY(error.has_value());
+    QVERIFY2(error->message.contains(mentioned), qPrintable(error->message));
+}
+
+QTEST_APPLESS_MAIN(TestProgramOptions)
+#include "tst_programoptions.moc"
