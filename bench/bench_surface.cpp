@@ -1,0 +1,92 @@
+// Composing a full advice page on the surface, and writing it as PDF.
+#include "document/Module1.h"
+#include "document/surface/PagePicture.h"
+#include "document/surface/Surface.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+using namespace virelai;
+
+namespace {
+
+class FramePicture : public PagePicture
+{
+public:
+    void draw(QPainter &painter, const QRectF &target) const override
+    {
+        painter.drawRect(target);
+        painter.drawLine(target.topLeft(), target.bottomRight());
+    }
+};
+
+QString suggestionText()
+{
+    QString rtf = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}");
+    for (int i = 0; i < 12; ++i)
+        rtf += QStringLiteral("{\\b Lire chaque jour} un texte court, en parler ensemble et "
+                              "relever les mots qui posent probl\\'e8me.\\par ");
+    return rtf + QLatin1Char('}');
+}
+
+void composePage(Surface &surface, const QString &suggestion)
+{
+    const auto picture = std::make_shared<FramePicture>();
+    const PictureLoader charts = [&](const QString &) {
+        return picture;
+    };
+    surface.setPageOrientation(Surface::Portrait);
+    surface.setDocAction(Surface::NewDocument);
+    surface.setRichText(QStringLiteral(
+        "{\\colortbl ;\\red0\\green0\\blue255;}{\\cf1\\fs36\\b\\qc {\\fs40 Moyenne de la "
+        "classe\\par\\cf0\\fs36 Suggestions P\\'e9dagogiques}\\par\\par }"));
+    surface.setRichText(
+        QStringLiteral("{\\b0 Le graphique compare la classe au niveau national.}"));
+    surface.setLineSpacing(150);
+    PlaceCurseur(surface, 0, 50);
+    surface.setTextColor(192);
+    surface.setParagraphText(QStringLiteral("Proposition"));
+    surface.setTextColor(0);
+    PlaceCurseur(surface, 0, 55);
+    CadreBlanc(surface, 100, 0, suggestion);
+    surface.setLineSpacing(100);
+    PlaceCurseur(surface, 0, 77);
+    CadreGris(surface, 100, 0, QStringLiteral("{\\i Rappel : relire la consigne.}"));
+    for (int n = 1; n <= 3; ++n)
+        PlaceImage(surface, 33 * (n - 1), 20, 32, 23, n, QStringLiteral("/d/"), charts);
+    surface.setFooterText(QStringLiteral("{\\b\\qc {-%d-}\\par}{\\fs16\\ql Suggestions du jour}"));
+    surface.setDocAction(Surface::EndDocument);
+}
+
+void BM_ComposeAdvicePage(benchmark::State &state)
+{
+    Surface surface;
+    const QString suggestion = suggestionText();
+    for (auto _ : state)
+        composePage(surface, suggestion);
+}
+BENCHMARK(BM_ComposeAdvicePage)->Unit(benchmark::kMillisecond);
+
+void BM_WriteAdvicePagePdf(benchmark::State &state)
+{
+    Surface surface;
+    composePage(surface, suggestionText());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(surface.writePdf(path));
+}
+BENCHMARK(BM_WriteAdvicePagePdf)->Unit(benchmark::kMillisecond);
+
+void BM_RenderAdvicePageImage(benchmark::State &state)
+{
+    Surface surface;
+    composePage(surface, suggestionText());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(surface.renderPageImage(0, 96));
+}
+BENCHMARK(BM_RenderAdvicePageImage)->Unit(benchmark::kMillisecond);
+
+} // namespace
