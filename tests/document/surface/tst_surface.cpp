@@ -20,6 +20,7 @@ private Q_SLOTS:
     void orientationSwitchesPageSize();
     void pageSetupHoldsForLaterDocuments();
     void unfinishedBuildKeepsShownPage();
+    void printGoesToInstalledHandler();
     void boxGrowsWithItsText_data();
     void boxGrowsWithItsText();
     void boxGrowsWithLineSpacing_data();
@@ -171,6 +172,25 @@ void TestSurface::unfinishedBuildKeepsShownPage()
     QVERIFY(surface.shownDocument() != first);
     QCOMPARE(surface.pageCount(), 1);
     QCOMPARE(shown.count(), 2);
+}
+
+void TestSurface::printGoesToInstalledHandler()
+{
+    Surface surface;
+    std::vector<std::shared_ptr<const SurfaceDocument>> printed;
+    surface.setPrintHandler([&](auto document) { printed.push_back(document); });
+    surface.setDocAction(Surface::PrintDocument);
+    QVERIFY(printed.empty()); // nothing shown yet: nothing to print
+    surface.setDocAction(Surface::NewDocument);
+    surface.setParagraphText(QStringLiteral("page"));
+    surface.setDocAction(Surface::EndDocument);
+    // A build in progress does not change what is printed.
+    surface.setDocAction(Surface::NewDocument);
+    surface.setDocAction(Surface::PrintDocument);
+    surface.setDocAction(Surface::PrintDocument);
+    QCOMPARE(printed.size(), size_t(2));
+    QCOMPARE(printed.front(), surface.shownDocument());
+    QCOMPARE(printed.back(), surface.shownDocument());
 }
 
 void TestSurface::boxGrowsWithItsText_data()
