@@ -1,13 +1,15 @@
 #include "app/DumpAdvice.h"
+#include "app/FileClipboard.h"
 #include "app/FrenchTranslations.h"
 #include "app/ProgramOptions.h"
-#include "app/RequestDecoder.h"
-#include "app/StartupInfo.h"
+#include "app/SystemClipboard.h"
+#include "app/headless/PdfRunner.h"
+#include "app/window/Form1.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <cstdio>
+#include <memory>
 
 using namespace virelai;
 
@@ -37,20 +39,33 @@ int runDumpAdvice(int argc, char *argv[], const ProgramOptions &options)
     return outcome.exitStatus;
 }
 
+// The clipboard of the window: the system's, or the file given with --data.
+std::unique_ptr<ClipboardSource> windowClipboard(const ProgramOptions &options, QString &erreur)
+{
+    if (!options.dataFile)
+        return std::make_unique<SystemClipboard>();
+    auto fromFile = FileClipboard::load(*options.dataFile, erreur);
+    if (!fromFile)
+        return nullptr;
+    return std::make_unique<FileClipboard>(std::move(*fromFile));
+}
+
 int runWindow(int argc, char *argv[], const ProgramOptions &options)
 {
     QApplication app(argc, argv);
     installFrenchTranslations(app);
-    RequestState request;
-    request.chemin = cheminFromDirectory(QCoreApplication::applicationDirPath());
-    request.NumVersion = programNumVersion();
-    QMainWindow Form1;
-    Form1.setWindowTitle(windowCaption(request.NumVersion));
-    if (const auto error = decodeCommandLine(options.request, request)) {
+    QString erreur;
+    auto clipboard = windowClipboard(options, erreur);
+    if (!clipboard) {
+        QMessageBox::critical(nullptr, QStringLiteral("Erreur"), erreur);
+        return 1;
+    }
+    Form1 form(std::move(clipboard));
+    if (const auto error = form.Form_Load(options.request)) {
         QMessageBox::critical(nullptr, QStringLiteral("Erreur"), error->message);
         return 2;
     }
-    Form1.show();
+    form.show();
     return app.exec();
 }
 
@@ -68,9 +83,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     if (options.dumpAdvice)
         return runDumpAdvice(qtArgc, argv, options);
-    if (options.pdfFile) {
-        printError(QStringLiteral("L'option --pdf n'est pas encore disponible."));
-        return 1;
-    }
+    if (options.pdfFile)
+        return runPdf(qtArgc, argv, options);
     return runWindow(qtArgc, argv, options);
 }

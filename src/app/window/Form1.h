@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/ClipboardSource.h"
+#include "app/OverrideCursorPointer.h"
+#include "app/RequestDecoder.h"
+#include "app/RequestState.h"
+#include "app/window/WindowLayout.h"
+#include "document/builders/BuildContext.h"
+#include "document/builders/Clock.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace virelai {
+
+class DocumentSession;
+class PreviewWidget;
+class Surface;
+class WindowMessages;
+
+// The program's one window. The preview covers the whole inner area; the
+// outline pane, the legend box and the case buttons lie under it. Positions are
+// kept in twips (`geometry`) and turned into pixels only to place the widgets.
+class Form1 : public QMainWindow, public DocumentWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(std::unique_ptr<ClipboardSource> clipboard, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The start-up sequence: chemin, NumVersion, caption, layout, the request
+    // decoded, its document built, the repaint. A request that the command-line
+    // format cannot carry builds nothing and is returned.
+    std::optional<RequestError> Form_Load(const QString &commandLine);
+
+    // Chooses the advice for the request state and builds its document.
+    void InitAppli();
+
+    void redim_ATX();
+    void MajFenetre() override;
+    void SplitFen(float X, float Y);
+    void Form_Resize();
+    void repaintWindow() override;
+
+    void Command1_MouseDown(int Button);
+    void Command1_MouseUp();
+    void Outline1_DragDrop(float X, float Y);
+    void VSPrinter1_DragDrop(float X, float Y);
+
+    // The inner area in twips; 0 × 0 while minimised.
+    ClientArea clientArea() const;
+    const Form1Layout &layoutTwips() const { return geometry; }
+    DocumentSession *documentSession() const { return session.get(); }
+
+    // Request state: module and window variables of the one window.
+    RequestState request;
+    // The screen-wide pointer, busy while a document is built.
+    OverrideCursorPointer pointer;
+    SystemClock clock;
+
+    // Controls, top of the stacking order last.
+    Surface *VSPrinter1 = nullptr; // the page model that builders compose on
+    PreviewWidget *VSPrinter1Preview = nullptr; // where it is shown
+    QTreeWidget *Outline1 = nullptr;
+    QPlainTextEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QWidget *TChart1 = nullptr; // the chart pane, never shown
+    std::array<QLabel *, 6> Image2 {};
+    std::array<QPixmap, 6> ImageAct;
+    std::array<QPixmap, 6> ImageInact;
+    std::array<QLabel *, 2> Image1 {};
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls();
+    void createPictureControls(QWidget *inner);
+    void createPanes(QWidget *inner);
+    void setInitialInnerSize();
+    void applyLayout();
+    QRect toPixels(const ControlGeometry &control) const;
+    QPointF toTwips(const QPoint &pixels) const;
+    bool splitterEvent(QEvent *event);
+    bool outlineDropEvent(QEvent *event);
+    void dragSplitter();
+
+    std::unique_ptr<ClipboardSource> clipboard;
+    std::unique_ptr<WindowMessages> messages;
+    std::unique_ptr<DocumentSession> session;
+    Form1Layout geometry;
+};
+
+} // namespace virelai

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "advice/AdviceTexts.h"
+#include "app/ClipboardSource.h"
+#include "app/RequestState.h"
+#include "chart/MajDataGraph.h"
+#include "document/Module1.h"
+#include "document/builders/HelpFileReading.h"
+
+#include <QString>
+
+namespace virelai {
+
+class Clock;
+class Surface;
+
+// What a build asks of the window: lay the panes out again, repaint. Headless
+// runs have no window and do nothing here.
+class DocumentWindow
+{
+public:
+    virtual ~DocumentWindow() = default;
+    virtual void MajFenetre() = 0;
+    virtual void repaintWindow() = 0;
+};
+
+// Redraws the charts from the clipboard and writes their picture files.
+class ChartRefresher
+{
+public:
+    virtual ~ChartRefresher() = default;
+    virtual MajDataGraphResult MajDataGraph() = 0;
+};
+
+// One message to the teacher: a modal box in the window, stderr when headless.
+class TeacherMessages
+{
+public:
+    virtual ~TeacherMessages() = default;
+    virtual void MsgBox(const QString &Prompt, const QString &Title) = 0;
+};
+
+// Everything the builders read and use. The references outlive the builders.
+struct BuildContext
+{
+    Surface &VSPrinter1;
+    const RequestState &request;
+    const AdviceTexts &texts;
+    const ClipboardSource &clipboard;
+    DocumentWindow &window;
+    ChartRefresher &charts;
+    TeacherMessages &messages;
+    const Clock &clock;
+    QString picturesDirectory; // where the chart pictures are written and read
+    PictureLoader loadPicture;
+    HelpFileReader readHelpFile;
+};
+
+} // namespace virelai

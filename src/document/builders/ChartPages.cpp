@@ -1,0 +1,36 @@
+#include "ChartPages.h"
+
+#include "document/Module1.h"
+#include "document/builders/BuildContext.h"
+#include "document/builders/PageSteps.h"
+#include "document/surface/Surface.h"
+
+namespace virelai {
+
+void construirePageGraphiques(BuildContext &context, const ChartPageLayout &page)
+{
+    Surface &VSPrinter1 = context.VSPrinter1;
+    const AdviceTexts &texts = context.texts;
+    context.window.MajFenetre();
+    const MajDataGraphResult graphiques = context.charts.MajDataGraph();
+    VSPrinter1.setPageOrientation(page.PageOrientation);
+    VSPrinter1.setDocAction(Surface::NewDocument);
+    ecrireTitre(context, Explication::Toujours);
+    VSPrinter1.setLineSpacing(150);
+    PlaceCurseur(VSPrinter1, page.propositionX, page.propositionY);
+    ecrireProposition(context);
+    PlaceCurseur(VSPrinter1, page.suggestionX, page.suggestionY);
+    CadreBlanc(VSPrinter1, page.suggestionW, 0, texts.Suggestion);
+    VSPrinter1.setLineSpacing(100);
+    PlaceCurseur(VSPrinter1, page.rappelX, page.rappelY);
+    if (!texts.Rappel.isEmpty())
+        CadreGris(VSPrinter1, page.rappelW, 0, texts.Rappel);
+    for (int i = 0; i < page.chartCount; ++i)
+        placerGraphique(context, page.charts[std::size_t(i)], graphiques.writtenCharts);
+    terminerDocument(context);
+    // Told once the page is on screen, so the teacher sees what is missing.
+    if (graphiques.hasError())
+        context.messages.MsgBox(graphiques.erreur, QStringLiteral("Erreur"));
+}
+
+} // namespace virelai

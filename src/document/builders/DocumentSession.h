@@ -1,0 +1,40 @@
+#pragma once
+
+#include "advice/AdviceTexts.h"
+#include "chart/TChart.h"
+#include "document/builders/ClipboardCharts.h"
+#include "document/builders/PageBuilders.h"
+
+namespace virelai {
+
+class BusyPointer;
+
+// What one run of the program builds documents with, the same in the window and
+// in the headless runner: the advice texts, the chart control's settings, the
+// chart pictures and the six builders. Made once chemin is known.
+class DocumentSession
+{
+public:
+    DocumentSession(const RequestState &request, const ClipboardSource &clipboard,
+                    Surface &VSPrinter1, DocumentWindow &window, TeacherMessages &messages,
+                    const Clock &clock);
+    DocumentSession(const DocumentSession &) = delete;
+    DocumentSession &operator=(const DocumentSession &) = delete;
+
+    // Chooses the advice for the request and builds its document.
+    void InitAppli(BusyPointer &pointer);
+
+    const AdviceTexts &texts() const { return adviceTexts; }
+    const QString &picturesDirectory() const { return directory; }
+
+private:
+    const RequestState &request;
+    const ClipboardSource &clipboard;
+    QString directory;
+    AdviceTexts adviceTexts;
+    TChart TChart1;
+    ClipboardCharts charts;
+    PageBuilders builders;
+};
+
+} // namespace virelai

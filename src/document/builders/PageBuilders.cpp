@@ -1,0 +1,64 @@
+#include "PageBuilders.h"
+
+#include "document/builders/ChartPages.h"
+#include "document/builders/HelpPage.h"
+#include "document/builders/PupilPages.h"
+
+#include <exception>
+
+namespace virelai {
+
+void PageBuilders::AffMoyenne()
+{
+    construire([](BuildContext &c) { construirePageGraphiques(c, pageMoyenne()); });
+}
+
+void PageBuilders::AffProfil()
+{
+    construire([](BuildContext &c) { construirePageGraphiques(c, pageProfil()); });
+}
+
+void PageBuilders::AffTypeComp()
+{
+    construire([](BuildContext &c) { construirePageGraphiques(c, pageTypeComp()); });
+}
+
+void PageBuilders::AffRevVit()
+{
+    construire(construirePageRevVit);
+}
+
+void PageBuilders::AffCompGene()
+{
+    construire(construirePageCompGene);
+}
+
+void PageBuilders::AffAide(const QString &Fichier)
+{
+    construirePageAide(context, Fichier);
+}
+
+QString PageBuilders::messageEchec(const QString &raison)
+{
+    return QStringLiteral("Le document n'a pas pu être construit (%1). La page précédente reste "
+                          "affichée.")
+        .arg(raison);
+}
+
+void PageBuilders::construire(const std::function<void(BuildContext &)> &build)
+{
+    QString raison;
+    try {
+        build(context);
+        return;
+    } catch (const std::bad_alloc &) {
+        raison = QStringLiteral("mémoire insuffisante");
+    } catch (const std::exception &failure) {
+        raison = QString::fromLocal8Bit(failure.what());
+    } catch (...) {
+        raison = QStringLiteral("erreur inattendue");
+    }
+    context.messages.MsgBox(messageEchec(raison), QStringLiteral("Erreur"));
+}
+
+} // namespace virelai

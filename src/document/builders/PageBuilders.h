@@ -1,0 +1,35 @@
+#pragma once
+
+#include "advice/DocumentBuilders.h"
+#include "document/builders/BuildContext.h"
+
+#include <functional>
+
+namespace virelai {
+
+// The six page builders. A build that fails half-way ends there: the page shown
+// before stays (the surface swaps documents only when one is complete), the
+// teacher gets one message, and the program goes on.
+class PageBuilders : public DocumentBuilders
+{
+public:
+    explicit PageBuilders(BuildContext context)
+        : context(std::move(context))
+    { }
+
+    void AffMoyenne() override;
+    void AffProfil() override;
+    void AffRevVit() override;
+    void AffCompGene() override;
+    void AffTypeComp() override;
+    void AffAide(const QString &Fichier) override;
+
+    static QString messageEchec(const QString &raison);
+
+private:
+    void construire(const std::function<void(BuildContext &)> &build);
+
+    BuildContext context;
+};
+
+} // namespace virelai

@@ -1,0 +1,61 @@
+#include "PageSteps.h"
+
+#include "document/Module1.h"
+#include "document/builders/BuildContext.h"
+#include "document/builders/Clock.h"
+#include "document/builders/MissingChartNotice.h"
+#include "document/builders/PageTexts.h"
+#include "document/surface/Surface.h"
+
+namespace virelai {
+
+namespace {
+
+constexpr quint32 RougeFonce = 192;
+
+} // namespace
+
+void ecrireTitre(BuildContext &context, Explication explication)
+{
+    Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setRichText(blocTitre(context.texts.Titre));
+    if (explication == Explication::Toujours || !context.texts.Explication.isEmpty())
+        VSPrinter1.setRichText(context.texts.Explication);
+}
+
+void ecrireProposition(BuildContext &context)
+{
+    Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setFontBold(true);
+    VSPrinter1.setFontUnderline(true);
+    const quint32 couleur = VSPrinter1.TextColor();
+    VSPrinter1.setTextColor(RougeFonce);
+    VSPrinter1.setParagraphText(QStringLiteral("Proposition"));
+    VSPrinter1.setTextColor(couleur);
+}
+
+void placerGraphique(BuildContext &context, const ChartPlacement &place,
+                     const QList<int> &writtenCharts)
+{
+    const bool written = writtenCharts.contains(place.n);
+    const PictureLoader loader = [&](const QString &path) -> std::shared_ptr<const PagePicture> {
+        std::shared_ptr<const PagePicture> picture;
+        if (written && context.loadPicture)
+            picture = context.loadPicture(path);
+        if (!picture)
+            picture = std::make_shared<MissingChartNotice>();
+        return picture;
+    };
+    PlaceImage(context.VSPrinter1, place.x, place.y, place.w, place.h, place.n,
+               context.picturesDirectory, loader);
+}
+
+void terminerDocument(BuildContext &context)
+{
+    Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setFooterText(piedDePage(context.clock.now(), context.request.NumVersion));
+    VSPrinter1.setDocAction(Surface::EndDocument);
+    context.window.repaintWindow();
+}
+
+} // namespace virelai

@@ -1,0 +1,85 @@
+#include "PupilPages.h"
+
+#include "document/Module1.h"
+#include "document/builders/BuildContext.h"
+#include "document/builders/PageSteps.h"
+#include "document/builders/PageTexts.h"
+#include "document/surface/Surface.h"
+
+namespace virelai {
+
+namespace {
+
+// Where the two columns start, in percent of the printable height.
+struct PupilColumns
+{
+    double propositionY;
+    double suggestionY;
+    double captionY;
+    double listY;
+};
+
+// Steps 1 to 14 of both pages: the heading, then the right-hand column.
+// Returns the pupil list read from the clipboard.
+QString commencerPage(BuildContext &context, const PupilColumns &columns, const QString &suggestion)
+{
+    Surface &VSPrinter1 = context.VSPrinter1;
+    context.window.MajFenetre();
+    const QString listeEleves = context.clipboard.text();
+    VSPrinter1.setPageOrientation(Surface::Landscape);
+    VSPrinter1.setDocAction(Surface::NewDocument);
+    ecrireTitre(context, Explication::SiNonVide);
+    VSPrinter1.setLineSpacing(150);
+    PlaceCurseur(VSPrinter1, 43, columns.propositionY);
+    ecrireProposition(context);
+    PlaceCurseur(VSPrinter1, 43, columns.suggestionY);
+    CadreBlanc(VSPrinter1, 57, 0, suggestion);
+    VSPrinter1.setLineSpacing(100);
+    return listeEleves;
+}
+
+// The caption above the pupil list: underlined, 12 point, not bold.
+void ecrireLegende(BuildContext &context, double y)
+{
+    Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setFontBold(false);
+    VSPrinter1.setFontUnderline(true);
+    VSPrinter1.setFontSize(12);
+    PlaceCurseur(VSPrinter1, 0, y);
+    VSPrinter1.setParagraphText(context.request.Param3);
+    VSPrinter1.setFontUnderline(false);
+}
+
+} // namespace
+
+void construirePageRevVit(BuildContext &context)
+{
+    const PupilColumns columns {30, 33, 30, 33};
+    const AdviceTexts &texts = context.texts;
+    const QString listeEleves
+        = commencerPage(context, columns, suggestionEtRappel(texts.Suggestion, texts.Rappel));
+    ecrireLegende(context, columns.captionY);
+    Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setFontSize(context.request.TypeDoc == 6 ? 7 : 10);
+    PlaceCurseur(VSPrinter1, 0, columns.listY);
+    CadreGris(VSPrinter1, 38, 0, listeEleves);
+    terminerDocument(context);
+}
+
+void construirePageCompGene(BuildContext &context)
+{
+    const PupilColumns columns {23, 26, 23, 30};
+    const AdviceTexts &texts = context.texts;
+    const QString listeEleves
+        = commencerPage(context, columns, suggestionPuisRappel(texts.Suggestion, texts.Rappel));
+    ecrireLegende(context, columns.captionY);
+    Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setFontSize(8);
+    VSPrinter1.setParagraphText(enteteListeTrimestres());
+    VSPrinter1.setFontSize(10);
+    PlaceCurseur(VSPrinter1, 0, columns.listY);
+    CadreBlanc(VSPrinter1, 38, 0, listeEleves);
+    terminerDocument(context);
+}
+
+} // namespace virelai
