@@ -73,14 +73,18 @@ bool WmfPlayer::playShapeRecord(quint16 function, const WmfParams &params)
         return true;
     }
     case PolyPolygon: {
+        // The counts must all fit in the record, or the record is skipped.
         const quint16 polygons = params.u(0);
-        quint32 at = 1 + quint32(polygons);
-        for (quint16 i = 0; i < polygons && params.has(at); ++i) {
+        quint64 pointCount = 0;
+        for (quint16 i = 0; i < polygons; ++i)
+            pointCount += params.u(1 + i);
+        const quint32 firstPoint = 1 + quint32(polygons);
+        if (!params.has(firstPoint + 2 * pointCount))
+            return true;
+        quint32 at = firstPoint;
+        for (quint16 i = 0; i < polygons; ++i) {
             const quint16 count = params.u(1 + i);
-            const QPolygonF points = readPoints(params, at, count);
-            if (points.isEmpty())
-                break;
-            path.addPolygon(points);
+            path.addPolygon(readPoints(params, at, count));
             path.closeSubpath();
             at += 2 * quint32(count);
         }
