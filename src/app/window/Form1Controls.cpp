@@ -62,10 +62,13 @@ void Form1::createControls()
     inner->setObjectName(QStringLiteral("inner"));
     setBackground(inner, FondFenetre);
     setCentralWidget(inner);
-    inner->installEventFilter(this);
     // Image controls are painted on the background, beneath every pane.
     createPictureControls(inner);
     createPanes(inner);
+    // Only once every control exists: the filter looks at all of them.
+    inner->installEventFilter(this);
+    Outline1->viewport()->installEventFilter(this);
+    Command1->installEventFilter(this);
 }
 
 void Form1::createPictureControls(QWidget *inner)
@@ -99,7 +102,6 @@ void Form1::createPanes(QWidget *inner)
     Outline1->setHeaderHidden(true);
     Outline1->setFont(QFont(QStringLiteral("MS Sans Serif")));
     Outline1->viewport()->setAcceptDrops(true);
-    Outline1->viewport()->installEventFilter(this);
 
     Text1 = new QPlainTextEdit(inner);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -124,7 +126,6 @@ void Form1::createPanes(QWidget *inner)
     Command1->setCursor(columnCursor());
     Command1->setEnabled(false);
     Command1->setVisible(false);
-    Command1->installEventFilter(this);
 
     TChart1 = new QWidget(inner);
     TChart1->setObjectName(QStringLiteral("TChart1"));
