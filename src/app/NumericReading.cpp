@@ -74,7 +74,7 @@ double Val(QStringView text)
     const bool exponentHasDigits
         = !exponent.empty() && isdigit(static_cast<unsigned char>(exponent.back()));
     if (exponentHasDigits) {
-        // Keep huge exponents from wrapping inside strtod's own parsing.
+        // An exponent without digits ("1e", "1e+") is no exponent at all.
         number += 'e';
         number += exponent;
     }

@@ -43,6 +43,12 @@ void TestNumericReading::val_data()
     QTest::newRow("exponent alone") << "e5" << 0.0;
     QTest::newRow("second point stops") << "1.2.3" << 1.2;
     QTest::newRow("second sign stops") << "1-2" << 1.0;
+    QTest::newRow("sign then leading point") << "-.5" << -0.5;
+    QTest::newRow("blanks around exponent") << "1 e 2" << 100.0;
+    QTest::newRow("exponent with leading zero") << "1e+05" << 100000.0;
+    QTest::newRow("point before exponent") << "1.e2" << 100.0;
+    QTest::newRow("exponent sign without digits then digit stops") << "2e-x3" << 2.0;
+    QTest::newRow("huge exponent overflows") << "1e99999" << qInf();
 }
 
 void TestNumericReading::val()
