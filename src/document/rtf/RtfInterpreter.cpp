@@ -2,6 +2,7 @@
 
 #include "RtfCharacters.h"
 #include "RtfLimits.h"
+#include "RtfProperties.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -12,11 +13,6 @@ namespace virelai::rtf {
 namespace {
 
 constexpr char16_t Replacement = 0xFFFD;
-
-int clampTwips(int twips)
-{
-    return std::clamp(twips, -MaxTwips, MaxTwips);
-}
 
 CharProps defaultCharProps(const RtfDefaults &defaults)
 {
@@ -123,14 +119,25 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         return;
     if (state().destination != Destination::Text)
         return;
-    if (applyCharacterWord(keyword, token) || applyParagraphWord(keyword, param)
-        || applySpecialCharacter(keyword))
+    if (keyword == Keyword::Paragraph) {
+        endParagraph();
         return;
-    applyDocumentWord(keyword, param);
+    }
+    if (applyCharacterWord(keyword, token, m_defaultChars, state())
+        || applyParagraphWord(keyword, param, state().para))
+        return;
+    if (const std::optional<QChar> character = specialCharacter(keyword))
+        emitCharacter(*character);
+    else
+        applyDocumentWord(keyword, param);
 }
 
+// Outside every group there is no destination to change: text there stays
+// text, so that a stray word cannot hide the rest of the document.
 bool RtfInterpreter::applyDestinationWord(Keyword keyword)
 {
+    if (m_stack.depth() == 0)
+        return false;
     Destination &destination = state().destination;
     switch (keyword) {
     case Keyword::FontTable:
@@ -169,134 +176,6 @@ bool RtfInterpreter::applyTableWord(Keyword keyword, int param)
     return false;
 }
 
-bool RtfInterpreter::applyCharacterWord(Keyword keyword, const RtfToken &token)
-{
-    CharProps &chars = state().chars;
-    const bool on = !token.hasParam || token.param != 0;
-    switch (keyword) {
-    case Keyword::Font:
-        chars.font = std::max(token.param, 0);
-        return true;
-    case Keyword::FontSize:
-        chars.halfPoints = token.hasParam ? std::clamp(token.param, MinHalfPoints, MaxHalfPoints)
-                                          : m_defaultChars.halfPoints;
-        return true;
-    case Keyword::ColorForeground:
-        chars.color = std::max(token.param, 0);
-        return true;
-    case Keyword::Bold:
-        chars.bold = on;
-        return true;
-    case Keyword::Italic:
-        chars.italic = on;
-        return true;
-    case Keyword::Underline:
-        chars.underline = on;
-        return true;
-    case Keyword::UnderlineNone:
-        chars.underline = false;
-        return true;
-    case Keyword::Plain:
-        chars = m_defaultChars;
-        return true;
-    case Keyword::UnicodeSkip:
-        state().unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip);
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool RtfInterpreter::applyParagraphWord(Keyword keyword, int param)
-{
-    ParaProps &para = state().para;
-    switch (keyword) {
-    case Keyword::Paragraph:
-        endParagraph();
-        return true;
-    case Keyword::ParagraphDefaults:
-        para = ParaProps {};
-        return true;
-    case Keyword::AlignLeft:
-        para.alignment = Qt::AlignLeft;
-        return true;
-    case Keyword::AlignCenter:
-        para.alignment = Qt::AlignHCenter;
-        return true;
-    case Keyword::AlignRight:
-        para.alignment = Qt::AlignRight;
-        return true;
-    case Keyword::AlignJustify:
-        para.alignment = Qt::AlignJustify;
-        return true;
-    case Keyword::LeftIndent:
-        para.leftIndent = clampTwips(param);
-        return true;
-    case Keyword::RightIndent:
-        para.rightIndent = clampTwips(param);
-        return true;
-    case Keyword::FirstLineIndent:
-        para.firstLineIndent = clampTwips(param);
-        return true;
-    case Keyword::SpaceBefore:
-        para.spaceBefore = std::clamp(param, 0, MaxTwips);
-        return true;
-    case Keyword::SpaceAfter:
-        para.spaceAfter = std::clamp(param, 0, MaxTwips);
-        return true;
-    case Keyword::LineSpacing:
-        para.lineSpacing = clampTwips(param);
-        return true;
-    case Keyword::LineSpacingMultiple:
-        para.lineSpacingMultiple = param != 0;
-        return true;
-    case Keyword::TabStop:
-        if (para.tabStops.size() < MaxTabStops)
-            para.tabStops.append(std::clamp(param, 0, MaxTwips));
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool RtfInterpreter::applySpecialCharacter(Keyword keyword)
-{
-    switch (keyword) {
-    case Keyword::LineBreak:
-        emitCharacter(QChar::LineSeparator);
-        return true;
-    case Keyword::Tab:
-        emitCharacter(u'\t');
-        return true;
-    case Keyword::EmDash:
-        emitCharacter(u'\u2014');
-        return true;
-    case Keyword::EnDash:
-        emitCharacter(u'\u2013');
-        return true;
-    case Keyword::Bullet:
-        emitCharacter(u'\u2022');
-        return true;
-    case Keyword::LeftQuote:
-        emitCharacter(u'\u2018');
-        return true;
-    case Keyword::RightQuote:
-        emitCharacter(u'\u2019');
-        return true;
-    case Keyword::LeftDoubleQuote:
-        emitCharacter(u'\u201C');
-        return true;
-    case Keyword::RightDoubleQuote:
-        emitCharacter(u'\u201D');
-        return true;
-    case Keyword::NonBreakingSpaceWord:
-        emitCharacter(QChar::Nbsp);
-        return true;
-    default:
-        return false;
-    }
-}
-
 void RtfInterpreter::applyDocumentWord(Keyword keyword, int param)
 {
     if (keyword == Keyword::AnsiCodePage && isKnownCodePage(param))
@@ -312,7 +191,8 @@ void RtfInterpreter::handleSymbol(QChar symbol)
     switch (symbol.unicode()) {
     case u'*':
         // An ignorable destination: none of them is shown.
-        state().destination = Destination::Skipped;
+        if (m_stack.depth() > 0)
+            state().destination = Destination::Skipped;
         break;
     case u'\\':
     case u'{':

@@ -35,9 +35,6 @@ private:
 
     bool applyDestinationWord(Keyword keyword);
     bool applyTableWord(Keyword keyword, int param);
-    bool applyCharacterWord(Keyword keyword, const RtfToken &token);
-    bool applyParagraphWord(Keyword keyword, int param);
-    bool applySpecialCharacter(Keyword keyword);
     void applyDocumentWord(Keyword keyword, int param);
 
     void emitText(QStringView text);

@@ -99,6 +99,8 @@ void TestRtfHostile::readsWhatItCan_data()
                                         << "azz" << true;
     QTest::newRow("star everywhere") << "{a\\*b}c{\\*}d"
                                      << "acd" << true;
+    QTest::newRow("destinations outside any group") << "\\*a\\fonttbl b\\info c"
+                                                    << "abc" << true;
     QTest::newRow("not RTF at all") << "plain text"
                                     << "plain text" << true;
     QTest::newRow("empty") << ""

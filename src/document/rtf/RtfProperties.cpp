@@ -1,0 +1,133 @@
+#include "RtfProperties.h"
+
+#include "RtfLimits.h"
+
+#include <algorithm>
+
+namespace virelai::rtf {
+
+namespace {
+
+int clampTwips(int twips)
+{
+    return std::clamp(twips, -MaxTwips, MaxTwips);
+}
+
+} // namespace
+
+bool applyCharacterWord(Keyword keyword, const RtfToken &token, const CharProps &defaults,
+                        GroupState &state)
+{
+    CharProps &chars = state.chars;
+    const bool on = !token.hasParam || token.param != 0;
+    switch (keyword) {
+    case Keyword::Font:
+        chars.font = std::max(token.param, 0);
+        return true;
+    case Keyword::FontSize:
+        chars.halfPoints = token.hasParam ? std::clamp(token.param, MinHalfPoints, MaxHalfPoints)
+                                          : defaults.halfPoints;
+        return true;
+    case Keyword::ColorForeground:
+        chars.color = std::max(token.param, 0);
+        return true;
+    case Keyword::Bold:
+        chars.bold = on;
+        return true;
+    case Keyword::Italic:
+        chars.italic = on;
+        return true;
+    case Keyword::Underline:
+        chars.underline = on;
+        return true;
+    case Keyword::UnderlineNone:
+        chars.underline = false;
+        return true;
+    case Keyword::Plain:
+        chars = defaults;
+        return true;
+    case Keyword::UnicodeSkip:
+        state.unicodeSkip = std::clamp(token.param, 0, MaxUnicodeSkip);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool applyParagraphWord(Keyword keyword, int param, ParaProps &para)
+{
+    switch (keyword) {
+    case Keyword::ParagraphDefaults:
+        para = ParaProps {};
+        return true;
+    case Keyword::AlignLeft:
+        para.alignment = Qt::AlignLeft;
+        return true;
+    case Keyword::AlignCenter:
+        para.alignment = Qt::AlignHCenter;
+        return true;
+    case Keyword::AlignRight:
+        para.alignment = Qt::AlignRight;
+        return true;
+    case Keyword::AlignJustify:
+        para.alignment = Qt::AlignJustify;
+        return true;
+    case Keyword::LeftIndent:
+        para.leftIndent = clampTwips(param);
+        return true;
+    case Keyword::RightIndent:
+        para.rightIndent = clampTwips(param);
+        return true;
+    case Keyword::FirstLineIndent:
+        para.firstLineIndent = clampTwips(param);
+        return true;
+    case Keyword::SpaceBefore:
+        para.spaceBefore = std::clamp(param, 0, MaxTwips);
+        return true;
+    case Keyword::SpaceAfter:
+        para.spaceAfter = std::clamp(param, 0, MaxTwips);
+        return true;
+    case Keyword::LineSpacing:
+        para.lineSpacing = clampTwips(param);
+        return true;
+    case Keyword::LineSpacingMultiple:
+        para.lineSpacingMultiple = param != 0;
+        return true;
+    case Keyword::TabStop:
+        if (para.tabStops.size() < MaxTabStops)
+            para.tabStops.append(std::clamp(param, 0, MaxTwips));
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<QChar> specialCharacter(Keyword keyword)
+{
+    switch (keyword) {
+    case Keyword::LineBreak:
+        return QChar(QChar::LineSeparator);
+    case Keyword::Tab:
+        return QChar(u'\t');
+    case Keyword::EmDash:
+        return QChar(u'\u2014');
+    case Keyword::EnDash:
+        return QChar(u'\u2013');
+    case Keyword::Bullet:
+        return QChar(u'\u2022');
+    case Keyword::LeftQuote:
+        return QChar(u'\u2018');
+    case Keyword::RightQuote:
+        return QChar(u'\u2019');
+    case Keyword::LeftDoubleQuote:
+        return QChar(u'\u201C');
+    case Keyword::RightDoubleQuote:
+        return QChar(u'\u201D');
+    case Keyword::NonBreakingSpaceWord:
+        return QChar(QChar::Nbsp);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace virelai::rtf
