@@ -1,0 +1,132 @@
+#include "app/FileClipboard.h"
+#include "app/window/Form1.h"
+#include "document/preview/PreviewWidget.h"
+#include "document/surface/Surface.h"
+#include "document/surface/SurfaceDocument.h"
+#include "document/surface/Twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace virelai;
+
+namespace {
+
+std::unique_ptr<Form1> newForm(const QString &clipboardText = {})
+{
+    return std::make_unique<Form1>(std::make_unique<FileClipboard>(clipboardText));
+}
+
+int toPixels(float twips, const QWidget &widget)
+{
+    return int(std::lround(twipsToPixels(twips, widget.logicalDpiY())));
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controlsAtCreation();
+    void previewCoversThePanesBeneathIt();
+    void startsWithTheInnerAreaOfTheOriginal();
+    void startUpWithNothingRequestedBuildsNothing();
+    void startUpBuildsTheRequestedPage();
+    void resizeKeepsTheLegendAtTheBottom();
+    void dropOnThePreviewUncoversTheOutline();
+};
+
+void Form1Test::controlsAtCreation()
+{
+    const auto form = newForm();
+    QVERIFY(!form->Command1->isVisibleTo(form.get()));
+    QVERIFY(!form->Command1->isEnabled());
+    QVERIFY(!form->TChart1->isVisibleTo(form.get()));
+    QCOMPARE(form->Outline1->topLevelItemCount(), 0);
+    QCOMPARE(form->Text1->toPlainText(),
+             QStringLiteral("Elément d'origine affiché\nVirelai\nMoyenne de la classe\n"));
+    QCOMPARE(form->Text1->palette().color(QPalette::Base), QColor(0, 0, 255));
+    QCOMPARE(form->Text1->palette().color(QPalette::Text), QColor(192, 0, 0));
+    for (int i = 0; i < 6; ++i) {
+        const QPixmap &expected = i == 2 ? form->ImageAct[size_t(i)] : form->ImageInact[size_t(i)];
+        QCOMPARE(form->Image2[size_t(i)]->pixmap().toImage(), expected.toImage());
+        QVERIFY(form->ImageAct[size_t(i)].toImage() != form->ImageInact[size_t(i)].toImage());
+    }
+}
+
+void Form1Test::previewCoversThePanesBeneathIt()
+{
+    const auto form = newForm();
+    const QObjectList order = form->centralWidget()->children();
+    const auto position = [&](QObject *control) {
+        return order.indexOf(control);
+    };
+    QVERIFY(position(form->Image2[0]) < position(form->Outline1));
+    QVERIFY(position(form->Image1[1]) < position(form->Outline1));
+    QVERIFY(position(form->Outline1) < position(form->Text1));
+    QVERIFY(position(form->Text1) < position(form->VSPrinter1Preview));
+    QVERIFY(position(form->VSPrinter1Preview) < position(form->Command1));
+    QVERIFY(position(form->Command1) < position(form->TChart1));
+}
+
+void Form1Test::startsWithTheInnerAreaOfTheOriginal()
+{
+    const auto form = newForm();
+    const ClientArea client = form->clientArea();
+    const float onePixel = float(pixelsToTwips(1, form->centralWidget()->logicalDpiX()));
+    QVERIFY(qAbs(client.ScaleWidth - 9600) < onePixel);
+    QVERIFY(qAbs(client.ScaleHeight - 7395) < onePixel);
+}
+
+void Form1Test::startUpWithNothingRequestedBuildsNothing()
+{
+    const auto form = newForm();
+    QVERIFY(!form->Form_Load(QStringLiteral("0,1,a,b,")));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Aide et Suggestions pédagogiques - V2.1.0"));
+    QCOMPARE(form->VSPrinter1->pageCount(), 0);
+    QCOMPARE(form->VSPrinter1Preview->geometry(), form->centralWidget()->rect());
+}
+
+void Form1Test::startUpBuildsTheRequestedPage()
+{
+    const auto form = newForm(QStringLiteral("X  X     BERNARD Chloé\r\n"));
+    QVERIFY(!form->Form_Load(QStringLiteral("6,0,Élèves lents,CE2,")));
+    QCOMPARE(form->VSPrinter1->pageCount(), 1);
+    const PageGeometry page = form->VSPrinter1->shownDocument()->pageGeometry(0);
+    QVERIFY(page.size.width() > page.size.height());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(form->Form_Load(QStringLiteral("99999,0,a,b,")).has_value());
+}
+
+void Form1Test::resizeKeepsTheLegendAtTheBottom()
+{
+    const auto form = newForm();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->resize(form->width() + 100, form->height() + 120);
+    QTRY_COMPARE(form->Text1->geometry().bottom() + 1, form->centralWidget()->height());
+    QCOMPARE(form->Text1->height(), toPixels(825, *form));
+    QCOMPARE(form->VSPrinter1Preview->size(), form->centralWidget()->size());
+}
+
+void Form1Test::dropOnThePreviewUncoversTheOutline()
+{
+    const auto form = newForm();
+    form->redim_ATX();
+    form->VSPrinter1_DragDrop(3000, 0);
+    QCOMPARE(form->layoutTwips().VSPrinter1.Left, 3000.f);
+    QCOMPARE(form->VSPrinter1Preview->x(), 200 * form->logicalDpiX() / 96);
+    form->Outline1_DragDrop(1000, 0);
+    QCOMPARE(form->layoutTwips().VSPrinter1.Left, 1000.f);
+    form->Form_Resize();
+    QCOMPARE(form->VSPrinter1Preview->x(), 0);
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

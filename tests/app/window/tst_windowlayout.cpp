@@ -1,0 +1,163 @@
+#include "app/window/WindowLayout.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace virelai;
+
+Q_DECLARE_METATYPE(virelai::ControlGeometry)
+
+namespace {
+
+bool same(const ControlGeometry &a, const ControlGeometry &b)
+{
+    return a.Left == b.Left && a.Top == b.Top && a.Width == b.Width && a.Height == b.Height;
+}
+
+QByteArray describe(const ControlGeometry &g)
+{
+    return QByteArray::number(g.Left) + ", " + QByteArray::number(g.Top) + ", "
+        + QByteArray::number(g.Width) + ", " + QByteArray::number(g.Height);
+}
+
+void compareGeometry(const ControlGeometry &actual, const ControlGeometry &expected)
+{
+    QVERIFY2(same(actual, expected),
+             "got " + describe(actual) + ", expected " + describe(expected));
+}
+
+} // namespace
+
+class WindowLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void resizeLaysOutEveryPane_data();
+    void resizeLaysOutEveryPane();
+    void dropsMoveOnlyThePreviewsLeftEdge();
+    void aDropPastTheRightEdgeLeavesWidthOne();
+    void splitterPressStartsDragOnlyWithAButton_data();
+    void splitterPressStartsDragOnlyWithAButton();
+    void mmaxTakesBOnATie();
+    void pixelsShareEdgesAndTwipsStayExact();
+};
+
+void WindowLayoutTest::resizeLaysOutEveryPane_data()
+{
+    QTest::addColumn<float>("width");
+    QTest::addColumn<float>("height");
+    QTest::addColumn<ControlGeometry>("preview");
+    QTest::addColumn<ControlGeometry>("outline");
+    QTest::addColumn<ControlGeometry>("legend");
+    QTest::addColumn<ControlGeometry>("bar");
+
+    QTest::newRow("minimised 0 x 0")
+        << 0.f << 0.f << ControlGeometry {0, 0, 1, 0} << ControlGeometry {0, 0, 2565, 1}
+        << ControlGeometry {0, 1, 2535, 825} << ControlGeometry {0, 0, 90, 1};
+    QTest::newRow("height 825") << 5000.f << 825.f << ControlGeometry {0, 0, 5000, 825}
+                                << ControlGeometry {0, 0, 2565, 1}
+                                << ControlGeometry {0, 1, 2535, 825}
+                                << ControlGeometry {0, 0, 90, 825};
+    QTest::newRow("height 826") << 5000.f << 826.f << ControlGeometry {0, 0, 5000, 826}
+                                << ControlGeometry {0, 0, 2565, 1}
+                                << ControlGeometry {0, 1, 2535, 825}
+                                << ControlGeometry {0, 0, 90, 826};
+    QTest::newRow("size at creation")
+        << 9600.f << 7395.f << ControlGeometry {0, 0, 9600, 7395}
+        << ControlGeometry {0, 0, 2565, 6570} << ControlGeometry {0, 6570, 2535, 825}
+        << ControlGeometry {0, 0, 90, 7395};
+}
+
+void WindowLayoutTest::resizeLaysOutEveryPane()
+{
+    QFETCH(float, width);
+    QFETCH(float, height);
+    Form1Layout form;
+    redim_ATX(form, {width, height});
+    QFETCH(ControlGeometry, preview);
+    QFETCH(ControlGeometry, outline);
+    QFETCH(ControlGeometry, legend);
+    QFETCH(ControlGeometry, bar);
+    compareGeometry(form.VSPrinter1, preview);
+    compareGeometry(form.Outline1, outline);
+    compareGeometry(form.Text1, legend);
+    compareGeometry(form.Command1, bar);
+}
+
+// The drag-and-drop sequence: a drop on the preview at its own X, then on the
+// outline pane, then a resize that puts the edge back at the bar.
+void WindowLayoutTest::dropsMoveOnlyThePreviewsLeftEdge()
+{
+    const ClientArea client {9600, 7395};
+    Form1Layout form;
+    redim_ATX(form, client);
+    VSPrinter1_DragDrop(form, client, 3000, 200);
+    compareGeometry(form.VSPrinter1, {3000, 0, 6600, 7395});
+    Outline1_DragDrop(form, client, 1000, 50);
+    compareGeometry(form.VSPrinter1, {1000, 0, 8600, 7395});
+    VSPrinter1_DragDrop(form, client, 500, 0); // the preview's own X: 1000 + 500
+    compareGeometry(form.VSPrinter1, {1500, 0, 8100, 7395});
+    compareGeometry(form.Command1, {0, 0, 90, 7395});
+    redim_ATX(form, client);
+    compareGeometry(form.VSPrinter1, {0, 0, 9600, 7395});
+}
+
+void WindowLayoutTest::aDropPastTheRightEdgeLeavesWidthOne()
+{
+    const ClientArea client {9600, 7395};
+    Form1Layout form;
+    redim_ATX(form, client);
+    Outline1_DragDrop(form, client, 12000, 0);
+    compareGeometry(form.VSPrinter1, {12000, 0, 1, 7395});
+}
+
+void WindowLayoutTest::splitterPressStartsDragOnlyWithAButton_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("dragging");
+    QTest::newRow("no button") << 0 << false;
+    QTest::newRow("left button") << 1 << true;
+    QTest::newRow("right button") << 2 << true;
+}
+
+void WindowLayoutTest::splitterPressStartsDragOnlyWithAButton()
+{
+    QFETCH(int, button);
+    QFETCH(bool, dragging);
+    Form1Layout form;
+    Command1_MouseDown(form, button);
+    QCOMPARE(form.BougeSplit, dragging);
+    QCOMPARE(form.DragMode, dragging ? 1 : 0);
+    Command1_MouseUp(form);
+    QCOMPARE(form.BougeSplit, false);
+    QCOMPARE(form.DragMode, 0);
+}
+
+void WindowLayoutTest::mmaxTakesBOnATie()
+{
+    QCOMPARE(Mmax(1, -5), 1.f);
+    QCOMPARE(Mmax(1, 300), 300.f);
+    QCOMPARE(Mmax(-0.f, 0.f), 0.f);
+    QVERIFY(!std::signbit(Mmax(-0.f, 0.f)));
+}
+
+void WindowLayoutTest::pixelsShareEdgesAndTwipsStayExact()
+{
+    // At 96 dpi one pixel is 15 twips: 2625 twips end where 2625 begins.
+    const QRect outline = pixelRect({0, 0, 2625, 100}, 96, 96);
+    const QRect preview = pixelRect({2625, 0, 6975, 100}, 96, 96);
+    QCOMPARE(outline.right() + 1, preview.left());
+    QCOMPARE(preview.left() + preview.width(), 640);
+    // At 120 dpi 2625 twips are 218.75 pixels: the twips are kept, not the pixels.
+    const ClientArea client = clientAreaFromPixels(800, 600, 120, 120);
+    QCOMPARE(client.ScaleWidth, 9600.f);
+    Form1Layout form;
+    for (int i = 0; i < 50; ++i)
+        VSPrinter1_DragDrop(form, client, 0, 0);
+    QCOMPARE(form.VSPrinter1.Left, 2625.f);
+}
+
+QTEST_APPLESS_MAIN(WindowLayoutTest)
+#include "tst_windowlayout.moc"

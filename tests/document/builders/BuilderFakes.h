@@ -1,0 +1,122 @@
+#pragma once
+
+#include "document/builders/BuildContext.h"
+#include "document/builders/Clock.h"
+#include "document/surface/Surface.h"
+
+#include <QPainter>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+namespace virelai::testing {
+
+inline const QColor PictureGreen(0, 255, 0);
+
+// A chart picture that fills its rectangle with pure green, easy to find on a page.
+class GreenPicture : public PagePicture
+{
+public:
+    void draw(QPainter &painter, const QRectF &target) const override
+    {
+        painter.fillRect(target, PictureGreen);
+    }
+};
+
+class FixedClipboard : public ClipboardSource
+{
+public:
+    QString contents;
+    QString text() const override { return contents; }
+};
+
+class CountingWindow : public DocumentWindow
+{
+public:
+    int layouts = 0;
+    int repaints = 0;
+    void MajFenetre() override { ++layouts; }
+    void repaintWindow() override { ++repaints; }
+};
+
+// Says which charts were written, or fails the way it is told to.
+class FakeCharts : public ChartRefresher
+{
+public:
+    MajDataGraphResult result;
+    bool throwing = false;
+    int calls = 0;
+    MajDataGraphResult MajDataGraph() override
+    {
+        ++calls;
+        if (throwing)
+            throw std::runtime_error("disque plein");
+        return result;
+    }
+};
+
+class RecordingMessages : public TeacherMessages
+{
+public:
+    QStringList prompts;
+    QStringList titles;
+    void MsgBox(const QString &Prompt, const QString &Title) override
+    {
+        prompts << Prompt;
+        titles << Title;
+    }
+};
+
+// Everything a build reads, with test doubles, and the surface it builds on.
+struct BuildBench
+{
+    RequestState request;
+    AdviceTexts texts;
+    FixedClipboard clipboard;
+    CountingWindow window;
+    FakeCharts charts;
+    RecordingMessages messages;
+    FixedClock clock {QDateTime(QDate(2026, 12, 5), QTime(9, 5))};
+    Surface VSPrinter1;
+    QStringList loadedPictures;
+    std::map<QString, QByteArray> helpFiles;
+    QStringList helpPathsAsked;
+
+    BuildBench()
+    {
+        request.chemin = QStringLiteral("/programme/");
+        request.NumVersion = QStringLiteral("2.1.0");
+        texts.Titre = QStringLiteral("\\fs40 Titre\\par\\cf0\\fs36 Suggestions Pédagogiques");
+        texts.Explication = QStringLiteral("{Explication}");
+        texts.Suggestion = QStringLiteral("{Suggestion}");
+        texts.Rappel = QStringLiteral("{Rappel}");
+    }
+
+    BuildContext context()
+    {
+        return {VSPrinter1,
+                request,
+                texts,
+                clipboard,
+                window,
+                charts,
+                messages,
+                clock,
+                QStringLiteral("/images/"),
+                [this](const QString &path) -> std::shared_ptr<const PagePicture> {
+                    loadedPictures << path;
+                    return std::make_shared<GreenPicture>();
+                },
+                [this](const QString &path) -> std::optional<QByteArray> {
+                    helpPathsAsked << path;
+                    const auto file = helpFiles.find(path);
+                    if (file == helpFiles.end())
+                        return std::nullopt;
+                    return file->second;
+                }};
+    }
+};
+
+} // namespace virelai::testing

@@ -1,0 +1,66 @@
+#include "document/builders/HelpFileReading.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace virelai;
+
+class HelpFileReadingTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void readsOnlyRegularFiles_data();
+    void readsOnlyRegularFiles();
+
+private:
+    QTemporaryDir folder;
+    QByteArray helpBytes = QByteArray("{\\rtf1 caf\xe9 \x80}\r\n", 17);
+};
+
+void HelpFileReadingTest::initTestCase()
+{
+    QVERIFY(folder.isValid());
+    QFile help(folder.filePath("aide.rtf"));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.write(helpBytes);
+    help.close();
+    QFile empty(folder.filePath("vide.rtf"));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QVERIFY(QDir(folder.path()).mkdir("dossier.rtf"));
+    QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("tube.rtf")).constData(), 0600) == 0);
+    QVERIFY(QFile::link(folder.filePath("aide.rtf"), folder.filePath("lien.rtf")));
+}
+
+void HelpFileReadingTest::readsOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("regular file, bytes kept as they are") << "aide.rtf" << true << helpBytes;
+    QTest::newRow("empty file") << "vide.rtf" << true << QByteArray();
+    QTest::newRow("link to a regular file") << "lien.rtf" << true << helpBytes;
+    QTest::newRow("missing") << "absent.rtf" << false << QByteArray();
+    QTest::newRow("directory") << "dossier.rtf" << false << QByteArray();
+    QTest::newRow("FIFO without a writer") << "tube.rtf" << false << QByteArray();
+    QTest::newRow("endless device") << "/dev/zero" << false << QByteArray();
+}
+
+void HelpFileReadingTest::readsOnlyRegularFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, readable);
+    QFETCH(QByteArray, bytes);
+    const auto read = readHelpFileBytes(folder.filePath(name));
+    QCOMPARE(read.has_value(), readable);
+    if (readable)
+        QCOMPARE(*read, bytes);
+}
+
+QTEST_APPLESS_MAIN(HelpFileReadingTest)
+#include "tst_helpfilereading.moc"

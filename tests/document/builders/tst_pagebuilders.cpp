@@ -1,0 +1,348 @@
+#include "BuilderFakes.h"
+#include "document/Module1.h"
+#include "document/builders/PageBuilders.h"
+#include "document/builders/PageTexts.h"
+#include "document/surface/PrintableArea.h"
+#include "document/surface/SurfaceDocument.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QTest>
+
+using namespace virelai;
+using namespace virelai::testing;
+
+namespace {
+
+constexpr double Dpi = 72;
+
+using Build = std::function<void(PageBuilders &)>;
+
+// The shown page as an image, with percent positions of its printable area.
+struct PageProbe
+{
+    QImage image;
+    PrintableArea area;
+
+    explicit PageProbe(const Surface &surface)
+        : image(surface.renderPageImage(0, Dpi).convertToFormat(QImage::Format_RGB32))
+        , area(PrintableArea::fromPage(surface.PageWidth(), surface.PageHeight(),
+                                       surface.MarginLeft(), surface.MarginRight(),
+                                       surface.MarginTop(), surface.MarginBottom()))
+    { }
+
+    int px(double twips) const { return int(twips * Dpi / 1440); }
+    int xOf(double percent) const { return px(area.xAt(percent)); }
+    int yOf(double percent) const { return px(area.yAt(percent)); }
+
+    // First row, from the top, with at least `count` matching pixels between
+    // the two horizontal percents; -1 when there is none.
+    int firstRow(const std::function<bool(QRgb)> &matches, double fromX, double toX,
+                 int count = 1) const
+    {
+        for (int y = 0; y < image.height(); ++y) {
+            int found = 0;
+            for (int x = qMax(0, xOf(fromX)); x < qMin(image.width(), xOf(toX)); ++x)
+                found += matches(image.pixel(x, y)) ? 1 : 0;
+            if (found >= count)
+                return y;
+        }
+        return -1;
+    }
+
+    bool greenAt(double xPercent, double yPercent) const
+    {
+        return QColor(image.pixel(xOf(xPercent), yOf(yPercent))) == PictureGreen;
+    }
+};
+
+bool darkRed(QRgb pixel)
+{
+    return qRed(pixel) > 140 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+bool boxGrey(QRgb pixel)
+{
+    return qRed(pixel) == 224 && qGreen(pixel) == 224 && qBlue(pixel) == 224;
+}
+
+struct ChartSpot
+{
+    double x;
+    double y;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Build)
+Q_DECLARE_METATYPE(QList<ChartSpot>)
+
+class PageBuildersTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void chartPagePlacesItsBlocks_data();
+    void chartPagePlacesItsBlocks();
+    void noReminderNoGreyBox();
+    void onlyPicturesWrittenByThisBuildAreLoaded();
+    void unreadableChartDataStillGivesThePageThenOneMessage();
+    void aFailingStepKeepsThePreviousPage();
+    void pupilPagePlacesItsColumns_data();
+    void pupilPagePlacesItsColumns();
+    void helpPageShowsTheFileWhole();
+    void unreadableHelpFileKeepsThePage();
+    void helpPageIgnoresChartTrouble();
+    void longHelpFileRunsOnSeveralPages();
+};
+
+void PageBuildersTest::chartPagePlacesItsBlocks_data()
+{
+    QTest::addColumn<Build>("build");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<double>("propositionX");
+    QTest::addColumn<double>("propositionY");
+    QTest::addColumn<double>("rappelY");
+    QTest::addColumn<QList<ChartSpot>>("charts");
+    QTest::addColumn<QList<ChartSpot>>("gaps");
+
+    QTest::newRow("class average")
+        << Build([](PageBuilders &b) { b.AffMoyenne(); }) << false << 0.0 << 50.0 << 77.0
+        << QList<ChartSpot> {{16, 31}, {49, 31}, {82, 31}}
+        << QList<ChartSpot> {{32.5, 31}, {65.5, 31}, {99, 31}, {16, 18}, {16, 45}};
+    QTest::newRow("class profile")
+        << Build([](PageBuilders &b) { b.AffProfil(); }) << false << 0.0 << 52.0 << 80.0
+        << QList<ChartSpot> {{16, 39}} << QList<ChartSpot> {{49, 39}, {16, 26}, {16, 53}};
+    QTest::newRow("comprehension types")
+        << Build([](PageBuilders &b) { b.AffTypeComp(); }) << true << 43.0 << 30.0 << 77.0
+        << QList<ChartSpot> {{10, 46}, {31, 46}}
+        << QList<ChartSpot> {{20.5, 46}, {42, 46}, {10, 28}, {10, 65}};
+}
+
+void PageBuildersTest::chartPagePlacesItsBlocks()
+{
+    QFETCH(Build, build);
+    QFETCH(bool, landscape);
+    QFETCH(double, propositionX);
+    QFETCH(double, propositionY);
+    QFETCH(double, rappelY);
+    QFETCH(QList<ChartSpot>, charts);
+    QFETCH(QList<ChartSpot>, gaps);
+
+    BuildBench bench;
+    bench.charts.result.writtenCharts = {1, 2, 3};
+    bench.VSPrinter1.setPageOrientation(landscape ? Surface::Portrait : Surface::Landscape);
+    bench.VSPrinter1.setTextColor(0x00123456);
+    PageBuilders builders(bench.context());
+    build(builders);
+
+    QCOMPARE(bench.window.layouts, 1);
+    QCOMPARE(bench.charts.calls, 1);
+    QCOMPARE(bench.window.repaints, 1);
+    QVERIFY(bench.messages.prompts.isEmpty());
+    const PageGeometry page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
+    QCOMPARE(page.size.width() > page.size.height(), landscape);
+    QCOMPARE(bench.VSPrinter1.TextColor(), quint32(0x00123456));
+    QCOMPARE(bench.VSPrinter1.LineSpacing(), 100);
+    QCOMPARE(bench.VSPrinter1.FooterText(), piedDePage(bench.clock.now(), "2.1.0"));
+
+    const PageProbe probe(bench.VSPrinter1);
+    const int proposition = probe.firstRow(darkRed, propositionX, propositionX + 20);
+    QVERIFY2(proposition >= probe.yOf(propositionY) && proposition <= probe.yOf(propositionY + 2),
+             qPrintable(QString::number(proposition)));
+    const int grey = probe.firstRow(boxGrey, 0, 100, 20);
+    QVERIFY2(grey >= probe.yOf(rappelY) && grey <= probe.yOf(rappelY) + 2,
+             qPrintable(QString::number(grey)));
+    for (const ChartSpot &chart : charts)
+        QVERIFY2(probe.greenAt(chart.x, chart.y), qPrintable(QString::number(chart.x)));
+    for (const ChartSpot &gap : gaps)
+        QVERIFY2(!probe.greenAt(gap.x, gap.y), qPrintable(QString::number(gap.x)));
+}
+
+void PageBuildersTest::noReminderNoGreyBox()
+{
+    BuildBench bench;
+    bench.texts.Rappel.clear();
+    PageBuilders builders(bench.context());
+    builders.AffMoyenne();
+    QCOMPARE(PageProbe(bench.VSPrinter1).firstRow(boxGrey, 0, 100, 20), -1);
+}
+
+void PageBuildersTest::onlyPicturesWrittenByThisBuildAreLoaded()
+{
+    BuildBench bench;
+    bench.charts.result.writtenCharts = {2};
+    PageBuilders builders(bench.context());
+    builders.AffMoyenne();
+    QCOMPARE(bench.loadedPictures, QStringList {chartPicturePath("/images/", 2)});
+    const PageProbe probe(bench.VSPrinter1);
+    QVERIFY(!probe.greenAt(16, 31));
+    QVERIFY(probe.greenAt(49, 31));
+    QVERIFY(!probe.greenAt(82, 31));
+    // The notice's frame stands where picture 1 would be.
+    const QRgb frame = probe.image.pixel(probe.xOf(16), probe.yOf(20) + 1);
+    QVERIFY(qGray(frame) < 250);
+}
+
+void PageBuildersTest::unreadableChartDataStillGivesThePageThenOneMessage()
+{
+    BuildBench bench;
+    bench.charts.result.erreur = QStringLiteral("Les données des graphiques sont illisibles.");
+    const auto before = bench.VSPrinter1.shownDocument();
+    PageBuilders builders(bench.context());
+    builders.AffTypeComp();
+    QVERIFY(bench.VSPrinter1.shownDocument() != before);
+    QVERIFY(bench.loadedPictures.isEmpty());
+    QCOMPARE(bench.messages.prompts, QStringList {bench.charts.result.erreur});
+    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
+}
+
+void PageBuildersTest::aFailingStepKeepsThePreviousPage()
+{
+    BuildBench bench;
+    PageBuilders builders(bench.context());
+    builders.AffMoyenne();
+    const auto shown = bench.VSPrinter1.shownDocument();
+    bench.charts.throwing = true;
+    builders.AffProfil();
+    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
+    QCOMPARE(bench.messages.prompts.size(), 1);
+    QVERIFY(bench.messages.prompts[0].contains("disque plein"));
+    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
+    // The program goes on: the next build shows its page.
+    bench.charts.throwing = false;
+    builders.AffProfil();
+    QVERIFY(bench.VSPrinter1.shownDocument() != shown);
+    QCOMPARE(bench.messages.prompts.size(), 1);
+}
+
+void PageBuildersTest::pupilPagePlacesItsColumns_data()
+{
+    QTest::addColumn<Build>("build");
+    QTest::addColumn<int>("TypeDoc");
+    QTest::addColumn<double>("propositionY");
+    QTest::addColumn<double>("greyListY");
+    QTest::addColumn<double>("fontSizeAfter");
+
+    const Build revVit = [](PageBuilders &b) {
+        b.AffRevVit();
+    };
+    const Build compGene = [](PageBuilders &b) {
+        b.AffCompGene();
+    };
+    QTest::newRow("general comprehension") << revVit << 5 << 30.0 << 33.0 << 10.0;
+    QTest::newRow("reading speed, small list") << revVit << 6 << 30.0 << 33.0 << 7.0;
+    QTest::newRow("narrative texts, white list box") << compGene << 7 << 23.0 << -1.0 << 10.0;
+    QTest::newRow("information search") << compGene << 9 << 23.0 << -1.0 << 10.0;
+}
+
+void PageBuildersTest::pupilPagePlacesItsColumns()
+{
+    QFETCH(Build, build);
+    QFETCH(int, TypeDoc);
+    QFETCH(double, propositionY);
+    QFETCH(double, greyListY);
+    QFETCH(double, fontSizeAfter);
+
+    BuildBench bench;
+    bench.request.TypeDoc = qint16(TypeDoc);
+    bench.request.Param3 = QStringLiteral("Élèves repérés");
+    bench.clipboard.contents = QStringLiteral("X  X     BERNARD Chloé\r\nX     X  DUBOIS Théo\r\n");
+    bench.texts.Explication.clear();
+    bench.VSPrinter1.setFontSize(14);
+    PageBuilders builders(bench.context());
+    build(builders);
+
+    QCOMPARE(bench.charts.calls, 0);
+    const PageGeometry page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
+    QVERIFY(page.size.width() > page.size.height());
+    QCOMPARE(bench.VSPrinter1.FontBold(), false);
+    QCOMPARE(bench.VSPrinter1.FontUnderline(), false);
+    QCOMPARE(bench.VSPrinter1.FontSize(), fontSizeAfter);
+    QCOMPARE(bench.VSPrinter1.FooterText(), piedDePage(bench.clock.now(), "2.1.0"));
+
+    const PageProbe probe(bench.VSPrinter1);
+    const int proposition = probe.firstRow(darkRed, 43, 60);
+    QVERIFY2(proposition >= probe.yOf(propositionY) && proposition <= probe.yOf(propositionY + 3),
+             qPrintable(QString::number(proposition)));
+    QCOMPARE(probe.firstRow(darkRed, 0, 42), -1);
+    const int grey = probe.firstRow(boxGrey, 0, 38, 20);
+    if (greyListY < 0)
+        QCOMPARE(grey, -1);
+    else
+        QVERIFY2(grey >= probe.yOf(greyListY) && grey <= probe.yOf(greyListY) + 2,
+                 qPrintable(QString::number(grey)));
+}
+
+namespace {
+
+// "Aide : café" in Windows-1252.
+const QByteArray HelpRtf("{\\rtf1\\ansi Aide : caf\xe9\\par}");
+
+} // namespace
+
+void PageBuildersTest::helpPageShowsTheFileWhole()
+{
+    BuildBench bench;
+    bench.helpFiles["/programme/docs/aide.rtf"] = HelpRtf;
+    bench.VSPrinter1.setPageOrientation(Surface::Landscape);
+    bench.VSPrinter1.setFooterText(QStringLiteral("{avant}"));
+    const auto before = bench.VSPrinter1.shownDocument();
+    PageBuilders builders(bench.context());
+    builders.AffAide(QStringLiteral("docs/aide.rtf"));
+
+    QCOMPARE(bench.helpPathsAsked, QStringList {"/programme/docs/aide.rtf"});
+    QVERIFY(bench.messages.prompts.isEmpty());
+    QVERIFY(bench.VSPrinter1.shownDocument() != before);
+    QCOMPARE(bench.window.layouts, 1);
+    QCOMPARE(bench.charts.calls, 1);
+    QCOMPARE(bench.window.repaints, 0);
+    // Neither orientation nor footer of its own.
+    const PageGeometry page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
+    QVERIFY(page.size.width() > page.size.height());
+    QCOMPARE(bench.VSPrinter1.FooterText(), QStringLiteral("{avant}"));
+}
+
+void PageBuildersTest::unreadableHelpFileKeepsThePage()
+{
+    BuildBench bench;
+    PageBuilders builders(bench.context());
+    builders.AffMoyenne();
+    const auto shown = bench.VSPrinter1.shownDocument();
+    builders.AffAide(QStringLiteral("absent.rtf"));
+    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
+    QCOMPARE(bench.messages.prompts,
+             QStringList {"Impossible d'ouvrir le fichier /programme/absent.rtf"});
+    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
+}
+
+void PageBuildersTest::helpPageIgnoresChartTrouble()
+{
+    BuildBench bench;
+    bench.helpFiles["/programme/aide.rtf"] = HelpRtf;
+    bench.charts.result.erreur = QStringLiteral("Les données des graphiques sont illisibles.");
+    PageBuilders builders(bench.context());
+    builders.AffAide(QStringLiteral("aide.rtf"));
+    QVERIFY(bench.messages.prompts.isEmpty());
+    QCOMPARE(bench.VSPrinter1.pageCount(), 1);
+
+    // A failure before the path is built is told without a path.
+    bench.charts.throwing = true;
+    builders.AffAide(QStringLiteral("aide.rtf"));
+    QCOMPARE(bench.messages.prompts, QStringList {"Impossible d'ouvrir le fichier "});
+}
+
+void PageBuildersTest::longHelpFileRunsOnSeveralPages()
+{
+    BuildBench bench;
+    QByteArray rtf("{\\rtf1\\ansi ");
+    for (int i = 0; i < 200; ++i)
+        rtf += "Paragraphe " + QByteArray::number(i) + " de l'aide.\\par ";
+    bench.helpFiles["/programme/long.rtf"] = rtf + "}";
+    PageBuilders builders(bench.context());
+    builders.AffAide(QStringLiteral("long.rtf"));
+    QVERIFY(bench.VSPrinter1.pageCount() > 1);
+}
+
+QTEST_MAIN(PageBuildersTest)
+#include "tst_pagebuilders.moc"
