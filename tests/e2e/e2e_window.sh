@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The window as the host starts it: under its own X server, with the class's
+# figures on the clipboard, until the page is painted.
+# Usage: e2e_window.sh VIRELAI_EXECUTABLE SAMPLES_DIR
+source "$(dirname "$0")/lib.sh"
+setup_copy "$1"
+SAMPLES="$2"
+CAPTION="Aide et Suggestions pédagogiques - V2.1.0"
+
+# wait_for SECONDS COMMAND...: until the command succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+# An X server of its own, on a display number it chooses itself.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" >/dev/null 2>&1 &
+CLEANUP_PIDS+=($!)
+wait_for 20 test -s "$WORK/display" || fail "Xvfb n'a pas démarré"
+export DISPLAY=":$(head -n1 "$WORK/display")"
+
+# Puts the text of FILE on the clipboard; xclip serves it until it is ended.
+set_clipboard() {
+    xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
+    CLEANUP_PIDS+=($!)
+    wait_for 10 sh -c 'xclip -selection clipboard -o >/dev/null 2>&1' \
+        || fail "le presse-papiers reste vide"
+}
+
+# start_window REQUEST: until the page is painted; sets VIRELAI_PID.
+start_window() {
+    rm -f "$WORK/timing"
+    VIRELAI_TIMING=1 "$PROGRAM" -- "$1" >"$WORK/timing" 2>"$WORK/stderr" &
+    VIRELAI_PID=$!
+    CLEANUP_PIDS+=($VIRELAI_PID)
+    wait_for 60 grep -q "page-shown-ms=" "$WORK/timing" \
+        || fail "la page n'a pas été affichée : $(cat "$WORK/stderr")"
+    timeout 20 xdotool search --sync --name "^$CAPTION\$" >/dev/null \
+        || fail "aucune fenêtre « $CAPTION »"
+}
+
+stop_window() {
+    kill "$VIRELAI_PID"
+    wait "$VIRELAI_PID" 2>/dev/null || true
+}
+
+# Columns of the screen where the charts' light-yellow wall shows, as runs.
+chart_count() {
+    convert "$1" -fill black -fuzz 6% +opaque "#FFFF80" -fill white -opaque "#FFFF80" \
+        -scale "$(identify -format %w "$1")x1!" -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 { v = $3 + 0; if (v > 10 && !run) { runs++; run = 1 } else if (v <= 10) run = 0 }
+                       END { print runs + 0 }'
+}
+
+screen_shows_charts() {
+    import -window root "$WORK/screen.png" 2>/dev/null && [ "$(chart_count "$WORK/screen.png")" -eq "$1" ]
+}
+
+set_clipboard "$SAMPLES/type1.txt"
+start_window "1,4,textes narratifs,textes documentaires,"
+for n in 1 2 3; do
+    [ -s "$WORK/mychart$n.wmf" ] || fail "mychart$n.wmf n'a pas été écrit"
+done
+# The painted page reaches the screen a moment after the paint itself.
+wait_for 20 screen_shows_charts 3 || fail "les trois graphiques ne sont pas à l'écran"
+spread=$(convert "$WORK/screen.png" -format "%[fx:standard_deviation]" info:)
+awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || fail "capture d'écran uniforme"
+stop_window
+
+# A pupil list: no chart on the page, no chart file.
+rm -f "$WORK"/mychart*.wmf
+set_clipboard "$SAMPLES/type5.txt"
+start_window "5,0,Élèves concernés,CE2,"
+wait_for 20 screen_shows_charts 0 || fail "un graphique est à l'écran"
+[ -z "$(find "$WORK" -maxdepth 1 -name 'mychart*.wmf')" ] || fail "graphique écrit pour le type 5"
+stop_window
+echo "La fenêtre montre ses pages."
