@@ -31,10 +31,10 @@ set_clipboard() {
         || fail "le presse-papiers reste vide"
 }
 
-# start_window REQUEST: until the page is painted; sets VIRELAI_PID.
+# start_window REQUEST [OPTION...]: until the page is painted; sets VIRELAI_PID.
 start_window() {
     rm -f "$WORK/timing"
-    VIRELAI_TIMING=1 "$PROGRAM" -- "$1" >"$WORK/timing" 2>"$WORK/stderr" &
+    VIRELAI_TIMING=1 "$PROGRAM" "${@:2}" -- "$1" >"$WORK/timing" 2>"$WORK/stderr" &
     VIRELAI_PID=$!
     CLEANUP_PIDS+=($VIRELAI_PID)
     wait_for 60 grep -q "page-shown-ms=" "$WORK/timing" \
@@ -48,11 +48,18 @@ stop_window() {
     wait "$VIRELAI_PID" 2>/dev/null || true
 }
 
-# Columns of the screen where the charts' light-yellow wall shows, as runs.
+# The charts on the screen, counted by their light-yellow walls: the yellow is
+# cut out (trimmed to its own band of rows) and its columns counted as runs.
 chart_count() {
     convert "$1" -fill black -fuzz 6% +opaque "#FFFF80" -fill white -opaque "#FFFF80" \
-        -scale "$(identify -format %w "$1")x1!" -depth 8 txt:- |
-        awk -F'[(),]' 'NR > 1 { v = $3 + 0; if (v > 10 && !run) { runs++; run = 1 } else if (v <= 10) run = 0 }
+        "$WORK/walls.png"
+    if [ "$(convert "$WORK/walls.png" -format "%[fx:maxima]" info:)" = 0 ]; then
+        echo 0
+        return
+    fi
+    convert "$WORK/walls.png" -trim +repage "$WORK/walls.png"
+    convert "$WORK/walls.png" -scale "$(identify -format %w "$WORK/walls.png")x1!" -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 { v = $3 + 0; if (v > 0 && !run) { runs++; run = 1 } else if (v == 0) run = 0 }
                        END { print runs + 0 }'
 }
 
@@ -77,5 +84,10 @@ set_clipboard "$SAMPLES/type5.txt"
 start_window "5,0,Élèves concernés,CE2,"
 wait_for 20 screen_shows_charts 0 || fail "un graphique est à l'écran"
 [ -z "$(find "$WORK" -maxdepth 1 -name 'mychart*.wmf')" ] || fail "graphique écrit pour le type 5"
+stop_window
+
+# --data stands in for the clipboard in the window too.
+start_window "10,3,20,8,Résultats de Léa Martin,3" --data "$SAMPLES/type10.txt"
+wait_for 20 screen_shows_charts 2 || fail "les deux graphiques du type 10 ne sont pas à l'écran"
 stop_window
 echo "La fenêtre montre ses pages."
