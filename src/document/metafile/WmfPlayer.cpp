@@ -46,7 +46,8 @@ void WmfPlayer::playRecord(const WmfRecord &record)
 {
     const WmfParams params = m_document.params(record);
     const quint16 function = record.function;
-    // Escapes (SETABORTPROC among them) and unknown records are never acted on.
+    // Escapes (SETABORTPROC among them), palette and stretch-mode records and
+    // unknown records are never acted on.
     playStateRecord(function, params) || playMappingRecord(function, params)
         || playObjectRecord(record, params) || playShapeRecord(function, params)
         || playArcRecord(function, params) || playTextRecord(function, params)
