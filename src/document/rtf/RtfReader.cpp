@@ -19,14 +19,17 @@ constexpr double TwipsPerInch = 1440.0;
 constexpr double FallbackDotsPerInch = 96.0;
 
 // Lengths in RTF are twips; a document's layout counts in the units of its
-// paint device, or of the screen when it has none (as QFont does).
+// paint device, or of the screen when it has none (as QFont does). The layout
+// is looked up, not asked for: asking creates one, and the document would then
+// be laid out while it is being read.
 double layoutUnitsPerTwip(const QTextCursor &cursor)
 {
     double dotsPerInch = FallbackDotsPerInch;
     const QTextDocument *document = cursor.document();
-    const QPaintDevice *device = document && document->documentLayout()
-        ? document->documentLayout()->paintDevice()
+    const auto *layout = document
+        ? document->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly)
         : nullptr;
+    const QPaintDevice *device = layout ? layout->paintDevice() : nullptr;
     if (device)
         dotsPerInch = device->logicalDpiY();
     else if (const QScreen *screen = QGuiApplication::primaryScreen())
