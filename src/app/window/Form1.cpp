@@ -1,6 +1,8 @@
 #include "Form1.h"
 
 #include "app/StartupInfo.h"
+#include "app/menus/WindowCommands.h"
+#include "app/navigation/OutlineNavigation.h"
 #include "app/window/WindowMessages.h"
 #include "document/builders/DocumentSession.h"
 #include "document/preview/PreviewWidget.h"
@@ -23,6 +25,7 @@ Form1::Form1(std::unique_ptr<ClipboardSource> clipboard, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Aide en ligne"));
     createControls();
+    installWindowCommands(*this, *messages);
     setInitialInnerSize();
     applyLayout();
 }
@@ -37,6 +40,7 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
     redim_ATX();
     if (auto error = decodeCommandLine(commandLine, request))
         return error;
+    navigation->retenirOrigine();
     session = std::make_unique<DocumentSession>(request, *clipboard, *VSPrinter1, *this, *messages,
                                                 clock);
     InitAppli();

@@ -23,7 +23,10 @@ class QTreeWidget;
 namespace virelai {
 
 class DocumentSession;
+class Form1Menus;
+class OutlineNavigation;
 class PreviewWidget;
+class PrinterSetup;
 class Surface;
 class WindowMessages;
 
@@ -66,7 +69,8 @@ public:
     RequestState request;
     // The screen-wide pointer, busy while a document is built.
     OverrideCursorPointer pointer;
-    SystemClock clock;
+    // Where footers read the date and time; tests fix it.
+    SettableClock clock;
 
     // Controls, top of the stacking order last.
     Surface *VSPrinter1 = nullptr; // the page model that builders compose on
@@ -79,6 +83,11 @@ public:
     std::array<QPixmap, 6> ImageAct;
     std::array<QPixmap, 6> ImageInact;
     std::array<QLabel *, 2> Image1 {};
+
+    // The printer, the outline navigation and the menu bar (owned by the window).
+    PrinterSetup *printing = nullptr;
+    OutlineNavigation *navigation = nullptr;
+    Form1Menus *menus = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -20,6 +20,8 @@ public:
     { }
 
     MajDataGraphResult MajDataGraph() override;
+    // The charts whose pictures the last run wrote; a page shown again places these.
+    const QList<int> &writtenByLastRun() const { return lastWritten; }
 
 private:
     const ClipboardSource &clipboard;
@@ -27,6 +29,7 @@ private:
     TChart &TChart1;
     QString directory;
     AtomicFileWriter writer;
+    QList<int> lastWritten;
 };
 
 } // namespace virelai

@@ -26,6 +26,8 @@ public:
 
     const AdviceTexts &texts() const { return adviceTexts; }
     const QString &picturesDirectory() const { return directory; }
+    // The chart pictures written by the last build (none for pages without charts).
+    const QList<int> &chartsOfLastBuild() const { return charts.writtenByLastRun(); }
 
 private:
     const RequestState &request;

@@ -1,0 +1,110 @@
+#include "Form1Menus.h"
+
+#include "app/navigation/OutlineNavigation.h"
+#include "app/printing/PrinterSetup.h"
+#include "app/window/Form1.h"
+#include "document/surface/Surface.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenuBar>
+
+namespace virelai {
+
+Form1Menus::Form1Menus(Form1 &form, PrinterSetup &printing, OutlineNavigation &navigation)
+    : QObject(&form)
+    , form(form)
+    , printing(printing)
+    , tree(creerMenus(*form.menuBar()))
+{
+    setObjectName(QStringLiteral("menus"));
+    connecter(tree.Quitter, &Form1Menus::Quitter_Click);
+    connecter(tree.config, &Form1Menus::config_Click);
+    connecter(tree.ConfMiseEnPage, &Form1Menus::ConfMiseEnPage_Click);
+    connecter(tree.imprime, &Form1Menus::imprime_Click);
+    connecter(tree.moyenne, &Form1Menus::moyenne_Click);
+    connecter(tree.evolution, &Form1Menus::evolution_Click);
+    connecter(tree.profil, &Form1Menus::profil_Click);
+    connecter(tree.recapit, &Form1Menus::recapit_Click);
+    connecter(tree.revgene, &Form1Menus::revgene_Click);
+    connecter(tree.revspe, &Form1Menus::revspe_Click);
+    connecter(tree.ptsens, &Form1Menus::ptsens_Click);
+    connecter(tree.quparqu, &Form1Menus::quparqu_Click);
+    connect(tree.Menuconseil, &QAction::triggered, &navigation,
+            &OutlineNavigation::Menuconseil_Click);
+}
+
+void Form1Menus::connecter(QAction *action, void (Form1Menus::*handler)())
+{
+    connect(action, &QAction::triggered, this, handler);
+}
+
+void Form1Menus::Quitter_Click()
+{
+    // exit, not quit: quit would send close events to the windows first.
+    QCoreApplication::exit(0);
+}
+
+void Form1Menus::config_Click()
+{
+    printing.ShowPrinter();
+}
+
+void Form1Menus::ConfMiseEnPage_Click()
+{
+    printing.PageSetupDialog();
+    form.InitAppli();
+}
+
+void Form1Menus::imprime_Click()
+{
+    form.VSPrinter1->setDocAction(Surface::PrintDocument);
+}
+
+void Form1Menus::cocherSeul(QAction *item)
+{
+    for (QAction *autreAide : tree.autresAides())
+        autreAide->setChecked(autreAide == item);
+}
+
+void Form1Menus::moyenne_Click()
+{
+    cocherSeul(tree.moyenne);
+}
+
+void Form1Menus::evolution_Click()
+{
+    cocherSeul(tree.evolution);
+}
+
+void Form1Menus::profil_Click()
+{
+    cocherSeul(tree.profil);
+}
+
+void Form1Menus::recapit_Click()
+{
+    cocherSeul(tree.recapit);
+}
+
+void Form1Menus::revgene_Click()
+{
+    cocherSeul(tree.revgene);
+}
+
+void Form1Menus::revspe_Click()
+{
+    cocherSeul(tree.revspe);
+}
+
+void Form1Menus::ptsens_Click()
+{
+    cocherSeul(tree.ptsens);
+}
+
+void Form1Menus::quparqu_Click()
+{
+    cocherSeul(tree.quparqu);
+}
+
+} // namespace virelai

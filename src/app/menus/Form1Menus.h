@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/menus/MenuTree.h"
+
+#include <QObject>
+
+namespace virelai {
+
+class Form1;
+class OutlineNavigation;
+class PrinterSetup;
+
+// The menu bar of the window and its handlers.
+class Form1Menus : public QObject
+{
+    Q_OBJECT
+
+public:
+    Form1Menus(Form1 &form, PrinterSetup &printing, OutlineNavigation &navigation);
+
+    const MenuTree &menus() const { return tree; }
+
+    // Ends the program at once: no window is told it closes, nothing is asked.
+    void Quitter_Click();
+    void config_Click();
+    // Builds the document again whatever the user did in the dialog.
+    void ConfMiseEnPage_Click();
+    // Prints the page shown as it is, footer time included.
+    void imprime_Click();
+
+    // Each moves the check mark of the other-helps group to its own item.
+    void moyenne_Click();
+    void evolution_Click();
+    void profil_Click();
+    void recapit_Click();
+    void revgene_Click();
+    void revspe_Click();
+    void ptsens_Click();
+    void quparqu_Click();
+
+private:
+    void connecter(QAction *action, void (Form1Menus::*handler)());
+    void cocherSeul(QAction *item);
+
+    Form1 &form;
+    PrinterSetup &printing;
+    MenuTree tree;
+};
+
+} // namespace virelai

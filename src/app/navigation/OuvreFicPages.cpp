@@ -1,0 +1,85 @@
+#include "OuvreFicPages.h"
+
+#include "document/builders/Clock.h"
+#include "document/builders/MissingChartNotice.h"
+#include "document/builders/PageTexts.h"
+#include "document/rtf/RtfReader.h"
+#include "document/surface/Surface.h"
+
+namespace virelai {
+
+namespace {
+
+bool expliqueDansUnCadre(qint16 TypeDoc)
+{
+    return TypeDoc >= 2 && TypeDoc <= 4;
+}
+
+void placerExplication(Surface &VSPrinter1, const ConseilARecomposer &conseil)
+{
+    if (expliqueDansUnCadre(conseil.TypeDoc)) {
+        PlaceCurseur(VSPrinter1, 35, 15);
+        CadreBlanc(VSPrinter1, 65, 25, conseil.texts.Explication);
+        PlaceCurseur(VSPrinter1, 0, 15);
+    } else {
+        VSPrinter1.setRichText(conseil.texts.Explication);
+    }
+}
+
+void placerCadres(Surface &VSPrinter1, const AdviceTexts &texts)
+{
+    VSPrinter1.setLineSpacing(150);
+    PlaceCurseur(VSPrinter1, 0, 55);
+    CadreBlanc(VSPrinter1, 100, 15, texts.Suggestion);
+    VSPrinter1.setLineSpacing(100);
+    PlaceCurseur(VSPrinter1, 0, 77);
+    if (!texts.Rappel.isEmpty())
+        CadreGris(VSPrinter1, 100, 15, texts.Rappel);
+}
+
+void placerGraphiques(Surface &VSPrinter1, const ConseilARecomposer &conseil)
+{
+    for (int n = 1; n <= 3; ++n) {
+        const bool written = conseil.writtenCharts.contains(n);
+        const PictureLoader loader = [&](const QString &path) {
+            std::shared_ptr<const PagePicture> picture;
+            if (written && conseil.loadPicture)
+                picture = conseil.loadPicture(path);
+            if (!picture)
+                picture = std::make_shared<MissingChartNotice>();
+            return picture;
+        };
+        PlaceImage(VSPrinter1, (n - 1) * 33, 24, 32, 23, n, conseil.picturesDirectory, loader);
+    }
+}
+
+} // namespace
+
+QString blocTitreSansCouleur(const QString &Titre)
+{
+    return QStringLiteral("{\\fs36\\b\\qc {") + Titre + QStringLiteral("}\\par\\par }");
+}
+
+void recomposerConseil(Surface &VSPrinter1, const ConseilARecomposer &conseil)
+{
+    VSPrinter1.setDocAction(Surface::NewDocument);
+    VSPrinter1.setRichText(blocTitreSansCouleur(conseil.texts.Titre));
+    placerExplication(VSPrinter1, conseil);
+    placerCadres(VSPrinter1, conseil.texts);
+    placerGraphiques(VSPrinter1, conseil);
+    VSPrinter1.setFooterText(piedDePage(conseil.clock.now(), conseil.NumVersion));
+    VSPrinter1.setDocAction(Surface::EndDocument);
+}
+
+bool montrerDocumentStocke(Surface &VSPrinter1, const QString &path, const HelpFileReader &read)
+{
+    const std::optional<QByteArray> bytes = read(path);
+    if (!bytes)
+        return false;
+    VSPrinter1.setDocAction(Surface::NewDocument);
+    VSPrinter1.setRichText(decodeWindows1252(*bytes));
+    VSPrinter1.setDocAction(Surface::EndDocument);
+    return true;
+}
+
+} // namespace virelai

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace virelai {
+
+// What the teacher is told when the page cannot go to a printer.
+QString titreImpression();
+// Before the printer dialog, when the computer has no printer at all.
+QString messageAucuneImprimanteInstallee();
+// On the print command, when there is neither a printer nor a PDF file to print to.
+QString messageRienAImprimer();
+// On the print command, when the printer or the file could not be opened.
+QString messageImpressionImpossible(const QString &destination);
+
+} // namespace virelai

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/FileClipboard.h"
+#include "app/window/Form1.h"
+#include "document/builders/BuildContext.h"
+#include "document/builders/DocumentSession.h"
+#include "document/surface/Surface.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+
+#include <memory>
+
+namespace virelai::testing {
+
+inline QString sampleText(const QString &name)
+{
+    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+inline const QDateTime StartMoment(QDate(2026, 3, 9), QTime(8, 30));
+
+// The window after start-up with a request, its clipboard holding sample data
+// and its clock fixed at StartMoment.
+inline std::unique_ptr<Form1> startedForm(const QString &request,
+                                          const QString &sample = QStringLiteral("type1.txt"))
+{
+    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText(sample)));
+    form->clock.fix(StartMoment);
+    form->Form_Load(request);
+    return form;
+}
+
+inline QString suggestionShown(const Form1 &form)
+{
+    return form.documentSession()->texts().Suggestion;
+}
+
+class RecordingMessages : public TeacherMessages
+{
+public:
+    QStringList prompts;
+    QStringList titles;
+    void MsgBox(const QString &Prompt, const QString &Title) override
+    {
+        prompts << Prompt;
+        titles << Title;
+    }
+};
+
+inline QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Text of the page shown, through a PDF written from the surface.
+inline QString shownText(const Surface &surface, const QString &directory)
+{
+    const QString path = directory + QStringLiteral("/shown.pdf");
+    return surface.writePdf(path) ? pdfText(path) : QString();
+}
+
+} // namespace virelai::testing

@@ -1,0 +1,269 @@
+#include "app/navigation/OuvreFicPages.h"
+#include "document/builders/Clock.h"
+#include "document/builders/PageTexts.h"
+#include "document/surface/PrintableArea.h"
+#include "document/surface/Surface.h"
+#include "document/surface/SurfaceDocument.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace virelai;
+
+namespace {
+
+constexpr double Dpi = 144;
+const QColor Green(0, 255, 0);
+
+class GreenPicture : public PagePicture
+{
+public:
+    void draw(QPainter &painter, const QRectF &target) const override
+    {
+        painter.fillRect(target, Green);
+    }
+};
+
+// The shown page as an image, read at percent positions of the printable area.
+struct Probe
+{
+    QImage image;
+    PrintableArea area;
+
+    explicit Probe(const Surface &surface)
+        : image(surface.renderPageImage(0, Dpi).convertToFormat(QImage::Format_RGB32))
+        , area(PrintableArea::fromPage(surface.PageWidth(), surface.PageHeight(),
+                                       surface.MarginLeft(), surface.MarginRight(),
+                                       surface.MarginTop(), surface.MarginBottom()))
+    { }
+
+    int px(double twips) const { return int(twips * Dpi / 1440); }
+    QColor at(double x, double y) const
+    {
+        return image.pixelColor(px(area.xAt(x)), px(area.yAt(y)));
+    }
+    // Rows with ink in the column at x, between two heights, as percents.
+    QList<int> inkRows(double x, double fromY, double toY) const
+    {
+        QList<int> rows;
+        const int column = px(area.xAt(x));
+        for (int y = px(area.yAt(fromY)); y <= px(area.yAt(toY)); ++y)
+            if (image.pixelColor(column, y).lightness() < 128)
+                rows << int(std::lround((y * 1440 / Dpi - area.top) * 100 / area.height));
+        return rows;
+    }
+    int count(double fromY, double toY, const std::function<bool(const QColor &)> &matches) const
+    {
+        int found = 0;
+        for (int y = px(area.yAt(fromY)); y < px(area.yAt(toY)); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                found += matches(image.pixelColor(x, y)) ? 1 : 0;
+        return found;
+    }
+};
+
+bool blue(const QColor &c)
+{
+    return c.blue() > 150 && c.red() < 100 && c.green() < 100;
+}
+
+bool lightGrey(const QColor &c)
+{
+    return c == QColor(224, 224, 224);
+}
+
+struct Bench
+{
+    AdviceTexts texts {QStringLiteral("\\fs40 Moyenne de la classe\\par\\cf0\\fs36 Suggestions"),
+                       QStringLiteral("{Comment lire le graphique}"),
+                       QStringLiteral("{Suggestion}"), QStringLiteral("{Rappel}")};
+    FixedClock clock {QDateTime(QDate(2026, 3, 9), QTime(14, 25))};
+    QStringList loaded;
+    Surface VSPrinter1;
+
+    ConseilARecomposer conseil(qint16 TypeDoc, QList<int> written = {1, 2, 3})
+    {
+        return {texts,
+                TypeDoc,
+                QStringLiteral("2.1.0"),
+                QStringLiteral("/images/"),
+                written,
+                [this](const QString &path) {
+                    loaded << path;
+                    return std::make_shared<GreenPicture>();
+                },
+                clock};
+    }
+};
+
+QString pdfText(const Surface &surface)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.pdf"));
+    if (!surface.writePdf(path))
+        return {};
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class OuvreFicPagesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void explanationPlacement_data();
+    void explanationPlacement();
+    void boxesHaveFixedHeights();
+    void reminderBoxOnlyWithReminder_data();
+    void reminderBoxOnlyWithReminder();
+    void picturesOfTheLastBuildAtHeight24();
+    void headingInTheDefaultColour();
+    void orientationOfTheLastBuildIsKept();
+    void storedDocumentReadInWindows1252();
+    void unreadableStoredDocumentKeepsThePage();
+};
+
+void OuvreFicPagesTest::explanationPlacement_data()
+{
+    QTest::addColumn<int>("TypeDoc");
+    QTest::addColumn<bool>("inABox");
+    QTest::newRow("class average") << 1 << false;
+    QTest::newRow("profile, narratives") << 2 << true;
+    QTest::newRow("profile, documents") << 3 << true;
+    QTest::newRow("profile, search") << 4 << true;
+    QTest::newRow("comprehension types") << 10 << false;
+}
+
+// The box's right edge runs from 15 % to 40 % of the height, beside the pictures.
+void OuvreFicPagesTest::explanationPlacement()
+{
+    QFETCH(int, TypeDoc);
+    QFETCH(bool, inABox);
+    Bench bench;
+    recomposerConseil(bench.VSPrinter1, bench.conseil(qint16(TypeDoc)));
+    const Probe probe(bench.VSPrinter1);
+    const QList<int> edge = probe.inkRows(99.9, 10, 50);
+    if (!inABox) {
+        QVERIFY2(edge.isEmpty(), qPrintable(QString::number(edge.value(0))));
+        return;
+    }
+    QVERIFY(!edge.isEmpty());
+    QCOMPARE(edge.first(), 15);
+    QCOMPARE(edge.last(), 40);
+    // Pictures 2 and 3 are placed later and cover the lower part of the box.
+    QCOMPARE(probe.at(50, 30), Green);
+    QCOMPARE(probe.at(80, 30), Green);
+}
+
+void OuvreFicPagesTest::boxesHaveFixedHeights()
+{
+    Bench bench;
+    QString longText = QStringLiteral("{");
+    for (int i = 0; i < 80; ++i)
+        longText += QStringLiteral("Une ligne de suggestion \\par ");
+    bench.texts.Suggestion = longText + QStringLiteral("}");
+    bench.texts.Rappel = longText + QStringLiteral("}");
+    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    const Probe probe(bench.VSPrinter1);
+    // The left edge of the white box: 55 % to 70 %, however long its text.
+    const QList<int> suggestion = probe.inkRows(0.05, 50, 76);
+    QVERIFY(!suggestion.isEmpty());
+    QCOMPARE(suggestion.first(), 55);
+    QCOMPARE(suggestion.last(), 70);
+    // The grey box: 77 % to 92 %.
+    QVERIFY(lightGrey(probe.at(99, 78)));
+    QVERIFY(lightGrey(probe.at(99, 91)));
+    QVERIFY(!lightGrey(probe.at(99, 93)));
+    QCOMPARE(bench.VSPrinter1.shownDocument()->pageCount(), 1);
+}
+
+void OuvreFicPagesTest::reminderBoxOnlyWithReminder_data()
+{
+    QTest::addColumn<QString>("Rappel");
+    QTest::addColumn<bool>("greyBox");
+    QTest::newRow("reminder") << QStringLiteral("{Rappel}") << true;
+    QTest::newRow("no reminder") << QString() << false;
+}
+
+void OuvreFicPagesTest::reminderBoxOnlyWithReminder()
+{
+    QFETCH(QString, Rappel);
+    QFETCH(bool, greyBox);
+    Bench bench;
+    bench.texts.Rappel = Rappel;
+    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    QCOMPARE(Probe(bench.VSPrinter1).count(50, 100, lightGrey) > 1000, greyBox);
+}
+
+void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
+{
+    Bench bench;
+    recomposerConseil(bench.VSPrinter1, bench.conseil(1, {1, 3}));
+    QCOMPARE(bench.loaded, (QStringList {"/images/mychart1.wmf", "/images/mychart3.wmf"}));
+    const Probe probe(bench.VSPrinter1);
+    QCOMPARE(probe.at(16, 25), Green);
+    QCOMPARE(probe.at(16, 46), Green);
+    QVERIFY(probe.at(16, 23) != Green);
+    QVERIFY(probe.at(16, 48) != Green);
+    QCOMPARE(probe.at(82, 30), Green);
+    // Picture 2 was not written by the last build: its frame stands there.
+    QVERIFY(probe.at(49, 30) != Green);
+    QVERIFY(pdfText(bench.VSPrinter1).contains(QStringLiteral("Graphique non disponible")));
+}
+
+void OuvreFicPagesTest::headingInTheDefaultColour()
+{
+    Bench bench;
+    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    const QString text = pdfText(bench.VSPrinter1);
+    QVERIFY(text.contains(QStringLiteral("Moyenne de la classe")));
+    QVERIFY(text.contains(QStringLiteral("09-03-2026 à 14:25")));
+    const Probe probe(bench.VSPrinter1);
+    QVERIFY(probe.count(0, 10, [](const QColor &c) { return c.lightness() < 100; }) > 100);
+    QCOMPARE(probe.count(0, 10, blue), 0);
+}
+
+void OuvreFicPagesTest::orientationOfTheLastBuildIsKept()
+{
+    Bench bench;
+    bench.VSPrinter1.setPageOrientation(Surface::Landscape);
+    recomposerConseil(bench.VSPrinter1, bench.conseil(10));
+    const PageGeometry &page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
+    QVERIFY(page.size.width() > page.size.height());
+}
+
+void OuvreFicPagesTest::storedDocumentReadInWindows1252()
+{
+    Surface VSPrinter1;
+    QStringList asked;
+    const bool shown = montrerDocumentStocke(
+        VSPrinter1, QStringLiteral("/programme/conseil.rtf"), [&](const QString &path) {
+            asked << path;
+            return std::optional<QByteArray>("{\\rtf1\\ansi Caf\xe9 cr\xe8me \x80}");
+        });
+    QVERIFY(shown);
+    QCOMPARE(asked, QStringList {"/programme/conseil.rtf"});
+    QVERIFY(pdfText(VSPrinter1).contains(QStringLiteral("Café crème €")));
+}
+
+void OuvreFicPagesTest::unreadableStoredDocumentKeepsThePage()
+{
+    Bench bench;
+    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    const auto before = bench.VSPrinter1.shownDocument();
+    const bool shown = montrerDocumentStocke(bench.VSPrinter1, QStringLiteral("/absent.rtf"),
+                                             [](const QString &) { return std::nullopt; });
+    QVERIFY(!shown);
+    QCOMPARE(bench.VSPrinter1.shownDocument(), before);
+}
+
+QTEST_MAIN(OuvreFicPagesTest)
+#include "tst_ouvreficpages.moc"
