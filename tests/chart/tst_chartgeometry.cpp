@@ -26,6 +26,10 @@ private Q_SLOTS:
     void valueToY();
     void barRect_data();
     void barRect();
+    void categorySlots_data();
+    void categorySlots();
+    void offsetBarsStayInsideThePlot_data();
+    void offsetBarsStayInsideThePlot();
     void formatNumber_data();
     void formatNumber();
 };
@@ -103,7 +107,7 @@ void TestChartGeometry::barRect_data()
         << 4 << 1 << 25 << 0 << 3.0 << QRectF(QPointF(137.5, 50), QPointF(162.5, 200));
     QTest::newRow("type 10 widths")
         << 4 << 2 << 80 << -20 << 4.0 << QRectF(QPointF(194.0, 0), QPointF(274.0, 200));
-    QTest::newRow("first slot clipped at the left edge")
+    QTest::newRow("slot reaching past the plot clipped at the left edge")
         << 4 << 0 << 95 << -20 << 1.0 << QRectF(QPointF(0.0, 150), QPointF(78.5, 200));
     QTest::newRow("above the maximum clipped at the top")
         << 4 << 3 << 25 << 0 << 100.0 << QRectF(QPointF(337.5, 0), QPointF(362.5, 200));
@@ -124,8 +128,48 @@ void TestChartGeometry::barRect()
     QFETCH(int, offsetPercent);
     QFETCH(double, value);
     const QRectF bar
-        = virelai::barRect(kPlot, {points, index, widthPercent, offsetPercent}, value, 4.0);
+        = virelai::barRect(kPlot, kPlot, {points, index, widthPercent, offsetPercent}, value, 4.0);
     QCOMPARE(bar, expected);
+}
+
+void TestChartGeometry::categorySlots_data()
+{
+    QTest::addColumn<double>("halfExtent");
+    QTest::addColumn<QRectF>("expected");
+    QTest::newRow("centred bars need the whole width") << 0.5 << kPlot;
+    QTest::newRow("narrow bars need the whole width") << 0.125 << kPlot;
+    // Four slots and an overhang of half a slot each side: slots of 80.
+    QTest::newRow("bar reaching one slot away") << 1.0 << QRectF(QPointF(40, 0), QPointF(360, 200));
+}
+
+void TestChartGeometry::categorySlots()
+{
+    QFETCH(double, halfExtent);
+    QFETCH(QRectF, expected);
+    QCOMPARE(virelai::categorySlots(kPlot, 4, halfExtent), expected);
+}
+
+void TestChartGeometry::offsetBarsStayInsideThePlot_data()
+{
+    QTest::addColumn<int>("widthPercent");
+    QTest::addColumn<int>("offsetPercent");
+    QTest::newRow("class bar of a two-series chart") << 95 << -20;
+    QTest::newRow("pupil bar of a type-10 chart") << 80 << -20;
+}
+
+void TestChartGeometry::offsetBarsStayInsideThePlot()
+{
+    QFETCH(int, widthPercent);
+    QFETCH(int, offsetPercent);
+    const QRectF slots
+        = virelai::categorySlots(kPlot, 4, virelai::barHalfExtent(widthPercent, offsetPercent));
+    const double unclippedWidth = slots.width() / 4 * widthPercent / 100.0;
+    for (int index = 0; index < 4; ++index) {
+        const QRectF bar
+            = virelai::barRect(kPlot, slots, {4, index, widthPercent, offsetPercent}, 2.0, 4.0);
+        QVERIFY(bar.left() >= kPlot.left() && bar.right() <= kPlot.right());
+        QCOMPARE(bar.width(), unclippedWidth);
+    }
 }
 
 void TestChartGeometry::formatNumber_data()

@@ -33,12 +33,26 @@ double valueToY(double value, double top, const QRectF &plot)
     return plot.bottom() - fraction * plot.height();
 }
 
-QRectF barRect(const QRectF &plot, const BarPlacement &placement, double value, double axisTop)
+double barHalfExtent(int barWidthPercent, int offsetPercent)
+{
+    const double width = barWidthPercent / 100.0;
+    return width / 2.0 + width * std::abs(offsetPercent) / 100.0;
+}
+
+QRectF categorySlots(const QRectF &plot, int pointCount, double halfExtent)
+{
+    const double overhang = std::max(0.0, halfExtent - 0.5);
+    const double slot = plot.width() / (std::max(pointCount, 1) + 2.0 * overhang);
+    return plot.adjusted(overhang * slot, 0.0, -overhang * slot, 0.0);
+}
+
+QRectF barRect(const QRectF &plot, const QRectF &slots, const BarPlacement &placement, double value,
+               double axisTop)
 {
     const int count = std::max(placement.pointCount, 1);
-    const double slot = plot.width() / count;
+    const double slot = slots.width() / count;
     const double width = slot * placement.barWidthPercent / 100.0;
-    const double centre = plot.left() + slot * (placement.pointIndex + 0.5)
+    const double centre = slots.left() + slot * (placement.pointIndex + 0.5)
         + width * placement.offsetPercent / 100.0;
     const double top = valueToY(value, axisTop, plot);
     const QRectF bar(QPointF(centre - width / 2.0, top),

@@ -32,8 +32,18 @@ struct BarPlacement
     int offsetPercent = 0; // of the bar's own width, negative to the left
 };
 
-// The bar of one point: centred in its category slot, shifted by its offset, from 0
-// up to its value, clipped to the plot area (possibly empty).
-QRectF barRect(const QRectF &plot, const BarPlacement &placement, double value, double axisTop);
+// How far a bar reaches from the centre of its slot, in slots: half its width
+// plus its offset.
+double barHalfExtent(int barWidthPercent, int offsetPercent);
+
+// Where the category slots lie in the plot: the whole width, or less so that a
+// bar reaching halfExtent slots from its slot's centre (an offset bar in the
+// first or last slot) still stands wholly inside the plot.
+QRectF categorySlots(const QRectF &plot, int pointCount, double halfExtent);
+
+// The bar of one point: centred in its category slot of slots, shifted by its
+// offset, from 0 up to its value, clipped to the plot area (possibly empty).
+QRectF barRect(const QRectF &plot, const QRectF &slots, const BarPlacement &placement, double value,
+               double axisTop);
 
 } // namespace virelai

@@ -120,7 +120,7 @@ void drawValueAxis(QPainter &painter, const QRectF &plot, const AxisTicks &ticks
     }
 }
 
-void drawCategoryLabels(QPainter &painter, const TChart &chart, const QRectF &plot,
+void drawCategoryLabels(QPainter &painter, const TChart &chart, const QRectF &slots,
                         const QRectF &band)
 {
     const std::vector<ChartPoint> &points = chart.series.front().points;
@@ -128,9 +128,9 @@ void drawCategoryLabels(QPainter &painter, const TChart &chart, const QRectF &pl
         return;
     painter.setFont(smallFont());
     painter.setPen(Qt::black);
-    const double slot = plot.width() / double(points.size());
+    const double slot = slots.width() / double(points.size());
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const QRectF label(plot.left() + slot * double(i), band.top(), slot, band.height());
+        const QRectF label(slots.left() + slot * double(i), band.top(), slot, band.height());
         painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, points[i].label);
     }
 }
@@ -155,13 +155,15 @@ void drawMark(QPainter &painter, const ChartSeries &series, const QRectF &bar, d
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-void drawSeries(QPainter &painter, const ChartSeries &series, const QRectF &plot, double axisTop)
+void drawSeries(QPainter &painter, const ChartSeries &series, const QRectF &plot,
+                const QRectF &slots, double axisTop)
 {
     const int count = int(series.points.size());
     for (int i = 0; i < count; ++i) {
         const ChartPoint &point = series.points[std::size_t(i)];
-        const QRectF bar = barRect(plot, {count, i, series.BarWidthPercent, series.OffsetPercent},
-                                   point.value, axisTop);
+        const QRectF bar
+            = barRect(plot, slots, {count, i, series.BarWidthPercent, series.OffsetPercent},
+                      point.value, axisTop);
         painter.setPen(Qt::black);
         painter.setBrush(chartColor(point.color));
         if (bar.width() > 0.0 && bar.height() > 0.0)
@@ -169,6 +171,16 @@ void drawSeries(QPainter &painter, const ChartSeries &series, const QRectF &plot
         if (series.Marks.Visible)
             drawMark(painter, series, bar, point.value);
     }
+}
+
+// The series' bars share the category slots; the one reaching farthest from a
+// slot's centre decides how much room the outer slots need.
+double widestBarExtent(const TChart &chart)
+{
+    double extent = 0.0;
+    for (const ChartSeries &series : chart.series)
+        extent = std::max(extent, barHalfExtent(series.BarWidthPercent, series.OffsetPercent));
+    return extent;
 }
 
 } // namespace
@@ -198,9 +210,11 @@ void drawChart(QPainter &painter, const TChart &chart)
     painter.setPen(Qt::NoPen);
     painter.fillRect(plot, kWallColor);
     drawValueAxis(painter, plot, ticks, chart.LeftAxis.AxisValuesFormat);
-    drawCategoryLabels(painter, chart, plot, categoryBand);
+    const QRectF slots
+        = categorySlots(plot, int(chart.series.front().points.size()), widestBarExtent(chart));
+    drawCategoryLabels(painter, chart, slots, categoryBand);
     for (const ChartSeries &series : chart.series)
-        drawSeries(painter, series, plot, ticks.top);
+        drawSeries(painter, series, plot, slots, ticks.top);
     painter.setPen(Qt::black);
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
