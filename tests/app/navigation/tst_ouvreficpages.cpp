@@ -127,8 +127,6 @@ private Q_SLOTS:
     void picturesOfTheLastBuildAtHeight24();
     void headingInTheDefaultColour();
     void orientationOfTheLastBuildIsKept();
-    void storedDocumentReadInWindows1252();
-    void unreadableStoredDocumentKeepsThePage();
 };
 
 void OuvreFicPagesTest::explanationPlacement_data()
@@ -238,31 +236,6 @@ void OuvreFicPagesTest::orientationOfTheLastBuildIsKept()
     recomposerConseil(bench.VSPrinter1, bench.conseil(10));
     const PageGeometry &page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
     QVERIFY(page.size.width() > page.size.height());
-}
-
-void OuvreFicPagesTest::storedDocumentReadInWindows1252()
-{
-    Surface VSPrinter1;
-    QStringList asked;
-    const bool shown = montrerDocumentStocke(
-        VSPrinter1, QStringLiteral("/programme/conseil.rtf"), [&](const QString &path) {
-            asked << path;
-            return std::optional<QByteArray>("{\\rtf1\\ansi Caf\xe9 cr\xe8me \x80}");
-        });
-    QVERIFY(shown);
-    QCOMPARE(asked, QStringList {"/programme/conseil.rtf"});
-    QVERIFY(pdfText(VSPrinter1).contains(QStringLiteral("Café crème €")));
-}
-
-void OuvreFicPagesTest::unreadableStoredDocumentKeepsThePage()
-{
-    Bench bench;
-    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
-    const auto before = bench.VSPrinter1.shownDocument();
-    const bool shown = montrerDocumentStocke(bench.VSPrinter1, QStringLiteral("/absent.rtf"),
-                                             [](const QString &) { return std::nullopt; });
-    QVERIFY(!shown);
-    QCOMPARE(bench.VSPrinter1.shownDocument(), before);
 }
 
 QTEST_MAIN(OuvreFicPagesTest)
