@@ -1,6 +1,9 @@
 #include "RtfFormats.h"
+#include "RtfReader.h"
 
 #include <QTextOption>
+
+#include <algorithm>
 
 namespace virelai::rtf {
 
@@ -85,12 +88,29 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props) const
         format.setLineHeight(multiple * m_defaults.lineSpacingPercent,
                              QTextBlockFormat::ProportionalHeight);
     }
-    QList<QTextOption::Tab> tabs;
-    tabs.reserve(props.tabStops.size());
-    for (const int position : props.tabStops)
-        tabs.append(QTextOption::Tab(units(position), QTextOption::LeftTab));
-    format.setTabPositions(tabs);
+    format.setTabPositions(tabPositions(props));
     return format;
+}
+
+// RTF measures tab stops from the text's left margin, Qt from where a line
+// starts: the first line's indent is taken off. A hanging indent also stops a
+// tab at the left indent, as word processors do, so that the text after a
+// bullet lines up with the lines that follow it.
+QList<QTextOption::Tab> RtfFormatter::tabPositions(const ParaProps &props)
+{
+    const int firstLineStart = props.leftIndent + props.firstLineIndent;
+    QList<int> stops;
+    for (const int position : props.tabStops) {
+        if (position > firstLineStart)
+            stops.append(position - firstLineStart);
+    }
+    if (props.firstLineIndent < 0)
+        stops.append(-props.firstLineIndent);
+    std::sort(stops.begin(), stops.end());
+    QList<QTextOption::Tab> tabs;
+    for (const int stop : stops)
+        tabs.append(QTextOption::Tab(stop * tabUnitsPerTwip(), QTextOption::LeftTab));
+    return tabs;
 }
 
 } // namespace virelai::rtf

@@ -6,6 +6,7 @@
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <QTextOption>
 
 namespace virelai::rtf {
 
@@ -27,6 +28,7 @@ private:
     QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont) const;
     QTextBlockFormat buildBlockFormat(const ParaProps &props) const;
     double units(int twips) const { return twips * m_unitsPerTwip; }
+    static QList<QTextOption::Tab> tabPositions(const ParaProps &props);
 
     const RtfDefaults &m_defaults;
     double m_unitsPerTwip;

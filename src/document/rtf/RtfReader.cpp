@@ -24,20 +24,28 @@ constexpr double FallbackDotsPerInch = 96.0;
 // be laid out while it is being read.
 double layoutUnitsPerTwip(const QTextCursor &cursor)
 {
-    double dotsPerInch = FallbackDotsPerInch;
     const QTextDocument *document = cursor.document();
     const auto *layout = document
         ? document->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly)
         : nullptr;
     const QPaintDevice *device = layout ? layout->paintDevice() : nullptr;
     if (device)
-        dotsPerInch = device->logicalDpiY();
+        return device->logicalDpiY() / TwipsPerInch;
+    return tabUnitsPerTwip();
+}
+
+} // namespace
+
+double tabUnitsPerTwip()
+{
+    // The resolution Qt's text layout calls its default: the screen's, rounded.
+    double dotsPerInch = FallbackDotsPerInch;
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        dotsPerInch = 96.0;
     else if (const QScreen *screen = QGuiApplication::primaryScreen())
         dotsPerInch = qRound(screen->logicalDotsPerInchY());
     return dotsPerInch / TwipsPerInch;
 }
-
-} // namespace
 
 bool isRtfText(QStringView text)
 {

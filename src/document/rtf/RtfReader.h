@@ -29,6 +29,11 @@ bool isRtfText(QStringView text);
 // Writes the RTF text at the cursor; never throws, never crashes, bounded time and memory.
 RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &defaults = {});
 
+// Qt takes tab positions and tab stop distances in the screen's units and rescales
+// them itself to a layout's paint device, unlike every other length: give them as
+// twips times this, whatever device the document is laid out for.
+double tabUnitsPerTwip();
+
 // Help files and stored documents are Windows-1252 bytes.
 QString decodeWindows1252(QByteArrayView bytes);
 

@@ -23,7 +23,7 @@ std::shared_ptr<QTextDocument> emptyDocument(const TextRequest &request, const Q
     document->setDocumentMargin(0);
     document->setDefaultFont(font);
     QTextOption option = document->defaultTextOption();
-    option.setTabStopDistance(DefaultTabStopTwips);
+    option.setTabStopDistance(DefaultTabStopTwips * tabUnitsPerTwip());
     option.setWrapMode(request.wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                     : QTextOption::NoWrap);
     document->setDefaultTextOption(option);

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void characterFormats();
     void paragraphFormats_data();
     void paragraphFormats();
+    void bulletTextLinesUpWithItsIndent();
     void lineSpacingFromDefaults();
     void emptyParagraphKeepsItsStyle();
     void legacyBulletShownOnce();
@@ -202,13 +203,16 @@ void TestRtfReader::paragraphFormats_data()
     QTest::newRow("footer date left")
         << Footer << "Suggestions" << int(Qt::AlignLeft) << none << QList<double> {};
     QTest::newRow("bullet paragraph") << ReminderA << "des pratiques" << int(Qt::AlignLeft)
-                                      << QList<double> {1420, 0, -720, 0, 0} << QList<double> {360};
+                                      << QList<double> {1420, 0, -720, 0, 0} << QList<double> {720};
     QTest::newRow("pard resets indents")
         << ReminderA << "On propose" << int(Qt::AlignLeft) << none << QList<double> {};
     QTest::newRow("right, justified, spacing")
         << "{\\qr a\\par\\qj\\ri200\\sb120\\sa240\\tx100\\tx2000 b\\par}"
         << "b" << int(Qt::AlignJustify) << QList<double> {0, 200, 0, 120, 240}
         << QList<double> {100, 2000};
+    QTest::newRow("tab stops counted from where the first line starts")
+        << "{\\li500\\fi100\\tx400\\tx1000 a\\par}"
+        << "a" << int(Qt::AlignLeft) << QList<double> {500, 0, 100, 0, 0} << QList<double> {400};
     QTest::newRow("properties at the paragraph's end win")
         << "{a\\qc\\li300\\par}"
         << "a" << int(Qt::AlignHCenter) << QList<double> {300, 0, 0, 0, 0} << QList<double> {};
@@ -229,8 +233,19 @@ void TestRtfReader::paragraphFormats()
     QCOMPARE(margins, marginsLeftRightIndentTopBottom);
     QList<double> positions;
     for (const QTextOption::Tab &tab : format.tabPositions())
-        positions << tab.position;
+        positions << qRound(tab.position / tabUnitsPerTwip());
     QCOMPARE(positions, tabs);
+}
+
+void TestRtfReader::bulletTextLinesUpWithItsIndent()
+{
+    const ReadDocument read = readIntoDocument(ReminderA);
+    read.document->setTextWidth(9000);
+    read.document->documentLayout()->documentSize();
+    const QTextBlock bullet = blockHolding(*read.document, "des pratiques");
+    const QTextLine first = bullet.layout()->lineAt(0);
+    const int afterTab = bullet.text().indexOf(u'\t') + 1;
+    QCOMPARE(qRound(first.cursorToX(afterTab)), 1420);
 }
 
 void TestRtfReader::lineSpacingFromDefaults()
