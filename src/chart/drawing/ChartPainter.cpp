@@ -1,8 +1,8 @@
 #include "ChartPainter.h"
 
-#include "BgrColor.h"
 #include "ChartGeometry.h"
 #include "NumberFormat.h"
+#include "chart/BgrColor.h"
 #include "chart/QBColor.h"
 #include "chart/TChart.h"
 
@@ -20,7 +20,7 @@ constexpr double kMarginY = kChartSize.height() / 100.0;
 constexpr double kTickLength = 4.0;
 constexpr double kGap = 4.0;
 constexpr int kLegendColorWidth = 17;
-const QColor kWallColor = chartColor(0x80FFFF);
+const QColor kWallColor = colorFromBgr(0x80FFFF);
 const QColor kGridColor(192, 192, 192);
 
 QFont arialBold(int pixelSize)
@@ -83,7 +83,7 @@ void drawLegend(QPainter &painter, const TChart &chart, const QRectF &band)
     const double boxHeight = metrics.ascent() * 0.7;
     for (const ChartSeries &series : chart.series) {
         painter.setPen(Qt::black);
-        painter.setBrush(chartColor(series.SeriesColor));
+        painter.setBrush(colorFromBgr(series.SeriesColor));
         painter.drawRect(
             QRectF(x + kGap, band.center().y() - boxHeight / 2.0, kLegendColorWidth, boxHeight));
         x += kGap + kLegendColorWidth + kGap;
@@ -151,7 +151,7 @@ void drawMark(QPainter &painter, const ChartSeries &series, const QRectF &bar, d
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
     painter.drawRect(box);
-    painter.setPen(chartColor(series.Marks.fontColor));
+    painter.setPen(colorFromBgr(series.Marks.fontColor));
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
@@ -165,7 +165,7 @@ void drawSeries(QPainter &painter, const ChartSeries &series, const QRectF &plot
             = barRect(plot, slots, {count, i, series.BarWidthPercent, series.OffsetPercent},
                       point.value, axisTop);
         painter.setPen(Qt::black);
-        painter.setBrush(chartColor(point.color));
+        painter.setBrush(colorFromBgr(point.color));
         if (bar.width() > 0.0 && bar.height() > 0.0)
             painter.drawRect(bar);
         if (series.Marks.Visible)

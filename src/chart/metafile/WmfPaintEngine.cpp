@@ -1,7 +1,7 @@
 #include "WmfPaintEngine.h"
 
 #include "WmfRecorder.h"
-#include "chart/drawing/BgrColor.h"
+#include "chart/BgrColor.h"
 
 #include <QPainterPath>
 #include <QTextItem>
@@ -63,7 +63,7 @@ void WmfPaintEngine::selectOutline()
     wanted.visible = pen.style() != Qt::NoPen;
     const double width = pen.isCosmetic() ? 1.0 : std::max(pen.widthF(), 1.0);
     wanted.width = int(std::lround(std::min(width, 1000.0) * unitsPerPixel));
-    wanted.color = chartBgr(pen.color());
+    wanted.color = bgrFromColor(pen.color());
     recorder.selectPen(wanted);
 }
 
@@ -71,7 +71,7 @@ void WmfPaintEngine::selectFill(bool filled)
 {
     WmfBrush wanted;
     wanted.visible = filled && brush.style() != Qt::NoBrush;
-    wanted.color = chartBgr(brush.color());
+    wanted.color = bgrFromColor(brush.color());
     recorder.selectBrush(wanted);
 }
 
@@ -129,7 +129,7 @@ void WmfPaintEngine::drawTextItem(const QPointF &p, const QTextItem &textItem)
     wanted.bold = font.bold();
     wanted.italic = font.italic();
     recorder.selectFont(wanted);
-    recorder.setTextColor(chartBgr(pen.color()));
+    recorder.setTextColor(bgrFromColor(pen.color()));
     recorder.textOut(toUnits(p), textItem.text());
 }
 

@@ -1,7 +1,7 @@
 #include "document/metafile/WmfObjects.h"
 
+#include "chart/BgrColor.h"
 #include "document/metafile/WmfTextCodec.h"
-#include "document/surface/SurfaceColor.h"
 
 namespace virelai::wmf {
 

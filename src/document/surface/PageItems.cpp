@@ -1,6 +1,6 @@
 #include "PageItems.h"
 
-#include "SurfaceColor.h"
+#include "chart/BgrColor.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

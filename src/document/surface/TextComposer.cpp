@@ -1,7 +1,7 @@
 #include "TextComposer.h"
 
-#include "SurfaceColor.h"
 #include "TwipsDevice.h"
+#include "chart/BgrColor.h"
 #include "document/rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>

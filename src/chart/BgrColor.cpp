@@ -1,4 +1,4 @@
-#include "SurfaceColor.h"
+#include "BgrColor.h"
 
 namespace virelai {
 
