@@ -1,4 +1,6 @@
 // Reading RTF into a QTextDocument, and laying the result out, measured apart.
+#include "SampleRequests.h"
+#include "advice/Catalogue.h"
 #include "document/rtf/RtfReader.h"
 
 #include <benchmark/benchmark.h>
@@ -7,63 +9,96 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
-// The longest advice text: the three joined parts of a weak-domain suggestion.
-QString longestAdviceText()
+struct NamedText
 {
-    return QStringLiteral(
-               "{\\fs24 Les \u00e9l\u00e8ves marqu\u00e9s d'une croix ont des difficult\u00e9s "
-               "partout. Voir alors les suggestions p\u00e9dagogiques de la partie \"El\u00e8ves "
-               "faibles en compr\u00e9hension g\u00e9n\u00e9rale\". \\par\\par Pour les "
-               "\u00e9l\u00e8ves "
-               "dont les difficult\u00e9s sont sp\u00e9cifiques en recherche d'informations, "
-               "plusieurs points sont \u00e0 consid\u00e9rer : \\par 1) Les supports "
-               "concern\u00e9s "
-               "ne sont pas toujours des textes, mais des documents multiformes, qui comportent "
-               "mini-textes , parfois en encadr\u00e9 ; photos dessins, plans et graphiques ; "
-               "listes ; tableaux ; titres et sous-titres.")
-        + QStringLiteral("\\par 2) Parmi les exercices figurant dans le \"Guide de "
-                         "perfectionnement\", on privil\u00e9giera {\\i \"Recherche "
-                         "d'informations\"} bien entendu. \\par On gagnera \u00e0 articuler "
-                         "quand on le peut ces exercices m\u00e9thodiques avec les projets en "
-                         "cours dans la classe ; voir {\\i III Le perfectionnement en situation "
-                         "de lecture authentique}")
-        + QStringLiteral("\\par 3) Dans ses aides ponctuelles, le ma\u00eetre privil\u00e9giera "
-                         "la prise de conscience des strat\u00e9gies \u00e0 mettre en \u0153uvre. "
-                         "Voir la partie {\\i Recherche d'informations}, {\\b p 30}.}");
+    QString name;
+    QString rtf;
+};
+
+// Every advice text of the catalogue, as InitAppli hands it to the page.
+std::vector<NamedText> catalogueTexts()
+{
+    using namespace virelai::catalogue;
+    std::vector<NamedText> texts;
+    for (qint16 type = 1; type <= 10; ++type)
+        texts.push_back({QStringLiteral("explication %1").arg(type), explication(type).toString()});
+    texts.push_back({QStringLiteral("rappelA"), rappelA().toString()});
+    texts.push_back({QStringLiteral("rappelB"), rappelB().toString()});
+    for (qint16 cas = 0; cas <= 15; ++cas)
+        texts.push_back({QStringLiteral("moyenne %1").arg(cas),
+                         suggestionMoyenne(cas).value_or(QStringView()).toString()});
+    for (qint16 cas = 1; cas <= 19; ++cas) {
+        const auto profil = suggestionProfil(cas);
+        QString rtf = profil ? profil->texte.toString() : QString();
+        if (profil && profil->ouvert)
+            rtf += noteFinale();
+        texts.push_back({QStringLiteral("profil %1").arg(cas), rtf});
+    }
+    for (qint16 cas = 1; cas <= 8; ++cas)
+        texts.push_back({QStringLiteral("typecomp %1").arg(cas),
+                         suggestionTypeComp(cas).value_or(QStringView()).toString()});
+    for (qint16 type = 5; type <= 6; ++type) {
+        const TextesFaiblesse faiblesse = textesFaiblesse(type);
+        texts.push_back({QStringLiteral("faiblesse %1").arg(type),
+                         faiblesse.suggestion.toString() + faiblesse.rappel.toString()});
+    }
+    for (qint16 type = 7; type <= 9; ++type) {
+        QString joined;
+        for (QStringView part : textesDomaine(type).parties)
+            joined += part;
+        texts.push_back({QStringLiteral("domaine %1").arg(type), joined});
+    }
+    return texts;
 }
 
-QString reminderText()
+// The three longest texts of the catalogue, longest first.
+const std::vector<NamedText> &longestTexts()
 {
-    return QStringLiteral(
-        "{\\ul\\i Rappel\\par \\ulnone Pour am\\'e9liorer les performances des \\'e9l\\'e8ves , "
-        "il est conseill\\'e9 de mettre en oeuvre \\'e0 la fois "
-        "\\par\\pard{\\pntext\\f2\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf2\\pnindent360{\\pntxtb\\'B7}}"
-        "\\nowidctlpar\\fi-720\\li1420\\tx360 des pratiques culturelles r\\'e9guli\\'e8res ;"
-        "\\par{\\pntext\\f2\\'B7\\tab}des entra\\'eenements m\\'e9thodiques (Ateliers de "
-        "questionnement de textes, Exercices sp\\'e9cifiques propos\\'e9s par le Guide de "
-        "Perfectionnement ).\\par\\pard\\nowidctlpar On propose \\'e9ventuellement ci-dessus des "
-        "domaines prioritaires ; cela ne signifie pas qu'on n\\'e9glige les autres.}");
+    static const std::vector<NamedText> longest = [] {
+        std::vector<NamedText> texts = catalogueTexts();
+        std::sort(texts.begin(), texts.end(), [](const NamedText &a, const NamedText &b) {
+            return a.rtf.size() > b.rtf.size();
+        });
+        texts.resize(3);
+        return texts;
+    }();
+    return longest;
 }
 
-// A help file of about one megabyte, as a word processor writes one.
-QString generatedHelpFile()
+// Help files of about one megabyte, as Windows-1252 bytes: 0 styles nearly
+// every sentence (a bold heading, an italic phrase, a hanging indent in each
+// paragraph), 1 repeats the body of the sample help file, styled by paragraph.
+QByteArray helpFile(int kind)
 {
-    QString text = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman "
-                                  "Times New Roman;}{\\f1\\fswiss Arial;}}{\\colortbl ;\\red0"
-                                  "\\green0\\blue255;}\\viewkind4\\uc1\\pard\\f0\\fs24 ");
-    const QString paragraph = QStringLiteral(
-        "{\\b\\cf1\\f1 Aide\\par}\\pard\\fi-360\\li720\\tx720 Les r\\'e9sultats de la classe "
-        "sont compar\\'e9s aux r\\'e9sultats nationaux ; {\\i les \\'e9carts} sont \\'e0 "
-        "appr\\'e9cier avec prudence.\\tab Voir le guide.\\par\\pard ");
-    while (text.size() < 1024 * 1024)
-        text += paragraph;
-    return text + u'}';
+    QByteArray header = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\froman Times New "
+                        "Roman;}{\\f1\\fswiss Arial;}}{\\colortbl ;\\red0\\green0\\blue255;\\red192"
+                        "\\green0\\blue0;}\\viewkind4\\uc1\\pard\\f0\\fs24 ";
+    QByteArray body
+        = "{\\b\\cf1\\f1 Aide\\par}\\pard\\fi-360\\li720\\tx720 Les r\\'e9sultats de "
+          "la classe sont compar\\'e9s aux r\\'e9sultats nationaux ; {\\i les \\'e9carts} "
+          "sont \\'e0 appr\\'e9cier avec prudence.\\tab Voir le guide.\\par\\pard ";
+    if (kind == 1) {
+        const QByteArray sample = virelai::bench::sampleBytes(QStringLiteral("aide.rtf"));
+        const qsizetype start = sample.indexOf("\\f0\\fs20");
+        body = sample.mid(start, sample.lastIndexOf('}') - start);
+    }
+    QByteArray file = header;
+    while (file.size() < 1024 * 1024)
+        file += body;
+    return file + '}';
 }
 
+const char *const helpFileKinds[] = {"styled sentences", "sample help file"};
+
+// Into a document like the page's own: nobody edits it, so it keeps no undo history.
 void readOnce(const QString &rtf, QTextDocument &document)
 {
+    document.setUndoRedoEnabled(false);
     QTextCursor cursor(&document);
     benchmark::DoNotOptimize(virelai::readRtf(rtf, cursor));
 }
@@ -75,7 +110,8 @@ void readRepeatedly(benchmark::State &state, const QString &rtf)
         readOnce(rtf, document);
         benchmark::DoNotOptimize(document.characterCount());
     }
-    state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size() * 2);
+    // One character of RTF is one byte of the file it comes from.
+    state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
 }
 
 void layOutRepeatedly(benchmark::State &state, const QString &rtf)
@@ -90,34 +126,40 @@ void layOutRepeatedly(benchmark::State &state, const QString &rtf)
     }
 }
 
-void BM_RtfReadAdviceText(benchmark::State &state)
+void BM_RtfReadCatalogueText(benchmark::State &state)
 {
-    readRepeatedly(state, longestAdviceText());
+    const NamedText &text = longestTexts()[std::size_t(state.range(0))];
+    readRepeatedly(state, text.rtf);
+    state.SetLabel(text.name.toStdString());
 }
-BENCHMARK(BM_RtfReadAdviceText);
+BENCHMARK(BM_RtfReadCatalogueText)->DenseRange(0, 2);
 
-void BM_RtfReadReminder(benchmark::State &state)
-{
-    readRepeatedly(state, reminderText());
-}
-BENCHMARK(BM_RtfReadReminder);
-
+// A help file as the help page reads it: the bytes decoded, then read.
 void BM_RtfReadHelpFile1MB(benchmark::State &state)
 {
-    readRepeatedly(state, generatedHelpFile());
+    const QByteArray bytes = helpFile(int(state.range(0)));
+    for (auto _ : state) {
+        QTextDocument document;
+        readOnce(virelai::decodeWindows1252(bytes), document);
+        benchmark::DoNotOptimize(document.characterCount());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+    state.SetLabel(helpFileKinds[state.range(0)]);
 }
-BENCHMARK(BM_RtfReadHelpFile1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfReadHelpFile1MB)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
-void BM_RtfLayoutAdviceText(benchmark::State &state)
+void BM_RtfLayoutCatalogueText(benchmark::State &state)
 {
-    layOutRepeatedly(state, longestAdviceText());
+    layOutRepeatedly(state, longestTexts().front().rtf);
+    state.SetLabel(longestTexts().front().name.toStdString());
 }
-BENCHMARK(BM_RtfLayoutAdviceText);
+BENCHMARK(BM_RtfLayoutCatalogueText);
 
 void BM_RtfLayoutHelpFile1MB(benchmark::State &state)
 {
-    layOutRepeatedly(state, generatedHelpFile());
+    layOutRepeatedly(state, virelai::decodeWindows1252(helpFile(int(state.range(0)))));
+    state.SetLabel(helpFileKinds[state.range(0)]);
 }
-BENCHMARK(BM_RtfLayoutHelpFile1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfLayoutHelpFile1MB)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 } // namespace
