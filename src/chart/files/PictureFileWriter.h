@@ -16,9 +16,9 @@ public:
     virtual QString writeWhole(const QString &path, const QByteArray &bytes) = 0;
 };
 
-// Writes into a temporary file of the same directory, checks that every byte reached
-// the disk, then renames it over the target: a crash or a full disk never leaves a
-// half-written picture.
+// Writes into a temporary file of the same directory, checks that every byte was
+// written, then renames it over the target: a crash or a full disk never leaves a
+// half-written picture under the target's name.
 class AtomicFileWriter : public PictureFileWriter
 {
 public:
