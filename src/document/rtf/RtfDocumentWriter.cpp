@@ -26,11 +26,21 @@ void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
 {
     flush();
     // A paragraph takes the properties in force at its end, as in RTF.
-    m_cursor.setBlockFormat(blockFormat);
-    m_cursor.setBlockCharFormat(charFormat);
+    applyBlockFormat(blockFormat);
+    if (m_heldCharFormat != charFormat)
+        m_cursor.setBlockCharFormat(charFormat);
     m_cursor.insertBlock(blockFormat, charFormat);
     m_blockFormat = blockFormat;
     m_blockFormatApplied = true;
+    m_heldBlockFormat = blockFormat;
+    m_heldCharFormat = charFormat;
+}
+
+void RtfDocumentWriter::applyBlockFormat(const QTextBlockFormat &blockFormat)
+{
+    if (m_heldBlockFormat != blockFormat)
+        m_cursor.setBlockFormat(blockFormat);
+    m_heldBlockFormat = blockFormat;
 }
 
 void RtfDocumentWriter::finish()
@@ -41,7 +51,7 @@ void RtfDocumentWriter::finish()
 void RtfDocumentWriter::flush()
 {
     if (!m_blockFormatApplied && !m_pending.isEmpty()) {
-        m_cursor.setBlockFormat(m_blockFormat);
+        applyBlockFormat(m_blockFormat);
         m_blockFormatApplied = true;
     }
     if (m_pending.isEmpty())

@@ -5,6 +5,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <optional>
+
 namespace virelai::rtf {
 
 // Writes paragraphs and styled runs at a QTextCursor. Text is gathered while
@@ -23,12 +25,17 @@ public:
 
 private:
     void flush();
+    void applyBlockFormat(const QTextBlockFormat &blockFormat);
 
     QTextCursor &m_cursor;
     QString m_pending;
     QTextCharFormat m_pendingFormat;
     QTextBlockFormat m_blockFormat;
     bool m_blockFormatApplied = false;
+    // What the cursor's block holds, once this writer has set it: a paragraph
+    // ending in the style it started with needs no second write.
+    std::optional<QTextBlockFormat> m_heldBlockFormat;
+    std::optional<QTextCharFormat> m_heldCharFormat;
 };
 
 } // namespace virelai::rtf
