@@ -2,9 +2,11 @@
 // out one page of rich text and write it as PDF. Virelai's own runs are
 // measured against it on the same machine.
 //   virelai_floor OUTPUT.pdf
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 
@@ -49,8 +51,13 @@ int main(int argc, char *argv[])
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    // Laid out once, straight at the writer's resolution, and drawn: no copy
+    // of the document, as QTextDocument::print would make.
     QTextDocument document;
+    document.documentLayout()->setPaintDevice(&writer);
     document.setHtml(pageHtml());
-    document.print(&writer);
-    return 0;
+    document.setTextWidth(writer.width());
+    QPainter painter(&writer);
+    document.drawContents(&painter);
+    return painter.end() ? 0 : 1;
 }

@@ -37,7 +37,6 @@ PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages
     , messages(&messages)
     , VSPrinter1(VSPrinter1)
     , window(window)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("printing"));
     VSPrinter1.setPrintHandler(
@@ -47,22 +46,28 @@ PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages
 // The surface may already be gone: both belong to the window.
 PrinterSetup::~PrinterSetup() = default;
 
+QPrinter &PrinterSetup::printer() const
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 bool PrinterSetup::sansDestination() const
 {
-    return m_printer->outputFormat() == QPrinter::PdfFormat
-        && m_printer->outputFileName().isEmpty();
+    return printer().outputFormat() == QPrinter::PdfFormat && printer().outputFileName().isEmpty();
 }
 
 void PrinterSetup::ShowPrinter()
 {
     if (QPrinterInfo::availablePrinters().isEmpty())
         messages->MsgBox(messageAucuneImprimanteInstallee(), titreImpression());
-    askPrinter(*m_printer, window);
+    askPrinter(printer(), window);
 }
 
 void PrinterSetup::PageSetupDialog()
 {
-    virelai::PageSetupDialog(VSPrinter1, *m_printer, window, askPageSetup);
+    virelai::PageSetupDialog(VSPrinter1, printer(), window, askPageSetup);
 }
 
 void PrinterSetup::imprimer(const SurfaceDocument &document)
@@ -72,9 +77,9 @@ void PrinterSetup::imprimer(const SurfaceDocument &document)
         return;
     }
     PrintProgressWindow progress(window);
-    const PrintOutcome outcome = printDocument(document, *m_printer, progress, NomDocument);
+    const PrintOutcome outcome = printDocument(document, printer(), progress, NomDocument);
     if (outcome.failed)
-        messages->MsgBox(messageImpressionImpossible(destinationOf(*m_printer)), titreImpression());
+        messages->MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
 }
 
 } // namespace virelai

@@ -34,7 +34,9 @@ public:
     PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages &messages);
     ~PrinterSetup() override;
 
-    QPrinter &printer() { return *m_printer; }
+    // Made on first use: setting a printer up loads the system's print support,
+    // which a window that never prints does not need at start-up.
+    QPrinter &printer() const;
     // Neither a printer nor a PDF file to print to.
     bool sansDestination() const;
 
@@ -54,7 +56,7 @@ private:
 
     Surface &VSPrinter1;
     QWidget *window;
-    std::unique_ptr<QPrinter> m_printer;
+    mutable std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace virelai
