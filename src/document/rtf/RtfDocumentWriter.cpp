@@ -57,7 +57,7 @@ void RtfDocumentWriter::flush()
     if (m_pending.isEmpty())
         return;
     m_cursor.insertText(m_pending, m_pendingFormat);
-    m_pending.clear();
+    m_pending.resize(0); // keeps its capacity for the next run
 }
 
 } // namespace virelai::rtf

@@ -31,16 +31,19 @@ const FontEntry *RtfFormatter::fontEntry(int font, int defaultFont) const
 
 const QTextCharFormat &RtfFormatter::charFormat(const CharProps &props, int defaultFont)
 {
-    CharCache &cache = m_charCache;
-    if (cache.props != props || cache.defaultFont != defaultFont
-        || cache.fontGeneration != m_fonts.generation()
-        || cache.colorGeneration != m_colors.generation()) {
-        cache.props = props;
-        cache.defaultFont = defaultFont;
-        cache.fontGeneration = m_fonts.generation();
-        cache.colorGeneration = m_colors.generation();
-        cache.format = buildCharFormat(props, defaultFont);
+    for (const CharCache &cache : m_charCache) {
+        if (cache.props == props && cache.defaultFont == defaultFont
+            && cache.fontGeneration == m_fonts.generation()
+            && cache.colorGeneration == m_colors.generation())
+            return cache.format;
     }
+    CharCache &cache = m_charCache[m_nextCharCache];
+    m_nextCharCache = (m_nextCharCache + 1) % m_charCache.size();
+    cache.props = props;
+    cache.defaultFont = defaultFont;
+    cache.fontGeneration = m_fonts.generation();
+    cache.colorGeneration = m_colors.generation();
+    cache.format = buildCharFormat(props, defaultFont);
     return cache.format;
 }
 
@@ -62,12 +65,16 @@ QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaul
 
 const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props)
 {
-    if (!m_blockCache.valid || m_blockCache.props != props) {
-        m_blockCache.props = props;
-        m_blockCache.valid = true;
-        m_blockCache.format = buildBlockFormat(props);
+    for (const BlockCache &cache : m_blockCache) {
+        if (cache.valid && cache.props == props)
+            return cache.format;
     }
-    return m_blockCache.format;
+    BlockCache &cache = m_blockCache[m_nextBlockCache];
+    m_nextBlockCache = (m_nextBlockCache + 1) % m_blockCache.size();
+    cache.props = props;
+    cache.valid = true;
+    cache.format = buildBlockFormat(props);
+    return cache.format;
 }
 
 QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props) const

@@ -8,6 +8,8 @@
 #include <QTextCharFormat>
 #include <QTextOption>
 
+#include <array>
+
 namespace virelai::rtf {
 
 // Turns RTF properties into Qt formats. The last format of each kind is kept,
@@ -42,13 +44,20 @@ private:
         int fontGeneration = -1;
         int colorGeneration = -1;
         QTextCharFormat format;
-    } m_charCache;
+    };
+    // A few recent styles: text goes back and forth between plain and a
+    // heading's or an emphasis's style.
+    std::array<CharCache, 8> m_charCache;
+    std::size_t m_nextCharCache = 0;
     struct BlockCache
     {
         ParaProps props;
         bool valid = false;
         QTextBlockFormat format;
-    } m_blockCache;
+    };
+    // Likewise for paragraphs: headings, body text and indented items alternate.
+    std::array<BlockCache, 8> m_blockCache;
+    std::size_t m_nextBlockCache = 0;
 };
 
 } // namespace virelai::rtf
