@@ -2,6 +2,26 @@
 
 namespace virelai::rtf {
 
+namespace {
+
+// A paragraph styled over and over is written before its end, so that the
+// runs waiting for it stay few.
+constexpr std::size_t MaxWaitingRuns = 64;
+
+// Characters that QTextCursor::insertText turns into paragraph breaks.
+bool breaksBlock(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == 0xFDD0
+            || u == 0xFDD1)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 RtfDocumentWriter::RtfDocumentWriter(QTextCursor &cursor)
     : m_cursor(cursor)
 { }
@@ -11,53 +31,93 @@ void RtfDocumentWriter::appendText(QStringView text, const QTextCharFormat &char
 {
     if (text.isEmpty())
         return;
-    if (!m_pending.isEmpty() && charFormat != m_pendingFormat)
-        flush();
-    if (blockFormat != m_blockFormat || !m_blockFormatApplied) {
-        m_blockFormat = blockFormat;
-        m_blockFormatApplied = false;
+    m_textBlockFormat = blockFormat;
+    if (breaksBlock(text)) {
+        writeBreakingText(text, charFormat, blockFormat);
+        return;
     }
-    m_pendingFormat = charFormat;
-    m_pending.append(text);
+    if (!m_runs.empty() && m_runs.back().format == charFormat) {
+        m_runs.back().text.append(text);
+        return;
+    }
+    if (m_runs.size() == MaxWaitingRuns) {
+        // Made as the "\par" before would make it: its end sets its formats.
+        openBlock(m_nextBlockFormat, m_nextCharFormat);
+        writeRuns();
+    }
+    m_runs.push_back({text.toString(), charFormat});
 }
 
 void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
                                      const QTextBlockFormat &blockFormat)
 {
-    flush();
     // A paragraph takes the properties in force at its end, as in RTF.
-    applyBlockFormat(blockFormat);
-    if (m_heldCharFormat != charFormat)
-        m_cursor.setBlockCharFormat(charFormat);
-    m_cursor.insertBlock(blockFormat, charFormat);
-    m_blockFormat = blockFormat;
-    m_blockFormatApplied = true;
-    m_heldBlockFormat = blockFormat;
-    m_heldCharFormat = charFormat;
-}
-
-void RtfDocumentWriter::applyBlockFormat(const QTextBlockFormat &blockFormat)
-{
-    if (m_heldBlockFormat != blockFormat)
-        m_cursor.setBlockFormat(blockFormat);
-    m_heldBlockFormat = blockFormat;
+    if (m_blockOpen)
+        setHeldFormats(blockFormat, charFormat);
+    else
+        openBlock(blockFormat, charFormat);
+    writeRuns();
+    m_blockOpen = false;
+    m_textBlockFormat.reset();
+    m_nextBlockFormat = blockFormat;
+    m_nextCharFormat = charFormat;
 }
 
 void RtfDocumentWriter::finish()
 {
-    flush();
+    // The last paragraph keeps the formats of the "\par" before it, but takes
+    // the paragraph format its text was written in.
+    const QTextBlockFormat blockFormat = m_textBlockFormat.value_or(m_nextBlockFormat);
+    if (!m_blockOpen)
+        openBlock(blockFormat, m_nextCharFormat);
+    else if (m_textBlockFormat && m_heldBlockFormat != blockFormat)
+        m_cursor.setBlockFormat(blockFormat);
+    writeRuns();
 }
 
-void RtfDocumentWriter::flush()
+// Qt splits such text into blocks itself, each new one taking the format the
+// cursor's block has at that moment; they get the formats they would have had,
+// had the block been made at the previous "\par" and each text written at once.
+void RtfDocumentWriter::writeBreakingText(QStringView text, const QTextCharFormat &charFormat,
+                                          const QTextBlockFormat &blockFormat)
 {
-    if (!m_blockFormatApplied && !m_pending.isEmpty()) {
-        applyBlockFormat(m_blockFormat);
-        m_blockFormatApplied = true;
-    }
-    if (m_pending.isEmpty())
+    openBlock(m_nextBlockFormat, m_nextCharFormat);
+    writeRuns();
+    if (m_heldBlockFormat != blockFormat)
+        m_cursor.setBlockFormat(blockFormat);
+    m_cursor.insertText(text.toString(), charFormat);
+    // The cursor is now in a block Qt made.
+    m_heldBlockFormat.reset();
+    m_heldCharFormat.reset();
+}
+
+void RtfDocumentWriter::openBlock(const QTextBlockFormat &blockFormat,
+                                  const QTextCharFormat &charFormat)
+{
+    if (m_blockOpen)
         return;
-    m_cursor.insertText(m_pending, m_pendingFormat);
-    m_pending.resize(0); // keeps its capacity for the next run
+    m_cursor.insertBlock(blockFormat, charFormat);
+    m_blockOpen = true;
+    m_heldBlockFormat = blockFormat;
+    m_heldCharFormat = charFormat;
+}
+
+void RtfDocumentWriter::setHeldFormats(const QTextBlockFormat &blockFormat,
+                                       const QTextCharFormat &charFormat)
+{
+    if (m_heldBlockFormat != blockFormat)
+        m_cursor.setBlockFormat(blockFormat);
+    if (m_heldCharFormat != charFormat)
+        m_cursor.setBlockCharFormat(charFormat);
+    m_heldBlockFormat = blockFormat;
+    m_heldCharFormat = charFormat;
+}
+
+void RtfDocumentWriter::writeRuns()
+{
+    for (const Run &run : m_runs)
+        m_cursor.insertText(run.text, run.format);
+    m_runs.clear();
 }
 
 } // namespace virelai::rtf

@@ -6,12 +6,15 @@
 #include <QTextCursor>
 
 #include <optional>
+#include <vector>
 
 namespace virelai::rtf {
 
 // Writes paragraphs and styled runs at a QTextCursor. Text is gathered while
-// the style stays the same and inserted in one call, which keeps long help
-// files fast to read.
+// the style stays the same and inserted in one call, and a paragraph's block is
+// made only at its end, when its formats are known (RTF gives a paragraph the
+// properties in force at its "\par"), so that it is written once rather than
+// made and then changed: this keeps long help files fast to read.
 class RtfDocumentWriter
 {
 public:
@@ -21,21 +24,35 @@ public:
                     const QTextBlockFormat &blockFormat);
     // Ends the current paragraph with these formats and opens the next one.
     void endParagraph(const QTextCharFormat &charFormat, const QTextBlockFormat &blockFormat);
+    // Writes the last paragraph, which no "\par" ended.
     void finish();
 
 private:
-    void flush();
-    void applyBlockFormat(const QTextBlockFormat &blockFormat);
+    struct Run
+    {
+        QString text;
+        QTextCharFormat format;
+    };
+
+    void writeBreakingText(QStringView text, const QTextCharFormat &charFormat,
+                           const QTextBlockFormat &blockFormat);
+    void openBlock(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
+    void setHeldFormats(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
+    void writeRuns();
 
     QTextCursor &m_cursor;
-    QString m_pending;
-    QTextCharFormat m_pendingFormat;
-    QTextBlockFormat m_blockFormat;
-    bool m_blockFormatApplied = false;
-    // What the cursor's block holds, once this writer has set it: a paragraph
-    // ending in the style it started with needs no second write.
+    std::vector<Run> m_runs; // the current paragraph's text not yet written
+    // Whether the current paragraph's block exists: the cursor's own block at
+    // first, then each block from when it is opened.
+    bool m_blockOpen = true;
+    // The formats the open block holds once this writer has set them.
     std::optional<QTextBlockFormat> m_heldBlockFormat;
     std::optional<QTextCharFormat> m_heldCharFormat;
+    // The paragraph format in force at the current paragraph's last text.
+    std::optional<QTextBlockFormat> m_textBlockFormat;
+    // The formats of the last "\par", which the paragraph after it starts with.
+    QTextBlockFormat m_nextBlockFormat;
+    QTextCharFormat m_nextCharFormat;
 };
 
 } // namespace virelai::rtf
