@@ -1,5 +1,7 @@
 // Metafile player: any bytes are read, and what loads is drawn twice, into a
-// small image with an odd target and into a degenerate one.
+// small image with an odd target and into a degenerate one. Events are then
+// processed as the program's event loop would between two paints: Qt trims its
+// font cache only from a timer.
 #include "document/metafile/MetafilePicture.h"
 
 #include <QGuiApplication>
@@ -29,5 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     painter.setRenderHint(QPainter::Antialiasing);
     picture->draw(painter, QRectF(3.5, 2, 40, 33));
     picture->draw(painter, QRectF(0, 0, 0.01, 1e-3));
+    painter.end();
+    QCoreApplication::processEvents();
     return 0;
 }

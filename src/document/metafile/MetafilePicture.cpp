@@ -9,6 +9,10 @@
 
 #include <cmath>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace virelai {
 
 namespace {
@@ -77,6 +81,24 @@ QRectF frameOf(const WmfDocument &document)
     return drawnBounds(document);
 }
 
+// Only a regular file is read. The open does not block, so that a FIFO put in
+// the picture's place never waits for a writer.
+bool openRegularFile(const QString &path, QFile &file)
+{
+    const int fd
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    struct stat status
+    {
+    };
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
 } // namespace
 
 std::shared_ptr<const PagePicture> metafilePictureFromBytes(QByteArray bytes)
@@ -90,8 +112,8 @@ std::shared_ptr<const PagePicture> metafilePictureFromBytes(QByteArray bytes)
 
 std::shared_ptr<const PagePicture> loadMetafilePicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(path, file))
         return nullptr;
     // Read one byte past the limit to tell a file at the limit from a larger one.
     QByteArray bytes = file.read(wmf::maxFileBytes + 1);

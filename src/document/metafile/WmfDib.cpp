@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <vector>
 
 namespace virelai::wmf {
@@ -67,13 +68,13 @@ bool readInfo(const ByteView &dib, DibInfo &info)
     return true;
 }
 
-bool withinLimits(const DibInfo &info)
+bool withinLimits(const DibInfo &info, qint64 byteBudget)
 {
     const qint64 rows = info.height < 0 ? -info.height : info.height;
     const bool knownDepth = info.bitCount == 1 || info.bitCount == 4 || info.bitCount == 8
         || info.bitCount == 16 || info.bitCount == 24 || info.bitCount == 32;
     return knownDepth && info.width > 0 && rows > 0 && info.width <= maxBitmapSide
-        && rows <= maxBitmapSide && info.width * rows * 4 <= maxBitmapBytes
+        && rows <= maxBitmapSide && info.width * rows * 4 <= std::min(maxBitmapBytes, byteBudget)
         && info.colorCount <= 65536;
 }
 
@@ -206,11 +207,11 @@ QImage decodeRunLength(const ByteView &pixels, const DibInfo &info, const QVecto
 
 } // namespace
 
-QImage decodeDib(const uchar *data, qsizetype size, quint16 colorUsage)
+QImage decodeDib(const uchar *data, qsizetype size, quint16 colorUsage, qint64 byteBudget)
 {
     const ByteView dib {data, data ? qint64(size) : 0};
     DibInfo info;
-    if (!readInfo(dib, info) || !withinLimits(info))
+    if (!readInfo(dib, info) || !withinLimits(info, byteBudget))
         return {};
     const int entryBytes = colorUsage == 1 ? 2 : info.colorEntryBytes;
     const qint64 tableBytes = info.colorCount * entryBytes;

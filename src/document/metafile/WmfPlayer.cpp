@@ -23,6 +23,7 @@ WmfPlayer::WmfPlayer(const WmfDocument &document, QPainter &painter, const QRect
     , m_painter(painter)
     , m_deviceToTarget(frameToTarget(frame, target))
     , m_target(target)
+    , m_fonts(maxFonts)
 {
     m_dc.mapping = WmfMapping::forFrame(frame);
     m_objects.resize(size_t(std::clamp(document.objectCount, 0, maxObjects)));

@@ -2,6 +2,7 @@
 
 #include "document/metafile/WmfDeviceContext.h"
 #include "document/metafile/WmfDocument.h"
+#include "document/metafile/WmfFontBudget.h"
 
 #include <QPainter>
 
@@ -76,6 +77,7 @@ private:
     WmfDeviceContext m_dc;
     std::vector<WmfDeviceContext> m_saved;
     std::vector<WmfObject> m_objects;
+    WmfFontBudget m_fonts;
 };
 
 } // namespace virelai::wmf

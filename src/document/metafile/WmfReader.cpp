@@ -61,6 +61,7 @@ int bitmapWordOffset(const WmfRecord &record)
 
 void decodeBitmaps(WmfDocument &document)
 {
+    qint64 budget = maxPictureBitmapBytes;
     for (WmfRecord &record : document.records) {
         const int offset = bitmapWordOffset(record);
         if (offset < 0)
@@ -70,9 +71,10 @@ void decodeBitmaps(WmfDocument &document)
             : record.function == DibCreatePatternBrush           ? params.u(1)
                                                                  : 0;
         QImage image
-            = decodeDib(params.bytesFrom(offset), params.byteCountFrom(offset), colorUsage);
+            = decodeDib(params.bytesFrom(offset), params.byteCountFrom(offset), colorUsage, budget);
         if (image.isNull())
             continue;
+        budget -= image.sizeInBytes();
         record.image = int(document.images.size());
         document.images.push_back(std::move(image));
     }

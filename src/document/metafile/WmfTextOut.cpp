@@ -58,10 +58,11 @@ struct ScaledFont
     qreal scale = 1;
 };
 
-ScaledFont scaledFont(const WmfFont &font, qreal emSize)
+ScaledFont scaledFont(const WmfFont &font, qreal emSize, WmfFontBudget &budget)
 {
     const int pixelSize = std::clamp(int(std::lround(emSize)), 8, 400);
-    return {qtFont(font, pixelSize), emSize / pixelSize};
+    const QFont chosen = budget.admit(qtFont(font, pixelSize));
+    return {chosen, emSize / chosen.pixelSize()};
 }
 
 } // namespace
@@ -110,11 +111,11 @@ void WmfPlayer::drawText(QPointF reference, const QByteArray &bytes,
         reference = m_dc.position;
 
     qreal emSize = (font.height == 0 ? defaultFontHeight : std::abs(font.height)) * scaleY();
-    ScaledFont scaled = scaledFont(font, emSize);
+    ScaledFont scaled = scaledFont(font, emSize, m_fonts);
     if (font.height > 0) { // cell height: ascent and descent together
         const QFontMetricsF cell(scaled.font);
         emSize *= scaled.font.pixelSize() / std::max<qreal>(cell.ascent() + cell.descent(), 1);
-        scaled = scaledFont(font, emSize);
+        scaled = scaledFont(font, emSize, m_fonts);
     }
     const QFontMetricsF metrics(scaled.font);
     qreal stretch = scaleY() > 0 ? scaleX() / scaleY() : 1;

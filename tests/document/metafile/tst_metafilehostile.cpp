@@ -3,9 +3,14 @@
 #include "document/metafile/MetafilePicture.h"
 #include "document/metafile/WmfDib.h"
 #include "document/metafile/WmfDocument.h"
+#include "document/metafile/WmfFontBudget.h"
+#include "document/metafile/WmfLimits.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace virelai;
 
@@ -49,6 +54,31 @@ QByteArray dibHeader(qint32 width, qint32 height, quint16 bitCount, quint32 colo
     return dib;
 }
 
+// A run-length bitmap of a few bytes that claims width x height pixels.
+QByteArray runLengthDib(qint32 width, qint32 height)
+{
+    QByteArray dib;
+    WmfBuilder::appendDword(dib, 40);
+    WmfBuilder::appendDword(dib, quint32(width));
+    WmfBuilder::appendDword(dib, quint32(height));
+    WmfBuilder::appendWord(dib, 1);
+    WmfBuilder::appendWord(dib, 8);
+    for (quint32 value : {1u, 0u, 0u, 0u, 1u, 0u}) // RLE8, one colour
+        WmfBuilder::appendDword(dib, value);
+    WmfBuilder::appendDword(dib, 0x000000FF); // the colour
+    WmfBuilder::appendWord(dib, 0x0100); // end of bitmap
+    return dib;
+}
+
+QByteArray runLengthBitmaps(int count, qint32 side)
+{
+    WmfBuilder builder = redSetup();
+    for (int i = 0; i < count; ++i)
+        builder.recordWithBytes(0x0F43, {0x0020, 0x00CC, 0, 1, 1, 0, 0, 100, 100, 0, 0},
+                                runLengthDib(side, side), {});
+    return builder.bytes();
+}
+
 } // namespace
 
 class MetafileHostileTest : public QObject
@@ -65,6 +95,12 @@ private Q_SLOTS:
     void oversizedFileIsRefused();
     void bitmapHeaders_data();
     void bitmapHeaders();
+    void decodedBitmapsShareOneBudget_data();
+    void decodedBitmapsShareOneBudget();
+    void fontsBeyondTheBudgetTakeTheFirst_data();
+    void fontsBeyondTheBudgetTakeTheFirst();
+    void onlyRegularFilesAreLoaded_data();
+    void onlyRegularFilesAreLoaded();
 };
 
 // Every prefix of a real file loads or is refused without a crash; a prefix
@@ -230,9 +266,90 @@ void MetafileHostileTest::bitmapHeaders()
 {
     QFETCH(QByteArray, dib);
     QFETCH(bool, decoded);
-    const QImage image
-        = wmf::decodeDib(reinterpret_cast<const uchar *>(dib.constData()), dib.size(), 0);
+    const QImage image = wmf::decodeDib(reinterpret_cast<const uchar *>(dib.constData()),
+                                        dib.size(), 0, wmf::maxBitmapBytes);
     QCOMPARE(!image.isNull(), decoded);
+}
+
+// Each bitmap is small in the file and large once decoded: the picture keeps
+// only as many as its budget holds, in file order.
+void MetafileHostileTest::decodedBitmapsShareOneBudget_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("decodedCount");
+    QTest::newRow("three small bitmaps all decoded") << runLengthBitmaps(3, 64) << 3;
+    QTest::newRow("4096 x 4096 fills the budget of one bitmap") << runLengthBitmaps(1, 4096) << 1;
+    QTest::newRow("4097 x 4097 is above it") << runLengthBitmaps(1, 4097) << 0;
+    QTest::newRow("thousands of 4096 x 4096: two decoded") << runLengthBitmaps(2000, 4096) << 2;
+}
+
+void MetafileHostileTest::decodedBitmapsShareOneBudget()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, decodedCount);
+    const auto document = wmf::readWmfDocument(bytes);
+    QVERIFY(document);
+    QCOMPARE(int(document->images.size()), decodedCount);
+}
+
+QFont numberedFont(int number, int pixelSize = 12)
+{
+    QFont font(QStringLiteral("Face %1").arg(number));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// Fonts are asked for in order 0, 1, 2...; the last one asked for is checked.
+void MetafileHostileTest::fontsBeyondTheBudgetTakeTheFirst_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QFont>("last");
+    QTest::addColumn<QFont>("drawnWith");
+    QTest::newRow("the 64th is still its own") << 64 << numberedFont(63) << numberedFont(63);
+    QTest::newRow("the 65th takes the first") << 65 << numberedFont(64) << numberedFont(0);
+    QTest::newRow("a known one stays itself when full")
+        << 100 << numberedFont(5) << numberedFont(5);
+    QTest::newRow("another size is another font") << 65 << numberedFont(5, 40) << numberedFont(0);
+}
+
+void MetafileHostileTest::fontsBeyondTheBudgetTakeTheFirst()
+{
+    QFETCH(int, asked);
+    QFETCH(QFont, last);
+    QFETCH(QFont, drawnWith);
+    wmf::WmfFontBudget budget(wmf::maxFonts);
+    for (int i = 0; i < asked - 1; ++i)
+        budget.admit(numberedFont(i));
+    QCOMPARE(budget.admit(last).key(), drawnWith.key());
+}
+
+// A picture file can be replaced between runs by anything that has a name.
+void MetafileHostileTest::onlyRegularFilesAreLoaded_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("regular file") << "mychart1.wmf" << true;
+    QTest::newRow("link to a regular file") << "lien.wmf" << true;
+    QTest::newRow("missing") << "absent.wmf" << false;
+    QTest::newRow("directory") << "dossier.wmf" << false;
+    QTest::newRow("FIFO without a writer") << "tube.wmf" << false;
+    QTest::newRow("endless device") << "/dev/zero" << false;
+}
+
+void MetafileHostileTest::onlyRegularFilesAreLoaded()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, loaded);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile picture(folder.filePath("mychart1.wmf"));
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write(redSetup().rectangle(0, 0, 100, 100).bytes());
+    picture.close();
+    QVERIFY(QFile::link(picture.fileName(), folder.filePath("lien.wmf")));
+    QVERIFY(QDir(folder.path()).mkdir("dossier.wmf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("tube.wmf")).constData(), 0600), 0);
+    QCOMPARE(loadMetafilePicture(folder.filePath(name)) != nullptr, loaded);
 }
 
 QTEST_MAIN(MetafileHostileTest)
