@@ -20,6 +20,10 @@ std::shared_ptr<QTextDocument> emptyDocument(const TextRequest &request, const Q
 {
     auto document = std::make_shared<QTextDocument>();
     document->documentLayout()->setPaintDevice(twipsPaintDevice());
+    // Qt lays a document out after every change while it has a page size, even
+    // the default one; a null size makes it wait until the text is complete
+    // and its width is set, so that it is laid out once.
+    document->setPageSize(QSizeF(0, 0));
     document->setDocumentMargin(0);
     document->setDefaultFont(font);
     QTextOption option = document->defaultTextOption();
