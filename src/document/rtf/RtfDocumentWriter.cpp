@@ -8,13 +8,17 @@ namespace {
 // runs waiting for it stay few.
 constexpr std::size_t MaxWaitingRuns = 64;
 
+// Qt's private markers of a frame's start and end.
+constexpr char16_t FrameStart = 0xFDD0;
+constexpr char16_t FrameEnd = 0xFDD1;
+
 // Characters that QTextCursor::insertText turns into paragraph breaks.
 bool breaksBlock(QStringView text)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == 0xFDD0
-            || u == 0xFDD1)
+        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == FrameStart
+            || u == FrameEnd)
             return true;
     }
     return false;
