@@ -2,9 +2,10 @@
 
 #include "chart/BgrColor.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace virelai {
 
@@ -23,18 +24,23 @@ void TextItem::draw(QPainter &painter) const
     if (!m_clip.isEmpty())
         painter.setClipRect(m_clip, Qt::IntersectClip);
     painter.translate(m_topLeft.x(), m_topLeft.y() - m_sliceTop);
-    // Wide enough for a line that is not wrapped; only the height is cut.
-    const double width = qMax(m_document->textWidth(), m_document->idealWidth()) + 1;
-    const QRectF slice(0, m_sliceTop, width, m_sliceBottom - m_sliceTop);
-    painter.setClipRect(slice, Qt::IntersectClip);
-    QAbstractTextDocumentLayout::PaintContext context;
-    // Lines that only touch the slice belong to the neighbouring page: they
-    // must not be drawn here, even clipped away, or a PDF would hold their
-    // text twice.
-    constexpr double touching = 0.5;
-    context.clip = slice.adjusted(0, touching, 0, -touching);
-    context.palette.setColor(QPalette::Text, Qt::black);
-    m_document->documentLayout()->draw(&painter, context);
+    painter.setPen(Qt::black);
+    // Each line belongs to the slice that holds its top. Lines are drawn one by
+    // one: Qt's own document drawing also draws the line just above its clip,
+    // which a PDF would then hold twice, on both sides of a page break.
+    constexpr double tolerance = 0.5;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        const QPointF position = layout->position();
+        if (position.y() >= m_sliceBottom - tolerance)
+            break;
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const double top = position.y() + line.y();
+            if (top >= m_sliceTop - tolerance && top < m_sliceBottom - tolerance)
+                line.draw(&painter, position);
+        }
+    }
     painter.restore();
 }
 

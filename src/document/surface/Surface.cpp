@@ -138,16 +138,24 @@ void Surface::setRichText(const QString &text)
     const bool insidePrintableWidth
         = m_currentX >= geometry.margins.left() && m_currentX < geometry.printableRight();
     const double left = insidePrintableWidth ? m_currentX : geometry.margins.left();
-    const ComposedText composed = compose(text, geometry.printableRight() - left, true, false);
-    const auto slices = sliceIntoPages(*composed.document, geometry.printableBottom() - m_currentY,
+    ComposedText composed = compose(text, geometry.printableRight() - left, true, false, true);
+    composed.continuation.insert(composed.continuation.begin(), composed.document);
+    for (const auto &piece : composed.continuation)
+        placeAcrossPages(piece, left, geometry);
+}
+
+void Surface::placeAcrossPages(const std::shared_ptr<QTextDocument> &document, double left,
+                               const PageGeometry &geometry)
+{
+    const auto slices = sliceIntoPages(*document, geometry.printableBottom() - m_currentY,
                                        geometry.printableHeight());
     for (size_t i = 0; i < slices.size(); ++i) {
         if (i > 0)
             startPage();
         const TextSlice &slice = slices[i];
         if (slice.bottom > slice.top)
-            addItem(std::make_shared<TextItem>(composed.document, QPointF(left, m_currentY),
-                                               slice.top, slice.bottom));
+            addItem(std::make_shared<TextItem>(document, QPointF(left, m_currentY), slice.top,
+                                               slice.bottom));
         m_currentY += slice.bottom - slice.top;
     }
 }
@@ -205,7 +213,8 @@ bool Surface::writePng(const QString &path, int pageIndex, double dotsPerInch) c
     return !image.isNull() && image.save(path, "PNG");
 }
 
-ComposedText Surface::compose(const QString &text, double width, bool wrap, bool alwaysPlain)
+ComposedText Surface::compose(const QString &text, double width, bool wrap, bool alwaysPlain,
+                              bool mayContinue)
 {
     TextRequest request;
     request.text = text;
@@ -215,6 +224,7 @@ ComposedText Surface::compose(const QString &text, double width, bool wrap, bool
     request.width = width;
     request.wrap = wrap;
     request.alwaysPlain = alwaysPlain;
+    request.mayContinue = mayContinue;
     ComposedText composed = composeText(request);
     if (!composed.problem.isEmpty())
         Q_EMIT textProblem(composed.problem);

@@ -11,6 +11,7 @@
 
 class QImage;
 class QPainter;
+class QTextDocument;
 
 namespace virelai {
 
@@ -145,7 +146,10 @@ Q_SIGNALS:
 
 private:
     PageGeometry pageGeometryNow() const;
-    ComposedText compose(const QString &text, double width, bool wrap, bool alwaysPlain);
+    ComposedText compose(const QString &text, double width, bool wrap, bool alwaysPlain,
+                         bool mayContinue = false);
+    void placeAcrossPages(const std::shared_ptr<QTextDocument> &document, double left,
+                          const PageGeometry &geometry);
     void addItem(std::shared_ptr<const PageItem> item);
     DocumentUnderConstruction &openDocument();
     void startDocument();

@@ -1,5 +1,6 @@
 #include "TextComposer.h"
 
+#include "TextPieces.h"
 #include "TwipsDevice.h"
 #include "chart/BgrColor.h"
 #include "document/rtf/RtfReader.h"
@@ -96,13 +97,25 @@ ComposedText composeText(const TextRequest &request)
     QFont defaultFont(request.plainStyle.family);
     defaultFont.setPointSizeF(rich ? RtfDefaults().fontPointSize : request.plainStyle.pointSize);
     ComposedText composed;
-    composed.document = emptyDocument(request, defaultFont);
+    auto document = emptyDocument(request, defaultFont);
     if (rich)
-        composed.problem = writeRtf(*composed.document, request);
+        composed.problem = writeRtf(*document, request);
     else
-        writePlain(*composed.document, request);
-    composed.document->setTextWidth(request.width);
+        writePlain(*document, request);
+    auto pieces = splitIntoPieces(
+        document, [&request, &defaultFont] { return emptyDocument(request, defaultFont); });
+    if (pieces.size() > 1 && !request.mayContinue) {
+        pieces.resize(1);
+        composed.problem = QStringLiteral("Texte trop long : la fin n'en est pas affichée.");
+    }
+    for (const auto &piece : pieces) {
+        piece->setTextWidth(request.width);
+        // Asking the size finishes the layout, which Qt would otherwise do bit by bit.
+        piece->documentLayout()->documentSize();
+    }
+    composed.document = pieces.front();
     composed.height = composed.document->documentLayout()->documentSize().height();
+    composed.continuation.assign(pieces.begin() + 1, pieces.end());
     return composed;
 }
 

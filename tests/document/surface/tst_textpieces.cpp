@@ -1,0 +1,104 @@
+#include "document/surface/TextPieces.h"
+#include "document/surface/TwipsDevice.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using namespace virelai;
+
+// Texts too tall for one layout are cut into pieces that Qt can lay out.
+class TestTextPieces : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pieces_data();
+    void pieces();
+};
+
+namespace {
+
+std::shared_ptr<QTextDocument> emptyDocument()
+{
+    auto document = std::make_shared<QTextDocument>();
+    document->documentLayout()->setPaintDevice(twipsPaintDevice());
+    document->setPageSize(QSizeF(0, 0));
+    return document;
+}
+
+// count paragraphs of the given text, each at pointSize.
+std::shared_ptr<QTextDocument> documentOf(int count, const QString &paragraph, double pointSize,
+                                          double spacing)
+{
+    auto document = emptyDocument();
+    QTextCharFormat format;
+    format.setFontPointSize(pointSize);
+    QTextBlockFormat block;
+    block.setTopMargin(spacing);
+    block.setBottomMargin(spacing);
+    QTextCursor cursor(document.get());
+    cursor.setBlockFormat(block);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            cursor.insertBlock(block);
+        cursor.insertText(paragraph.arg(i), format);
+    }
+    return document;
+}
+
+QString joined(const std::vector<std::shared_ptr<QTextDocument>> &pieces)
+{
+    QString text;
+    for (const auto &piece : pieces)
+        text += piece->toPlainText();
+    return text;
+}
+
+} // namespace
+
+void TestTextPieces::pieces_data()
+{
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<QString>("paragraph");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<double>("spacing");
+    QTest::addColumn<bool>("cutAtParagraphEnds");
+    QTest::newRow("a page of text stays whole")
+        << 40 << "Ligne %1 du fichier d'aide." << 12.0 << 0.0 << true;
+    QTest::newRow("thousands of huge lines") << 1200 << "%1" << 400.0 << 0.0 << true;
+    QTest::newRow("one paragraph too tall alone")
+        << 1 << QString(60000, u'x') + "%1" << 200.0 << 0.0 << false;
+    QTest::newRow("paragraphs spaced by the largest spacing")
+        << 300 << "p%1" << 12.0 << 31680.0 << true;
+}
+
+void TestTextPieces::pieces()
+{
+    QFETCH(int, paragraphs);
+    QFETCH(QString, paragraph);
+    QFETCH(double, pointSize);
+    QFETCH(double, spacing);
+    QFETCH(bool, cutAtParagraphEnds);
+    const auto document = documentOf(paragraphs, paragraph, pointSize, spacing);
+    const QString whole = document->toPlainText();
+    const auto pieces = splitIntoPieces(document, emptyDocument);
+
+    const bool fitsInOne = paragraphs == 40;
+    QCOMPARE(pieces.size() == 1, fitsInOne);
+    if (fitsInOne)
+        QCOMPARE(pieces.front(), document);
+    if (cutAtParagraphEnds)
+        QCOMPARE(joined(pieces), QString(whole).remove(QChar::ParagraphSeparator));
+    else
+        QCOMPARE(joined(pieces), whole);
+    for (const auto &piece : pieces) {
+        piece->setTextWidth(10000);
+        QVERIFY(piece->documentLayout()->documentSize().height() <= MaxPieceHeight);
+        QCOMPARE(piece->begin().begin().fragment().charFormat().fontPointSize(), pointSize);
+    }
+}
+
+QTEST_MAIN(TestTextPieces)
+#include "tst_textpieces.moc"
