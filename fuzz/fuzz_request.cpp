@@ -10,6 +10,7 @@
 #include "app/ProgramOptions.h"
 #include "app/RequestDecoder.h"
 #include "app/RequestState.h"
+#include "app/TextClipboard.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,18 +39,6 @@ public:
     void setMousePointer(int MousePointer) override { last = MousePointer; }
 };
 
-class FixedClipboard : public ClipboardSource
-{
-public:
-    explicit FixedClipboard(QString text)
-        : contents(std::move(text))
-    { }
-    QString text() const override { return contents; }
-
-private:
-    QString contents;
-};
-
 bool sameRequest(const RequestState &a, const RequestState &b)
 {
     return a.TypeDoc == b.TypeDoc && a.CasSelect == b.CasSelect && a.Param3 == b.Param3
@@ -72,7 +61,7 @@ RequestState decodeOrKeep(const QString &S)
 void build(const RequestState &request, const QString &clipboardText)
 {
     AdviceTexts texts;
-    FixedClipboard clipboard(clipboardText);
+    TextClipboard clipboard(clipboardText);
     CountingBuilders builders;
     LastPointer pointer;
     InitAppli(request, texts, clipboard, builders, pointer);

@@ -2,9 +2,9 @@
 
 #include "advice/DispatchRecorder.h"
 #include "advice/InitAppli.h"
-#include "app/EmptyClipboard.h"
 #include "app/FileClipboard.h"
 #include "app/RequestDecoder.h"
+#include "app/TextClipboard.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,7 +50,7 @@ DumpOutcome failure(const QString &message)
 
 DumpOutcome dumpAdvice(const ProgramOptions &options)
 {
-    std::unique_ptr<ClipboardSource> clipboard = std::make_unique<EmptyClipboard>();
+    std::unique_ptr<ClipboardSource> clipboard = std::make_unique<TextClipboard>();
     if (options.dataFile) {
         QString erreur;
         auto fromFile = FileClipboard::load(*options.dataFile, erreur);

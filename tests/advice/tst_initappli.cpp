@@ -1,4 +1,5 @@
 #include "advice/InitAppli.h"
+#include "app/TextClipboard.h"
 
 #include <QTest>
 #include <stdexcept>
@@ -36,18 +37,6 @@ public:
     void setMousePointer(int MousePointer) override { values.append(MousePointer); }
 };
 
-class FixedClipboard : public ClipboardSource
-{
-public:
-    explicit FixedClipboard(QString text = {})
-        : contents(std::move(text))
-    { }
-    QString text() const override { return contents; }
-
-private:
-    QString contents;
-};
-
 // One InitAppli run on a request, keeping texts between runs like the program does.
 struct Run
 {
@@ -59,7 +48,7 @@ struct Run
 
     RequestState request;
     AdviceTexts texts;
-    FixedClipboard clipboard;
+    TextClipboard clipboard;
     RecordingBuilders builders;
     RecordingPointer pointer;
 

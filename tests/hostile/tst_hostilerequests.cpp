@@ -7,24 +7,13 @@
 #include "app/ClipboardSource.h"
 #include "app/ProgramOptions.h"
 #include "app/RequestDecoder.h"
+#include "app/TextClipboard.h"
 
 #include <QTest>
 
 using namespace virelai;
 
 namespace {
-
-class FixedClipboard : public ClipboardSource
-{
-public:
-    explicit FixedClipboard(QString text)
-        : contents(std::move(text))
-    { }
-    QString text() const override { return contents; }
-
-private:
-    QString contents;
-};
 
 class PointerHistory : public BusyPointer
 {
@@ -51,7 +40,7 @@ Outcome start(const QStringList &arguments, const QString &clipboardText = {})
         outcome.refused = true;
         return outcome;
     }
-    const FixedClipboard clipboard(clipboardText);
+    const TextClipboard clipboard(clipboardText);
     DispatchRecorder builders;
     PointerHistory pointer;
     InitAppli(request, outcome.texts, clipboard, builders, pointer);

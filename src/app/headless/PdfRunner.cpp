@@ -1,11 +1,11 @@
 #include "PdfRunner.h"
 
 #include "advice/BusyPointer.h"
-#include "app/EmptyClipboard.h"
 #include "app/FileClipboard.h"
 #include "app/ProgramOptions.h"
 #include "app/RequestDecoder.h"
 #include "app/StartupInfo.h"
+#include "app/TextClipboard.h"
 #include "app/headless/SourceDateEpoch.h"
 #include "document/builders/Clock.h"
 #include "document/builders/DocumentSession.h"
@@ -50,7 +50,7 @@ public:
 std::unique_ptr<ClipboardSource> clipboardFor(const ProgramOptions &options, QString &erreur)
 {
     if (!options.dataFile)
-        return std::make_unique<EmptyClipboard>();
+        return std::make_unique<TextClipboard>();
     auto fromFile = FileClipboard::load(*options.dataFile, erreur);
     if (!fromFile)
         return nullptr;
