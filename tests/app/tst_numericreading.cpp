@@ -1,6 +1,7 @@
 #include "app/NumericReading.h"
 
 #include <QTest>
+#include <clocale>
 #include <cmath>
 
 using namespace virelai;
@@ -9,11 +10,18 @@ class TestNumericReading : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void val_data();
     void val();
     void roundHalfEven_data();
     void roundHalfEven();
 };
+
+// A French desktop writes "12,5": the reading must not follow it.
+void TestNumericReading::initTestCase()
+{
+    QVERIFY2(std::setlocale(LC_ALL, "fr_FR.UTF-8"), "la locale fr_FR.UTF-8 manque");
+}
 
 void TestNumericReading::val_data()
 {
@@ -49,6 +57,11 @@ void TestNumericReading::val_data()
     QTest::newRow("point before exponent") << "1.e2" << 100.0;
     QTest::newRow("exponent sign without digits then digit stops") << "2e-x3" << 2.0;
     QTest::newRow("huge exponent overflows") << "1e99999" << qInf();
+    QTest::newRow("huge negative overflows") << "-1e99999" << -qInf();
+    QTest::newRow("many digits overflow") << QString(400, u'9') << qInf();
+    QTest::newRow("tiny exponent underflows to zero") << "1e-99999" << 0.0;
+    QTest::newRow("tiny negative underflows to zero") << "-0.001e-400" << -0.0;
+    QTest::newRow("many fraction digits") << "0." + QString(400, u'0') + "5e400" << 0.5;
 }
 
 void TestNumericReading::val()
