@@ -42,6 +42,13 @@ class MetafileSamplesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!QDir(sampleDir).exists())
+            QSKIP(qPrintable(QStringLiteral("les métafichiers de référence manquent (%1) : "
+                                            "ce test demande le dossier shared/ à côté du projet")
+                                 .arg(sampleDir)));
+    }
     void resemblesReference_data();
     void resemblesReference();
     void differsFromOtherPictures_data();
