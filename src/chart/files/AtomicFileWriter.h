@@ -1,32 +1,38 @@
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
+
+#include <sys/types.h>
 
 namespace virelai {
 
 // Puts a whole file in place or leaves the previous one untouched. Tests replace it
 // to simulate a full disk or a directory that cannot be written.
-class PictureFileWriter
+class FileWriter
 {
 public:
-    virtual ~PictureFileWriter() = default;
-    // Returns an empty text on success, else a French description of the failure.
+    virtual ~FileWriter() = default;
+    // Returns an empty text on success, else the cause of the failure in French.
     virtual QString writeWhole(const QString &path, const QByteArray &bytes) = 0;
 };
 
-// Writes into a temporary file of the same directory, checks that every byte was
-// written, then renames it over the target: a crash or a full disk never leaves a
-// half-written picture under the target's name.
-class AtomicFileWriter : public PictureFileWriter
+// Writes into a temporary file beside the target (path + "." + process id + ".tmp"),
+// checks every write, the close and the temporary file's size, then renames it over
+// the target: a crash, a kill or a full disk never leaves a half-written file under
+// the target's name. A target that exists and is not a regular file (a directory, a
+// device, a FIFO) is refused, never replaced.
+class AtomicFileWriter : public FileWriter
 {
 public:
     QString writeWhole(const QString &path, const QByteArray &bytes) override;
 
 protected:
-    // The one place bytes go to the disk; tests make it fall short like a full disk.
-    virtual qint64 writeBytes(QIODevice &file, const QByteArray &bytes);
+    // The one place bytes go to the disk, as write(2); tests make it fail like a full disk.
+    virtual ssize_t writeSome(int fd, const char *data, size_t size);
+
+private:
+    QString writeTemporary(const QByteArray &temporary, const QByteArray &bytes);
 };
 
 } // namespace virelai
