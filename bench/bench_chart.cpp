@@ -2,7 +2,7 @@
 #include "chart/TChart.h"
 #include "chart/data/DataGraph.h"
 #include "chart/drawing/ChartPainter.h"
-#include "chart/files/PictureFileWriter.h"
+#include "chart/files/AtomicFileWriter.h"
 #include "chart/metafile/ChartMetafile.h"
 #include "document/metafile/MetafilePicture.h"
 
@@ -23,7 +23,7 @@ const QString kTypeOneData = QStringLiteral(
 virelai::TChart typeOneChart()
 {
     virelai::TChart chart;
-    class Discard : public virelai::PictureFileWriter
+    class Discard : public virelai::FileWriter
     {
         QString writeWhole(const QString &, const QByteArray &) override { return QString(); }
     } discard;

@@ -1,6 +1,6 @@
 #include "chart/MajDataGraph.h"
 #include "chart/TChart.h"
-#include "chart/files/PictureFileWriter.h"
+#include "chart/files/AtomicFileWriter.h"
 #include "chart/metafile/ChartMetafile.h"
 #include "document/metafile/MetafilePicture.h"
 
@@ -23,7 +23,7 @@ const char *const samples[] = {"fjftest.wmf", "formula3.wmf", "test_libuemf_ref.
 // The first chart of a class-average page, as the program writes it.
 QByteArray chartPictureBytes()
 {
-    class KeepFirst : public virelai::PictureFileWriter
+    class KeepFirst : public virelai::FileWriter
     {
     public:
         QString writeWhole(const QString &, const QByteArray &bytes) override

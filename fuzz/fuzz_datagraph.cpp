@@ -3,7 +3,7 @@
 #include "chart/MajDataGraph.h"
 #include "chart/TChart.h"
 #include "chart/data/DataGraph.h"
-#include "chart/files/PictureFileWriter.h"
+#include "chart/files/AtomicFileWriter.h"
 
 #include <QGuiApplication>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-class DiscardingWriter : public virelai::PictureFileWriter
+class DiscardingWriter : public virelai::FileWriter
 {
 public:
     QString writeWhole(const QString &, const QByteArray &bytes) override

@@ -4,9 +4,12 @@
 #include "TChart.h"
 #include "app/NumericReading.h"
 #include "data/DataGraph.h"
-#include "files/PictureFileWriter.h"
+#include "files/AtomicFileWriter.h"
 #include "files/PicturesDirectory.h"
 #include "metafile/ChartMetafile.h"
+
+#include <QList>
+#include <QStringList>
 
 #include <cmath>
 
@@ -72,11 +75,39 @@ void applyTypeSettings(TChart &TChart1, const ChartRequest &request, int k)
         setScale(TChart1.LeftAxis, request.Param4);
 }
 
+struct PictureFailure
+{
+    QString path;
+    QString cause;
+};
+
+// One line per cause, naming every picture it struck: a folder that cannot be
+// written is told once, not once per chart.
+QString describeFailures(const QList<PictureFailure> &failures)
+{
+    QStringList causes;
+    for (const PictureFailure &failure : failures)
+        if (!causes.contains(failure.cause))
+            causes << failure.cause;
+    QStringList lines;
+    for (const QString &cause : causes) {
+        QStringList paths;
+        for (const PictureFailure &failure : failures)
+            if (failure.cause == cause)
+                paths << failure.path;
+        const QString line = paths.size() == 1
+            ? QStringLiteral("Impossible d'écrire le graphique %1 : %2")
+            : QStringLiteral("Impossible d'écrire les graphiques %1 : %2");
+        lines << line.arg(paths.join(QStringLiteral(", ")), cause);
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest &request,
                                 TChart &TChart1, const QString &picturesDirectory,
-                                PictureFileWriter &writer)
+                                FileWriter &writer)
 {
     MajDataGraphResult result;
     const DataGraphReading reading = readDataGraph(clipboardText);
@@ -84,18 +115,21 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
         result.erreur = reading.erreur;
         return result;
     }
+    QList<PictureFailure> failures;
     for (int k = 1; k <= reading.data.nbGraph; ++k) {
         fillChart(TChart1, reading.data, reading.data.charts[std::size_t(k - 1)], request.TypeDoc);
         applyTypeSettings(TChart1, request, k);
         const QByteArray picture = chartMetafile(TChart1);
         const QString path = chartPictureFile(picturesDirectory, k);
-        result.erreur = picture.isEmpty()
-            ? QStringLiteral("Impossible de dessiner le graphique %1.").arg(path)
+        const QString cause = picture.isEmpty()
+            ? QStringLiteral("le graphique n'a pas pu être dessiné")
             : writer.writeWhole(path, picture);
-        if (result.hasError())
-            return result;
-        result.writtenCharts.append(k);
+        if (cause.isEmpty())
+            result.writtenPictures.insert(k, picture);
+        else
+            failures.append({path, cause});
     }
+    result.erreur = describeFailures(failures);
     return result;
 }
 

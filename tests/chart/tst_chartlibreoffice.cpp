@@ -2,7 +2,7 @@
 // not installed (it is slow to install, so CI may leave it out).
 #include "chart/MajDataGraph.h"
 #include "chart/TChart.h"
-#include "chart/files/PictureFileWriter.h"
+#include "chart/files/AtomicFileWriter.h"
 
 #include <QFile>
 #include <QProcess>
@@ -34,7 +34,7 @@ void TestChartLibreOffice::typeOneChartsOpenWithTheirAccents()
                          "{Moyenne nationale}{3,2}{255,0,0}{Compréhension,Lexique}"
                          "{B}{Classe}{1,2}{0,0,255}{a,b}{N}{2,1}{255,0,0}{a,b}"
                          "{C}{Classe}{1,2}{0,0,255}{a,b}{N}{2,1}{255,0,0}{a,b}");
-    QCOMPARE(MajDataGraph(data, {1, "", "", ""}, chart, dir, writer).writtenCharts,
+    QCOMPARE(MajDataGraph(data, {1, "", "", ""}, chart, dir, writer).writtenPictures.keys(),
              (QList<int> {1, 2, 3}));
 
     QProcess process;

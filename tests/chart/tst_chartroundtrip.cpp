@@ -1,7 +1,7 @@
 #include "chart/MajDataGraph.h"
 #include "chart/TChart.h"
 #include "chart/drawing/ChartPainter.h"
-#include "chart/files/PictureFileWriter.h"
+#include "chart/files/AtomicFileWriter.h"
 #include "chart/metafile/ChartMetafile.h"
 #include "document/metafile/MetafilePicture.h"
 
@@ -13,7 +13,7 @@ using namespace virelai;
 
 namespace {
 
-class DiscardingWriter : public PictureFileWriter
+class DiscardingWriter : public FileWriter
 {
 public:
     QString writeWhole(const QString &, const QByteArray &) override { return QString(); }

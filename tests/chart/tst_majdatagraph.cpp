@@ -2,22 +2,27 @@
 #include "chart/MajDataGraph.h"
 #include "chart/QBColor.h"
 #include "chart/TChart.h"
-#include "chart/files/PictureFileWriter.h"
+#include "chart/files/AtomicFileWriter.h"
 #include "chart/files/PicturesDirectory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cerrno>
 #include <map>
+
+#include <unistd.h>
 
 using namespace virelai;
 
 namespace {
 
 // Keeps what would have been written, by file name.
-class MemoryWriter : public PictureFileWriter
+class MemoryWriter : public FileWriter
 {
 public:
     QString writeWhole(const QString &path, const QByteArray &bytes) override
@@ -32,10 +37,19 @@ public:
 class FullDiskWriter : public AtomicFileWriter
 {
 protected:
-    qint64 writeBytes(QIODevice &file, const QByteArray &bytes) override
+    ssize_t writeSome(int fd, const char *data, size_t size) override
     {
-        return file.write(bytes.left(bytes.size() / 2));
+        if (room == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const ssize_t written = ::write(fd, data, std::min(size, room));
+        room -= size_t(std::max<ssize_t>(written, 0));
+        return written;
     }
+
+private:
+    size_t room = 64;
 };
 
 const QString kOneSeries = QStringLiteral("1|1|4{Titre}{Classe}{1,2,3,4}{255,0,0}{A,B,C,D}");
@@ -83,8 +97,10 @@ private Q_SLOTS:
     void refusedDataWritesNothing();
     void noChartsWritesNothing();
     void fullDiskKeepsPreviousPicture();
-    void unwritableTargetKeepsPreviousPicture();
+    void directoryInPlaceOfAPictureStopsOnlyThatChart();
     void pictureNames();
+    void picturesFolderChoice_data();
+    void picturesFolderChoice();
 };
 
 void TestMajDataGraph::seriesSettings_data()
@@ -180,7 +196,7 @@ void TestMajDataGraph::type10AxesPerChart()
     MemoryWriter writer;
     const ChartRequest request {10, "20", "8", QStringLiteral("Légende des élèves")};
     const auto result = MajDataGraph(chartsOfOneSeries(2), request, chart, "/x/", writer);
-    QCOMPARE(result.writtenCharts, (QList<int> {1, 2}));
+    QCOMPARE(result.writtenPictures.keys(), (QList<int> {1, 2}));
     const QList<QByteArray> first = textsOf(writer.files.at("mychart1.wmf"));
     const QList<QByteArray> second = textsOf(writer.files.at("mychart2.wmf"));
     for (const char *label : {"0", "5", "10", "15", "20"})
@@ -227,9 +243,10 @@ void TestMajDataGraph::typeOneWritesThreeFiles()
     const QString dir = directory.path() + u'/';
     const auto result = MajDataGraph(chartsOfOneSeries(3), {1, "", "", ""}, chart, dir, writer);
     QVERIFY2(!result.hasError(), qPrintable(result.erreur));
-    QCOMPARE(result.writtenCharts, (QList<int> {1, 2, 3}));
+    QCOMPARE(result.writtenPictures.keys(), (QList<int> {1, 2, 3}));
     for (int k = 1; k <= 3; ++k) {
         const QByteArray bytes = readAll(dir + QStringLiteral("mychart%1.wmf").arg(k));
+        QCOMPARE(result.writtenPictures.value(k), bytes);
         QCOMPARE(wmftest::dwordAt(bytes, 0), 0x9AC6CDD7u);
         QVERIFY(textsOf(bytes).contains(QStringLiteral("Graphique %1").arg(k).toLatin1()));
     }
@@ -253,7 +270,7 @@ void TestMajDataGraph::refusedDataWritesNothing()
     const auto result
         = MajDataGraph(QStringLiteral("1|3|17{T}"), {1, "", "", ""}, chart, "/x/", writer);
     QVERIFY(result.hasError());
-    QVERIFY(result.writtenCharts.isEmpty());
+    QVERIFY(result.writtenPictures.isEmpty());
     QVERIFY(writer.files.empty());
     QCOMPARE(chart.Title, QStringLiteral("avant"));
 }
@@ -279,30 +296,32 @@ void TestMajDataGraph::fullDiskKeepsPreviousPicture()
     const QByteArray before = readAll(dir + "mychart1.wmf");
 
     FullDiskWriter fullDisk;
-    const auto result = MajDataGraph(kTwoSeries, {1, "", "", ""}, chart, dir, fullDisk);
-    QVERIFY(result.hasError());
-    QVERIFY(result.erreur.contains(QStringLiteral("mychart1.wmf")));
-    QVERIFY(result.writtenCharts.isEmpty());
+    const auto result = MajDataGraph(chartsOfOneSeries(2), {1, "", "", ""}, chart, dir, fullDisk);
+    // Both charts struck by one cause: one line naming both, the cause in French.
+    QCOMPARE(result.erreur,
+             QStringLiteral("Impossible d'écrire les graphiques %1mychart1.wmf, %1mychart2.wmf : "
+                            "le disque est plein")
+                 .arg(dir));
+    QVERIFY(result.writtenPictures.isEmpty());
     QCOMPARE(readAll(dir + "mychart1.wmf"), before);
     QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 2);
 }
 
-void TestMajDataGraph::unwritableTargetKeepsPreviousPicture()
+void TestMajDataGraph::directoryInPlaceOfAPictureStopsOnlyThatChart()
 {
     QTemporaryDir directory;
     const QString dir = directory.path() + u'/';
     TChart chart;
     AtomicFileWriter writer;
-    QVERIFY(!MajDataGraph(kOneSeries, {1, "", "", ""}, chart, dir, writer).hasError());
-    const QByteArray before = readAll(dir + "mychart1.wmf");
-    // A directory in place of the second picture: the rename over it must fail.
-    QVERIFY(QDir(dir).mkpath("mychart2.wmf/inside"));
-    const auto result = MajDataGraph(chartsOfOneSeries(2), {1, "", "", ""}, chart, dir, writer);
-    QCOMPARE(result.writtenCharts, QList<int> {1});
-    QVERIFY(result.erreur.contains(QStringLiteral("mychart2.wmf")));
-    QVERIFY(readAll(dir + "mychart1.wmf") != before); // chart 1 was rewritten first
-    QVERIFY(QFileInfo(dir + "mychart2.wmf/inside").isDir());
-    QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 1);
+    QVERIFY(QDir(dir).mkpath("mychart1.wmf/inside"));
+    const auto result = MajDataGraph(chartsOfOneSeries(3), {1, "", "", ""}, chart, dir, writer);
+    QCOMPARE(result.writtenPictures.keys(), (QList<int> {2, 3}));
+    QCOMPARE(result.erreur,
+             QStringLiteral("Impossible d'écrire le graphique %1mychart1.wmf : un dossier porte ce "
+                            "nom")
+                 .arg(dir));
+    QVERIFY(QFileInfo(dir + "mychart1.wmf/inside").isDir());
+    QCOMPARE(QDir(dir).entryList(QDir::Files), (QStringList {"mychart2.wmf", "mychart3.wmf"}));
 }
 
 void TestMajDataGraph::pictureNames()
@@ -311,12 +330,66 @@ void TestMajDataGraph::pictureNames()
              QStringLiteral("C:\\Ecluse\\mychart1.wmf"));
     QCOMPARE(chartPictureFile(QStringLiteral("/opt/virelai/"), 12),
              QStringLiteral("/opt/virelai/mychart12.wmf"));
-    QTemporaryDir writable;
-    QCOMPARE(picturesDirectory(writable.path() + u'/'), writable.path() + u'/');
-    const QString fallback = picturesDirectory(writable.path() + "/absent/");
-    QVERIFY(fallback != writable.path() + "/absent/");
-    QVERIFY(fallback.endsWith(u'/'));
-    QVERIFY(QFileInfo(fallback).isDir());
+}
+
+// In the paths, T stands for a fresh temporary folder holding "programme/" (a
+// directory), "fichier" (a regular file) and "home/", the user's home.
+void TestMajDataGraph::picturesFolderChoice_data()
+{
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QString>("xdgCacheHome");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("unwritable");
+    const QString app = QCoreApplication::applicationName();
+    QTest::newRow("program directory writable") << "T/programme/"
+                                                << "T/cache"
+                                                << "T/programme/"
+                                                << "";
+    QTest::newRow("program directory missing: the cache") << "T/absent/"
+                                                          << "T/cache"
+                                                          << "T/cache/" + app + "/"
+                                                          << "";
+    QTest::newRow("relative XDG_CACHE_HOME ignored") << "T/absent/"
+                                                     << "relatif"
+                                                     << "T/home/.cache/" + app + "/"
+                                                     << "";
+    QTest::newRow("neither can be written")
+        << "T/fichier/"
+        << "T/fichier/cache"
+        << "T/fichier/"
+        << "ni le dossier du programme T/fichier/ ni le dossier de cache T/fichier/cache/" + app
+            + " ne peuvent être écrits";
+}
+
+void TestMajDataGraph::picturesFolderChoice()
+{
+    QFETCH(QString, chemin);
+    QFETCH(QString, xdgCacheHome);
+    QFETCH(QString, folder);
+    QFETCH(QString, unwritable);
+    QTemporaryDir temporary;
+    const QString t = temporary.path();
+    QVERIFY(QDir(t).mkpath("programme") && QDir(t).mkpath("home") && QDir(t).mkpath("appel"));
+    QFile file(t + "/fichier");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
+    const QString caller = QDir::currentPath();
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        qputenv("XDG_CACHE_HOME", xdg);
+        QDir::setCurrent(caller);
+    });
+    qputenv("HOME", QFile::encodeName(t + "/home"));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(QString(xdgCacheHome).replace("T/", t + '/')));
+    QDir::setCurrent(t + "/appel"); // the caller's working directory stays untouched
+
+    const PicturesFolder chosen = picturesFolder(chemin.replace("T/", t + '/'));
+    QCOMPARE(chosen.path, folder.replace("T/", t + '/'));
+    QCOMPARE(chosen.unwritable, unwritable.replace("T/", t + '/'));
+    QVERIFY(unwritable.isEmpty() == QFileInfo(chosen.path).isDir());
+    QVERIFY(QDir(t + "/appel").isEmpty());
 }
 
 QTEST_MAIN(TestMajDataGraph)

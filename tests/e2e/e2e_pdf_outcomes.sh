@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What --pdf answers besides a page: the help file, a missing help file, nothing
-# requested, a request the format cannot carry, bad chart data.
+# requested, a request the format cannot carry, bad chart data, missing charts,
+# an output that is not a file, copies started together.
 # Usage: e2e_pdf_outcomes.sh VIRELAI_EXECUTABLE SAMPLES_DIR
 source "$(dirname "$0")/lib.sh"
 setup_copy "$1"
@@ -42,23 +43,77 @@ run_pdf trop "40000,1,a,b,"
 [ "$STATUS" -eq 2 ] || fail "type hors limites : statut $STATUS au lieu de 2"
 [ -n "$ERRORS" ] || fail "type hors limites : aucun message"
 
-# Chart data that cannot be carried: one message, the page with notices.
+# Chart data that cannot be carried: one message, the page with notices, status 4.
 printf '1|60|1{T}' >"$WORK/mauvais.txt"
 STATUS=0
 "$PROGRAM" --pdf "$WORK/mauvais.pdf" --data "$WORK/mauvais.txt" -- "2,1,20,," \
     2>"$WORK/mauvais.err" || STATUS=$?
-[ "$STATUS" -eq 0 ] || fail "données illisibles : statut $STATUS"
+[ "$STATUS" -eq 4 ] || fail "données illisibles : statut $STATUS au lieu de 4"
 [ "$(grep -c . "$WORK/mauvais.err")" -ge 1 ] || fail "données illisibles : aucun message"
 assert_in_order "$(pdf_text "$WORK/mauvais.pdf")" "Profil de la classe" "Graphique non disponible" \
     "Proposition"
 
-# An earlier run's picture is never shown as this one's.
+# An earlier run's picture is never shown as this one's. A killed run's
+# temporary picture is removed at the next build once a minute old; a younger
+# one may be another copy's, writing now.
 cp "$SAMPLES/type2.txt" "$WORK/profil.txt"
+touch -d '2 minutes ago' "$WORK/mychart1.wmf.99999.tmp" "$WORK/notes.99999.tmp"
+touch "$WORK/mychart2.wmf.99998.tmp"
 "$PROGRAM" --pdf "$WORK/avant.pdf" --data "$WORK/profil.txt" -- "2,1,20,," 2>/dev/null
 [ -s "$WORK/mychart1.wmf" ] || fail "le graphique n'a pas été écrit"
+[ ! -e "$WORK/mychart1.wmf.99999.tmp" ] || fail "fichier temporaire abandonné laissé en place"
+[ -e "$WORK/mychart2.wmf.99998.tmp" ] || fail "fichier temporaire récent supprimé"
+[ -e "$WORK/notes.99999.tmp" ] || fail "fichier d'un autre programme supprimé"
 assert_in_order "$(pdf_text "$WORK/avant.pdf")" "Profil de la classe : textes narratifs"
-"$PROGRAM" --pdf "$WORK/apres.pdf" -- "2,1,20,," 2>/dev/null
+STATUS=0
+"$PROGRAM" --pdf "$WORK/apres.pdf" -- "2,1,20,," 2>/dev/null || STATUS=$?
+[ "$STATUS" -eq 4 ] || fail "graphique manquant : statut $STATUS au lieu de 4"
 TEXT="$(pdf_text "$WORK/apres.pdf")"
 case "$TEXT" in *"Profil de la classe : textes narratifs"*) fail "ancien graphique affiché" ;; esac
 assert_in_order "$TEXT" "Graphique non disponible"
+
+# An output that exists and is not a regular file is refused, never replaced.
+STATUS=0
+"$PROGRAM" --pdf /dev/full --data "$WORK/profil.txt" -- "2,1,20,," 2>"$WORK/full.err" \
+    || STATUS=$?
+[ "$STATUS" -eq 1 ] || fail "/dev/full : statut $STATUS au lieu de 1"
+[ -c /dev/full ] || fail "/dev/full n'est plus un périphérique"
+grep -q "Impossible d'écrire le fichier PDF /dev/full : ce n'est pas un fichier ordinaire" \
+    "$WORK/full.err" || fail "/dev/full : message « $(cat "$WORK/full.err") »"
+
+# Copies started together from one folder each show their own charts: every
+# copy's PDF carries its three chart titles and none of another copy's.
+copies_data() {
+    local copy="$1" k
+    printf '3|1|1'
+    for k in 1 2 3; do
+        printf '{Copie %s graphique %s}{Classe}{%s}{0,0,255}{A}' "$copy" "$k" "$k"
+    done
+}
+for copy in A B C D; do copies_data "$copy" >"$WORK/copie$copy.txt"; done
+for copies in "A B" "A B C D"; do
+    for round in $(seq 1 10); do
+        pids=()
+        for copy in $copies; do
+            "$PROGRAM" --pdf "$WORK/copie$copy.pdf" --data "$WORK/copie$copy.txt" \
+                -- "1,4,a,b," 2>"$WORK/copie$copy.err" &
+            pids+=("$!")
+        done
+        for pid in "${pids[@]}"; do
+            wait "$pid" || fail "copies ensemble (tour $round) : statut $?"
+        done
+        for copy in $copies; do
+            TEXT="$(pdf_text "$WORK/copie$copy.pdf")"
+            ! grep -q "Impossible" "$WORK/copie$copy.err" || fail "copie $copy : $(cat "$WORK/copie$copy.err")"
+            assert_in_order "$TEXT" "Copie $copy graphique 1" "Copie $copy graphique 2" \
+                "Copie $copy graphique 3"
+            for other in $copies; do
+                [ "$other" = "$copy" ] && continue
+                case "$TEXT" in
+                    *"Copie $other graphique"*) fail "tour $round : la copie $copy montre $other" ;;
+                esac
+            done
+        done
+    done
+done
 echo "Toutes les issues sont conformes."

@@ -7,14 +7,20 @@
 #include "app/StartupInfo.h"
 #include "app/TextClipboard.h"
 #include "app/headless/SourceDateEpoch.h"
+#include "chart/files/AtomicFileWriter.h"
 #include "document/builders/Clock.h"
 #include "document/builders/DocumentSession.h"
 #include "document/surface/Surface.h"
+#include "document/surface/SurfaceOutput.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace virelai {
 
@@ -71,7 +77,33 @@ std::unique_ptr<Clock> clockFromEnvironment(QString &erreur)
     return std::make_unique<FixedClock>(*moment);
 }
 
-int buildAndWrite(const ProgramOptions &options)
+// Both names lead to one file (the same path, a link, a hard link).
+bool sameFile(const QString &first, const QString &second)
+{
+    struct stat a
+    {
+    };
+    struct stat b
+    {
+    };
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0
+        && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev
+        && a.st_ino == b.st_ino;
+}
+
+// Empty on success, else why the PDF could not be put in place.
+QString writePdf(const Surface &VSPrinter1, const QString &path, FileWriter &writer)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!writeDocumentPdf(*VSPrinter1.shownDocument(), pdf))
+        return QStringLiteral("le document n'a pas pu être mis en page");
+    return writer.writeWhole(path, pdf.data());
+}
+
+} // namespace
+
+int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
 {
     RequestState request;
     request.chemin = cheminFromDirectory(QCoreApplication::applicationDirPath());
@@ -84,6 +116,12 @@ int buildAndWrite(const ProgramOptions &options)
         printError(
             QStringLiteral("Aucun document n'est demandé (type 0) : aucun PDF n'est écrit."));
         return PdfNothingRequested;
+    }
+    if (options.dataFile && sameFile(*options.pdfFile, *options.dataFile)) {
+        printError(QStringLiteral("Le fichier PDF %1 est le fichier de données : il n'est pas "
+                                  "remplacé.")
+                       .arg(*options.pdfFile));
+        return PdfFailed;
     }
     QString erreur;
     const auto clipboard = clipboardFor(options, erreur);
@@ -102,21 +140,21 @@ int buildAndWrite(const ProgramOptions &options)
     session.InitAppli(pointer);
     if (!documentShown)
         return PdfFailed; // the builder has told why
-    if (!VSPrinter1.writePdf(*options.pdfFile)) {
-        printError(QStringLiteral("Impossible d'écrire le fichier PDF ") + *options.pdfFile);
+    if (const QString cause = writePdf(VSPrinter1, *options.pdfFile, writer); !cause.isEmpty()) {
+        printError(QStringLiteral("Impossible d'écrire le fichier PDF %1 : %2")
+                       .arg(*options.pdfFile, cause));
         return PdfFailed;
     }
-    return PdfWritten;
+    return session.chartNoticesOfLastBuild() > 0 ? PdfWrittenWithChartNotices : PdfWritten;
 }
-
-} // namespace
 
 int runPdf(int &argc, char **argv, const ProgramOptions &options)
 {
     // No display is needed, and none is used even when there is one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return buildAndWrite(options);
+    AtomicFileWriter writer;
+    return writeRequestedPdf(options, writer);
 }
 
 } // namespace virelai

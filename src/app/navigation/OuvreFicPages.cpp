@@ -40,16 +40,14 @@ void placerCadres(Surface &VSPrinter1, const AdviceTexts &texts)
 void placerGraphiques(Surface &VSPrinter1, const ConseilARecomposer &conseil)
 {
     for (int n = 1; n <= 3; ++n) {
-        const bool written = conseil.writtenCharts.contains(n);
-        const PictureLoader loader = [&](const QString &path) {
-            std::shared_ptr<const PagePicture> picture;
-            if (written && conseil.loadPicture)
-                picture = conseil.loadPicture(path);
-            if (!picture)
-                picture = std::make_shared<MissingChartNotice>();
-            return picture;
-        };
-        PlaceImage(VSPrinter1, (n - 1) * 33, 24, 32, 23, n, conseil.picturesDirectory, loader);
+        const auto written = conseil.writtenPictures.constFind(n);
+        std::shared_ptr<const PagePicture> picture;
+        if (written != conseil.writtenPictures.cend() && conseil.playPicture)
+            picture = conseil.playPicture(*written);
+        if (!picture)
+            picture = std::make_shared<MissingChartNotice>();
+        PlaceImage(VSPrinter1, (n - 1) * 33, 24, 32, 23, n, conseil.picturesDirectory,
+                   [&](const QString &) { return picture; });
     }
 }
 

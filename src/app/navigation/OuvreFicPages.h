@@ -1,10 +1,10 @@
 #pragma once
 
 #include "advice/AdviceTexts.h"
+#include "chart/MajDataGraph.h"
 #include "document/Module1.h"
 #include "document/builders/HelpFileReading.h"
 
-#include <QList>
 #include <QString>
 
 namespace virelai {
@@ -20,8 +20,8 @@ struct ConseilARecomposer
     qint16 TypeDoc = 0;
     QString NumVersion;
     QString picturesDirectory;
-    QList<int> writtenCharts; // charts whose pictures the last build wrote
-    PictureLoader loadPicture;
+    ChartPictures writtenPictures; // the pictures the last build wrote, by chart number
+    PicturePlayer playPicture;
     const Clock &clock;
 };
 

@@ -2,9 +2,9 @@
 
 #include "document/TrimBlancs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace virelai {
 
@@ -15,11 +15,38 @@ QString withSeparator(const QString &directory)
     return directory.endsWith(u'/') || directory.endsWith(u'\\') ? directory : directory + u'/';
 }
 
+bool writableDirectory(const QString &directory)
+{
+    const QFileInfo info(directory);
+    return info.isDir() && info.isWritable();
+}
+
+// The XDG rule: a relative XDG_CACHE_HOME is ignored.
+QString cacheRoot()
+{
+    const QString xdg = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (QDir::isAbsolutePath(xdg))
+        return xdg;
+    const QString home = QDir::homePath();
+    return QDir::isAbsolutePath(home) ? home + QStringLiteral("/.cache") : QString();
+}
+
+// Empty when no absolute cache directory can be named.
 QString cacheDirectory()
 {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(cache);
-    return withSeparator(cache);
+    const QString root = cacheRoot();
+    return root.isEmpty() ? root : root + u'/' + QCoreApplication::applicationName();
+}
+
+QString unwritableReason(const QString &chemin, const QString &cache)
+{
+    if (cache.isEmpty())
+        return QStringLiteral("le dossier du programme %1 ne peut pas être écrit et aucun dossier "
+                              "de cache n'est défini")
+            .arg(chemin);
+    return QStringLiteral("ni le dossier du programme %1 ni le dossier de cache %2 ne peuvent être "
+                          "écrits")
+        .arg(chemin, cache);
 }
 
 void tellOnceAboutCache(const QString &chemin, const QString &cache)
@@ -34,14 +61,16 @@ void tellOnceAboutCache(const QString &chemin, const QString &cache)
 
 } // namespace
 
-QString picturesDirectory(const QString &chemin)
+PicturesFolder picturesFolder(const QString &chemin)
 {
-    const QFileInfo directory(chemin);
-    if (directory.isDir() && directory.isWritable())
-        return chemin;
+    if (writableDirectory(chemin))
+        return {chemin, QString()};
     const QString cache = cacheDirectory();
-    tellOnceAboutCache(chemin, cache);
-    return cache;
+    if (!cache.isEmpty() && QDir().mkpath(cache) && writableDirectory(cache)) {
+        tellOnceAboutCache(chemin, cache);
+        return {withSeparator(cache), QString()};
+    }
+    return {chemin, unwritableReason(chemin, cache)};
 }
 
 QString chartPictureFile(const QString &directory, int n)

@@ -4,10 +4,20 @@
 
 namespace virelai {
 
-// Where the chart pictures are written and read: chemin when it can be written,
-// else the user's cache directory (a program installed read-only). The writer and
-// PlaceImage both call this, so they always agree. Ends with a separator.
-QString picturesDirectory(const QString &chemin);
+// Where the chart pictures of a run are written.
+struct PicturesFolder
+{
+    QString path; // ends with a separator
+    // Empty when path can be written; else why no picture can be written, in French.
+    QString unwritable;
+};
+
+// chemin when it is a directory that can be written; else the user's cache
+// directory for the program, made when missing: $XDG_CACHE_HOME/<program name>/,
+// or $HOME/.cache/<program name>/ when XDG_CACHE_HOME is unset or relative (a
+// relative one would put files under whatever directory the caller runs in).
+// When neither can be written: chemin, with the reason.
+PicturesFolder picturesFolder(const QString &chemin);
 
 // directory + "mychart" + n + ".wmf" (mychart1.wmf for n = 1).
 QString chartPictureFile(const QString &directory, int n);

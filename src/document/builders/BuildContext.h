@@ -51,9 +51,11 @@ struct BuildContext
     ChartRefresher &charts;
     TeacherMessages &messages;
     const Clock &clock;
-    QString picturesDirectory; // where the chart pictures are written and read
-    PictureLoader loadPicture;
+    QString picturesDirectory; // where the chart pictures are written
+    PicturePlayer playPicture; // plays the bytes of a chart picture this build wrote
     HelpFileReader readHelpFile;
+    // Set by each build: the chart places where the notice stands instead of a chart.
+    int chartNoticesShown = 0;
 };
 
 } // namespace virelai

@@ -26,7 +26,7 @@ void construirePageGraphiques(BuildContext &context, const ChartPageLayout &page
     if (!texts.Rappel.isEmpty())
         CadreGris(VSPrinter1, page.rappelW, 0, texts.Rappel);
     for (int i = 0; i < page.chartCount; ++i)
-        placerGraphique(context, page.charts[std::size_t(i)], graphiques.writtenCharts);
+        placerGraphique(context, page.charts[std::size_t(i)], graphiques.writtenPictures);
     terminerDocument(context);
     // Told once the page is on screen, so the teacher sees what is missing.
     if (graphiques.hasError())

@@ -11,10 +11,10 @@ DocumentSession::DocumentSession(const RequestState &request, const ClipboardSou
                                  TeacherMessages &messages, const Clock &clock)
     : request(request)
     , clipboard(clipboard)
-    , directory(virelai::picturesDirectory(request.chemin))
-    , charts(clipboard, request, TChart1, directory)
+    , folder(picturesFolder(request.chemin))
+    , charts(clipboard, request, TChart1, folder)
     , builders(BuildContext {VSPrinter1, request, adviceTexts, clipboard, window, charts, messages,
-                             clock, directory, loadMetafilePicture, readHelpFileBytes})
+                             clock, folder.path, metafilePictureFromBytes, readHelpFileBytes})
 { }
 
 void DocumentSession::InitAppli(BusyPointer &pointer)

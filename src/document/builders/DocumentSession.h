@@ -25,14 +25,16 @@ public:
     void InitAppli(BusyPointer &pointer);
 
     const AdviceTexts &texts() const { return adviceTexts; }
-    const QString &picturesDirectory() const { return directory; }
+    const QString &picturesDirectory() const { return folder.path; }
     // The chart pictures written by the last build (none for pages without charts).
-    const QList<int> &chartsOfLastBuild() const { return charts.writtenByLastRun(); }
+    const ChartPictures &chartsOfLastBuild() const { return charts.writtenByLastRun(); }
+    // The chart places of the last build where a notice stands instead of a chart.
+    int chartNoticesOfLastBuild() const { return builders.chartNoticesOfLastBuild(); }
 
 private:
     const RequestState &request;
     const ClipboardSource &clipboard;
-    QString directory;
+    PicturesFolder folder;
     AdviceTexts adviceTexts;
     TChart TChart1;
     ClipboardCharts charts;

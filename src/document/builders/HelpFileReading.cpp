@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,18 +33,30 @@ private:
     int fd;
 };
 
-bool readExactly(int fd, char *buffer, qint64 size)
+// Reads to the end, not to the size the file system says: procfs files say 0
+// whatever they hold. One byte more than said is asked for at once, so that an
+// ordinary file ends in one read; past the limit the file counts as unreadable.
+std::optional<QByteArray> readToEnd(int fd, qint64 sizeSaid)
 {
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t got = ::read(fd, buffer + done, size_t(size - done));
+    QByteArray bytes(qsizetype(sizeSaid + 1), Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > kMaxHelpFileBytes)
+                return std::nullopt;
+            bytes.resize(std::min<qsizetype>(done * 2, kMaxHelpFileBytes + 1));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
-            return false;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0) {
+            bytes.truncate(done);
+            return bytes;
+        }
         done += got;
     }
-    return true;
 }
 
 } // namespace
@@ -59,10 +74,7 @@ std::optional<QByteArray> readHelpFileBytes(const QString &path)
     const qint64 size = status.st_size;
     if (size < 0 || size > kMaxHelpFileBytes)
         return std::nullopt;
-    QByteArray bytes(size, Qt::Uninitialized);
-    if (!readExactly(file.get(), bytes.data(), size))
-        return std::nullopt;
-    return bytes;
+    return readToEnd(file.get(), size);
 }
 
 } // namespace virelai

@@ -8,9 +8,9 @@
 
 namespace virelai {
 
-// A help file is read whole, as many bytes as its size says; anything that is not
-// a regular file (a directory, a FIFO, a device) or that is larger than any help
-// text could be counts as unreadable.
+// A help file is read whole, to its end (a procfs file says size 0 whatever it
+// holds); anything that is not a regular file (a directory, a FIFO, a device) or
+// that is larger than any help text could be counts as unreadable.
 std::optional<QByteArray> readHelpFileBytes(const QString &path);
 
 // Tests put their own reader in place of the file system.

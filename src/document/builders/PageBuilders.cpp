@@ -35,6 +35,7 @@ void PageBuilders::AffCompGene()
 
 void PageBuilders::AffAide(const QString &Fichier)
 {
+    context.chartNoticesShown = 0;
     construirePageAide(context, Fichier);
 }
 
@@ -47,6 +48,7 @@ QString PageBuilders::messageEchec(const QString &raison)
 
 void PageBuilders::construire(const std::function<void(BuildContext &)> &build)
 {
+    context.chartNoticesShown = 0;
     QString raison;
     try {
         build(context);

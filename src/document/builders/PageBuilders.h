@@ -25,6 +25,8 @@ public:
     void AffAide(const QString &Fichier) override;
 
     static QString messageEchec(const QString &raison);
+    // The chart places of the last build where a notice stands instead of a chart.
+    int chartNoticesOfLastBuild() const { return context.chartNoticesShown; }
 
 private:
     void construire(const std::function<void(BuildContext &)> &build);

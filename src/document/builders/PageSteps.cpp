@@ -35,19 +35,20 @@ void ecrireProposition(BuildContext &context)
 }
 
 void placerGraphique(BuildContext &context, const ChartPlacement &place,
-                     const QList<int> &writtenCharts)
+                     const ChartPictures &writtenPictures)
 {
-    const bool written = writtenCharts.contains(place.n);
-    const PictureLoader loader = [&](const QString &path) -> std::shared_ptr<const PagePicture> {
-        std::shared_ptr<const PagePicture> picture;
-        if (written && context.loadPicture)
-            picture = context.loadPicture(path);
-        if (!picture)
-            picture = std::make_shared<MissingChartNotice>();
-        return picture;
-    };
+    // The bytes this build wrote under the picture's name, never the file read
+    // back, which another copy of the program may have replaced since.
+    const auto written = writtenPictures.constFind(place.n);
+    std::shared_ptr<const PagePicture> picture;
+    if (written != writtenPictures.cend() && context.playPicture)
+        picture = context.playPicture(*written);
+    if (!picture) {
+        picture = std::make_shared<MissingChartNotice>();
+        ++context.chartNoticesShown;
+    }
     PlaceImage(context.VSPrinter1, place.x, place.y, place.w, place.h, place.n,
-               context.picturesDirectory, loader);
+               context.picturesDirectory, [&](const QString &) { return picture; });
 }
 
 void terminerDocument(BuildContext &context)

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "chart/MajDataGraph.h"
 #include "document/builders/ChartPageLayout.h"
-
-#include <QList>
 
 namespace virelai {
 
@@ -18,9 +17,10 @@ void ecrireTitre(BuildContext &context, Explication explication);
 // text colour is put back, bold and underline stay on.
 void ecrireProposition(BuildContext &context);
 
-// Chart picture n, or the notice in its place when this build did not write it.
+// Chart picture n as this build drew and wrote it, or the notice in its place
+// (counted in context.chartNoticesShown) when this build did not write it.
 void placerGraphique(BuildContext &context, const ChartPlacement &place,
-                     const QList<int> &writtenCharts);
+                     const ChartPictures &writtenPictures);
 
 // The footer with the date and time of this moment, the end of the document
 // (it is shown now), and the repaint of the window.

@@ -10,6 +10,16 @@ const QString SeparateurSuggestion = QStringLiteral("\\par\\par ");
 const QString LigneContact
     = QStringLiteral(" - projet Virelai : virelai@example.org - https://virelai.example.org/}");
 
+// The footer's year has four digits. A later moment in local time (a clock set
+// far ahead, or a moment near the end of 9999 UTC in a zone east of Greenwich)
+// shows as the last minute of 9999; bounded after the conversion to local time.
+QDateTime momentDuPied(const QDateTime &moment)
+{
+    const QDateTime local = moment.toLocalTime();
+    const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59));
+    return local > last ? last : local;
+}
+
 } // namespace
 
 QString blocTitre(const QString &Titre)
@@ -20,9 +30,10 @@ QString blocTitre(const QString &Titre)
 
 QString piedDePage(const QDateTime &moment, const QString &NumVersion)
 {
+    const QDateTime shown = momentDuPied(moment);
     return QStringLiteral("{\\b\\qc {-%d-}\\par}{\\fs16\\ql Suggestions pédagogiques du : ")
-        + moment.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral(" à ")
-        + moment.toString(QStringLiteral("HH:mm"))
+        + shown.toString(QStringLiteral("dd-MM-yyyy")) + QStringLiteral(" à ")
+        + shown.toString(QStringLiteral("HH:mm"))
         + QStringLiteral(" \\par\\fs12\\i Document réalisé par le logiciel 'Virelai' V")
         + NumVersion + LigneContact;
 }

@@ -28,13 +28,8 @@ QRectF deviceRect(const PageGeometry &geometry, double dotsPerInch)
                   twipsToPixels(geometry.size.height(), dotsPerInch));
 }
 
-} // namespace
-
-bool writeDocumentPdf(const SurfaceDocument &document, const QString &path)
+bool paintPdf(const SurfaceDocument &document, QPdfWriter &writer)
 {
-    if (document.pageCount() == 0)
-        return false;
-    QPdfWriter writer(path);
     writer.setResolution(PdfResolution);
     writer.setCreator(QStringLiteral("Virelai"));
     writer.setPageLayout(pdfPageLayout(document.pageGeometry(0)));
@@ -50,6 +45,24 @@ bool writeDocumentPdf(const SurfaceDocument &document, const QString &path)
         document.renderPage(page, painter, deviceRect(geometry, PdfResolution));
     }
     return painter.end();
+}
+
+} // namespace
+
+bool writeDocumentPdf(const SurfaceDocument &document, const QString &path)
+{
+    if (document.pageCount() == 0)
+        return false;
+    QPdfWriter writer(path);
+    return paintPdf(document, writer);
+}
+
+bool writeDocumentPdf(const SurfaceDocument &document, QIODevice &device)
+{
+    if (document.pageCount() == 0)
+        return false;
+    QPdfWriter writer(&device);
+    return paintPdf(document, writer);
 }
 
 QImage renderDocumentPage(const SurfaceDocument &document, int pageIndex, double dotsPerInch)

@@ -82,18 +82,21 @@ struct Bench
                        QStringLiteral("{Comment lire le graphique}"),
                        QStringLiteral("{Suggestion}"), QStringLiteral("{Rappel}")};
     FixedClock clock {QDateTime(QDate(2026, 3, 9), QTime(14, 25))};
-    QStringList loaded;
+    QList<QByteArray> played;
     Surface VSPrinter1;
 
     ConseilARecomposer conseil(qint16 TypeDoc, QList<int> written = {1, 2, 3})
     {
+        ChartPictures pictures;
+        for (int n : written)
+            pictures.insert(n, QByteArray::number(n));
         return {texts,
                 TypeDoc,
                 QStringLiteral("2.1.0"),
                 QStringLiteral("/images/"),
-                written,
-                [this](const QString &path) {
-                    loaded << path;
+                pictures,
+                [this](const QByteArray &bytes) {
+                    played << bytes;
                     return std::make_shared<GreenPicture>();
                 },
                 clock};
@@ -205,7 +208,7 @@ void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
 {
     Bench bench;
     recomposerConseil(bench.VSPrinter1, bench.conseil(1, {1, 3}));
-    QCOMPARE(bench.loaded, (QStringList {"/images/mychart1.wmf", "/images/mychart3.wmf"}));
+    QCOMPARE(bench.played, (QList<QByteArray> {"1", "3"}));
     const Probe probe(bench.VSPrinter1);
     QCOMPARE(probe.at(16, 25), Green);
     QCOMPARE(probe.at(16, 46), Green);

@@ -80,7 +80,7 @@ struct BuildBench
     RecordingMessages messages;
     FixedClock clock {QDateTime(QDate(2026, 12, 5), QTime(9, 5))};
     Surface VSPrinter1;
-    QStringList loadedPictures;
+    QList<QByteArray> playedPictures;
     std::map<QString, QByteArray> helpFiles;
     QStringList helpPathsAsked;
 
@@ -105,8 +105,8 @@ struct BuildBench
                 messages,
                 clock,
                 QStringLiteral("/images/"),
-                [this](const QString &path) -> std::shared_ptr<const PagePicture> {
-                    loadedPictures << path;
+                [this](const QByteArray &bytes) -> std::shared_ptr<const PagePicture> {
+                    playedPictures << bytes;
                     return std::make_shared<GreenPicture>();
                 },
                 [this](const QString &path) -> std::optional<QByteArray> {
