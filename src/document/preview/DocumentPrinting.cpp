@@ -1,7 +1,6 @@
 #include "DocumentPrinting.h"
 
-#include "PrintProgressWindow.h"
-#include "document/surface/Surface.h"
+#include "PrintProgress.h"
 #include "document/surface/SurfaceDocument.h"
 
 #include <QFileInfo>
@@ -109,16 +108,6 @@ PrintOutcome printDocument(const SurfaceDocument &document, QPrinter &printer,
     painter.end();
     progress.finish();
     return outcome;
-}
-
-void installPrinting(Surface &surface, QPrinter &printer, QWidget *parent,
-                     const QString &documentName)
-{
-    surface.setPrintHandler(
-        [&printer, parent, documentName](std::shared_ptr<const SurfaceDocument> document) {
-            PrintProgressWindow window(parent);
-            printDocument(*document, printer, window, documentName);
-        });
 }
 
 } // namespace virelai
