@@ -107,6 +107,18 @@ xdotool key --clearmodifiers Tab ctrl+a ctrl+c shift+Tab ctrl+a ctrl+c Tab Tab c
 sleep 1
 xclip -selection clipboard -o | cmp -s - "$SAMPLES/type1.txt" \
     || fail "les touches ont changé le presse-papiers"
+# The teacher copies something else, then sets the page up: the page is built
+# again from the figures the host left at start-up.
+echo "Un texte copié dans un autre programme" >"$WORK/autre.txt"
+set_clipboard "$WORK/autre.txt"
+rm -f "$WORK"/mychart*.wmf
+xdotool windowactivate --sync "$WINDOW"
+xdotool key --clearmodifiers alt+i m
+wait_for 20 sh -c "xdotool search --name '^Mise en page\$' >/dev/null" \
+    || fail "la mise en page ne s'ouvre pas"
+xdotool key Escape
+wait_for 20 test -s "$WORK/mychart3.wmf" || fail "la page refaite a perdu ses graphiques"
+wait_for 20 screen_shows_charts 3 || fail "la page refaite n'a plus ses trois graphiques"
 stop_window
 
 # A pupil list: no chart on the page, no chart file.
