@@ -56,7 +56,7 @@ int runWindow(int argc, char *argv[], const ProgramOptions &options)
 {
     const std::unique_ptr<QApplication> app = applicationOnDisplay(argc, argv);
     installFrenchTranslations(*app);
-    // Dialogs and message boxes carry it too.
+    // The program's own icon, on its dialogs and message boxes too.
     QApplication::setWindowIcon(windowIcon());
     QString erreur;
     auto clipboard = windowClipboard(options, erreur);

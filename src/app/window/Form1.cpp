@@ -56,15 +56,9 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
 void Form1::showOnScreen()
 {
     VSPrinter1Preview->setZoomMode(ZoomMode::LargeurPage);
-    // The frame is known once the window manager has framed the window; until
-    // then a title bar is reckoned with.
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    const QRect inside = QWidget::geometry();
-    const QRect framed = frameGeometry();
-    const QMargins frame = isVisible()
-        ? QMargins(inside.left() - framed.left(), inside.top() - framed.top(),
-                   framed.right() - inside.right(), framed.bottom() - inside.bottom())
-        : QMargins(0, titleBar, 0, 0);
+    // The window manager frames the window only once it is shown: a title bar
+    // is reckoned with.
+    const QMargins frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), 0, 0);
     // The preview spans the whole width of the window.
     const int wantedWidth = VSPrinter1Preview->widthForRealSize();
     setGeometry(startGeometry(screen()->availableGeometry(), wantedWidth, frame));
