@@ -5,7 +5,8 @@
 namespace virelai {
 
 // Where the host's figures come from: the system clipboard in the window, a
-// file in the headless modes, a fixed text in tests. Read anew at every use.
+// file in the headless modes, a fixed text in tests. The window reads it once,
+// at start-up, and builds every page from that text.
 class ClipboardSource
 {
 public:

@@ -1,3 +1,4 @@
+#include "app/DisplayStart.h"
 #include "app/DumpAdvice.h"
 #include "app/FileClipboard.h"
 #include "app/FrenchTranslations.h"
@@ -5,6 +6,7 @@
 #include "app/SystemClipboard.h"
 #include "app/headless/PdfRunner.h"
 #include "app/window/Form1.h"
+#include "app/window/WindowPictures.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -52,8 +54,10 @@ std::unique_ptr<ClipboardSource> windowClipboard(const ProgramOptions &options, 
 
 int runWindow(int argc, char *argv[], const ProgramOptions &options)
 {
-    QApplication app(argc, argv);
-    installFrenchTranslations(app);
+    const std::unique_ptr<QApplication> app = applicationOnDisplay(argc, argv);
+    installFrenchTranslations(*app);
+    // The program's own icon, on its dialogs and message boxes too.
+    QApplication::setWindowIcon(windowIcon());
     QString erreur;
     auto clipboard = windowClipboard(options, erreur);
     if (!clipboard) {
@@ -65,8 +69,8 @@ int runWindow(int argc, char *argv[], const ProgramOptions &options)
         QMessageBox::critical(nullptr, QStringLiteral("Erreur"), error->message);
         return 2;
     }
-    form.show();
-    return app.exec();
+    form.showOnScreen();
+    return QApplication::exec();
 }
 
 } // namespace

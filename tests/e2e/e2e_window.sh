@@ -20,17 +20,32 @@ wait_for() {
     done
 }
 
-# An X server of its own, on a display number it chooses itself.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$WORK/display" >/dev/null 2>&1 &
+# Without any display the window cannot open: one French line, status 1.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" -- "1,4,a,b," \
+    >/dev/null 2>"$WORK/nodisplay" || status=$?
+[ "$status" -eq 1 ] || fail "sans affichage, statut $status au lieu de 1"
+[ "$(wc -l <"$WORK/nodisplay")" -eq 1 ] && grep -q -- "--pdf" "$WORK/nodisplay" \
+    || fail "sans affichage, message inattendu : $(cat "$WORK/nodisplay")"
+
+# As on a desktop: a session's runtime folder, an X server of its own (on a
+# display number it chooses itself) and a window manager.
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$WORK/display" >/dev/null 2>&1 &
 CLEANUP_PIDS+=($!)
 wait_for 20 test -s "$WORK/display" || fail "Xvfb n'a pas démarré"
 export DISPLAY=":$(head -n1 "$WORK/display")"
+openbox >/dev/null 2>&1 &
+CLEANUP_PIDS+=($!)
+wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+    || fail "openbox n'a pas démarré"
 
 # Puts the text of FILE on the clipboard; xclip serves it until it is ended.
 set_clipboard() {
     xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
     CLEANUP_PIDS+=($!)
-    wait_for 10 sh -c 'xclip -selection clipboard -o >/dev/null 2>&1' \
+    wait_for 60 sh -c 'xclip -selection clipboard -o >/dev/null 2>&1' \
         || fail "le presse-papiers reste vide"
 }
 
@@ -41,14 +56,16 @@ start_window() {
     VIRELAI_PID=$!
     CLEANUP_PIDS+=($VIRELAI_PID)
     wait_for 60 grep -q "page-shown-ms=" "$WORK/timing" \
-        || fail "la page n'a pas été affichée : $(cat "$WORK/stderr")"
-    timeout 20 xdotool search --sync --name "^$CAPTION\$" >/dev/null \
-        || fail "aucune fenêtre « $CAPTION »"
+        || fail "la page de « $1 » n'a pas été affichée : $(cat "$WORK/stderr")"
+    WINDOW=$(timeout 20 xdotool search --sync --name "^$CAPTION\$" | head -n1)
+    [ -n "$WINDOW" ] || fail "aucune fenêtre « $CAPTION »"
 }
 
+# Qt says nothing on stderr in normal use.
 stop_window() {
     kill "$VIRELAI_PID"
     wait "$VIRELAI_PID" 2>/dev/null || true
+    [ ! -s "$WORK/stderr" ] || fail "messages sur stderr : $(cat "$WORK/stderr")"
 }
 
 # The charts on the screen, counted by their light-yellow walls: the yellow is
@@ -79,6 +96,29 @@ done
 wait_for 20 screen_shows_charts 3 || fail "les trois graphiques ne sont pas à l'écran"
 spread=$(convert "$WORK/screen.png" -format "%[fx:standard_deviation]" info:)
 awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || fail "capture d'écran uniforme"
+# Tall enough to read the page, with the program's own icon.
+height=$(xdotool getwindowgeometry --shell "$WINDOW" | sed -n 's/^HEIGHT=//p')
+[ "$height" -ge 850 ] || fail "fenêtre haute de $height pixels sur 1024"
+xprop -id "$WINDOW" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "la fenêtre n'a pas d'icône"
+# No key sequence reaches the panes under the page: the host's figures stay on
+# the clipboard byte for byte.
+xdotool windowactivate --sync "$WINDOW"
+xdotool key --clearmodifiers Tab ctrl+a ctrl+c shift+Tab ctrl+a ctrl+c Tab Tab ctrl+a ctrl+c
+sleep 1
+xclip -selection clipboard -o | cmp -s - "$SAMPLES/type1.txt" \
+    || fail "les touches ont changé le presse-papiers"
+# The teacher copies something else, then sets the page up: the page is built
+# again from the figures the host left at start-up.
+echo "Un texte copié dans un autre programme" >"$WORK/autre.txt"
+set_clipboard "$WORK/autre.txt"
+rm -f "$WORK"/mychart*.wmf
+xdotool windowactivate --sync "$WINDOW"
+xdotool key --clearmodifiers alt+i m
+wait_for 20 sh -c "xdotool search --name '^Mise en page\$' >/dev/null" \
+    || fail "la mise en page ne s'ouvre pas"
+xdotool key Escape
+wait_for 20 test -s "$WORK/mychart3.wmf" || fail "la page refaite a perdu ses graphiques"
+wait_for 20 screen_shows_charts 3 || fail "la page refaite n'a plus ses trois graphiques"
 stop_window
 
 # A pupil list: no chart on the page, no chart file.

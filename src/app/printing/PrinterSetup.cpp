@@ -6,10 +6,12 @@
 #include "document/preview/PrintProgressWindow.h"
 #include "document/surface/Surface.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace virelai {
 
@@ -26,9 +28,15 @@ QString destinationOf(const QPrinter &printer)
 
 } // namespace
 
-bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent)
+bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent, int pageCount)
 {
     QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(titreConfigurerImprimante());
+    dialog.setMinMax(1, qMax(1, pageCount));
+    for (QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>()) {
+        if (QPushButton *accept = buttons->button(QDialogButtonBox::Ok))
+            accept->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -39,6 +47,9 @@ PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages
     , window(window)
 {
     setObjectName(QStringLiteral("printing"));
+    askPrinter = [this](QPrinter &printer, QWidget *parent) {
+        return askWithQtPrintDialog(printer, parent, this->VSPrinter1.pageCount());
+    };
     VSPrinter1.setPrintHandler(
         [this](std::shared_ptr<const SurfaceDocument> document) { imprimer(*document); });
 }
@@ -61,25 +72,29 @@ bool PrinterSetup::sansDestination() const
 void PrinterSetup::ShowPrinter()
 {
     if (QPrinterInfo::availablePrinters().isEmpty())
-        messages->MsgBox(messageAucuneImprimanteInstallee(), titreImpression());
+        messages->inform(messageAucuneImprimanteInstallee(), titreImpression());
     askPrinter(printer(), window);
 }
 
 void PrinterSetup::PageSetupDialog()
 {
-    virelai::PageSetupDialog(VSPrinter1, printer(), window, askPageSetup);
+    if (virelai::PageSetupDialog(VSPrinter1, printer(), window, askPageSetup)
+        == PageSetupOutcome::Refused)
+        messages->inform(messageMargesTropGrandes(), titreMiseEnPage());
 }
 
 void PrinterSetup::imprimer(const SurfaceDocument &document)
 {
     if (sansDestination()) {
-        messages->MsgBox(messageRienAImprimer(), titreImpression());
+        messages->inform(messageRienAImprimer(), titreImpression());
         return;
     }
     PrintProgressWindow progress(window);
     const PrintOutcome outcome = printDocument(document, printer(), progress, NomDocument);
     if (outcome.failed)
         messages->MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
+    else if (outcome.noPageChosen)
+        messages->inform(messageAucunePageChoisie(), titreImpression());
 }
 
 } // namespace virelai

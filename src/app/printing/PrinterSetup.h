@@ -20,7 +20,10 @@ class TeacherMessages;
 // The window uses Qt's dialog; tests answer in its place.
 using PrinterDialogAsker = std::function<bool(QPrinter &printer, QWidget *parent)>;
 
-bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent);
+// Qt's printer dialog, which stores the printer and its choices (its accept
+// button reads "OK": printing is the menu's other command). Its page range
+// runs from 1 to pageCount.
+bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent, int pageCount);
 
 // The one printer of the window: chosen in the printer dialog, given the page
 // set-up, and used when the surface prints (DocAction 9) with its progress
@@ -40,15 +43,17 @@ public:
     // Neither a printer nor a PDF file to print to.
     bool sansDestination() const;
 
-    // The printer dialog: the printer (or PDF file) accepted there is the one
-    // printing uses from now on. The page shown is left as it is.
+    // The printer dialog: the printer (or PDF file), the copies and the page
+    // range accepted there are the ones printing uses from now on. The page
+    // shown is left as it is.
     void ShowPrinter();
     // The surface's page set-up; its choices hold for the documents built next.
+    // Margins that leave too little room are refused with a message.
     void PageSetupDialog();
 
     // Seams for the modal dialogs and messages; tests answer in their place.
-    PrinterDialogAsker askPrinter = askWithQtPrintDialog;
-    PageSetupAsker askPageSetup = askWithQtPageSetupDialog;
+    PrinterDialogAsker askPrinter;
+    PageSetupAsker askPageSetup = askWithPageSetupWindow;
     TeacherMessages *messages;
 
 private:

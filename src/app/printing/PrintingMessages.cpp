@@ -7,6 +7,16 @@ QString titreImpression()
     return QStringLiteral("Impression");
 }
 
+QString titreConfigurerImprimante()
+{
+    return QStringLiteral("Configurer l'imprimante");
+}
+
+QString titreMiseEnPage()
+{
+    return QStringLiteral("Mise en page");
+}
+
 QString messageAucuneImprimanteInstallee()
 {
     return QStringLiteral("Aucune imprimante n'est installée sur cet ordinateur.\n"
@@ -26,6 +36,20 @@ QString messageImpressionImpossible(const QString &destination)
     return QStringLiteral("L'impression n'a pas pu commencer sur « %1 » : la page n'a pas été "
                           "imprimée.")
         .arg(destination);
+}
+
+QString messageAucunePageChoisie()
+{
+    return QStringLiteral("Aucune des pages choisies dans « Configurer l'imprimante... » n'est "
+                          "dans le document affiché : rien n'a été imprimé.");
+}
+
+QString messageMargesTropGrandes()
+{
+    return QStringLiteral(
+        "Ces marges ne laissent pas assez de place pour la page : il faut au moins "
+        "5 cm de largeur et 5 cm de hauteur imprimables, en portrait comme en "
+        "paysage.\nLa mise en page précédente est conservée.");
 }
 
 } // namespace virelai

@@ -6,11 +6,18 @@ namespace virelai {
 
 // What the teacher is told when the page cannot go to a printer.
 QString titreImpression();
+QString titreConfigurerImprimante();
+QString titreMiseEnPage();
 // Before the printer dialog, when the computer has no printer at all.
 QString messageAucuneImprimanteInstallee();
 // On the print command, when there is neither a printer nor a PDF file to print to.
 QString messageRienAImprimer();
 // On the print command, when the printer or the file could not be opened.
 QString messageImpressionImpossible(const QString &destination);
+// On the print command, when none of the pages chosen in the printer dialog is
+// in the document shown.
+QString messageAucunePageChoisie();
+// After the page set-up, when its margins leave too little room to print.
+QString messageMargesTropGrandes();
 
 } // namespace virelai

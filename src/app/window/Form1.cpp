@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "app/StartupInfo.h"
+#include "app/TextClipboard.h"
 #include "app/menus/WindowCommands.h"
 #include "app/navigation/OutlineNavigation.h"
+#include "app/window/StartPlacement.h"
 #include "app/window/WindowMessages.h"
 #include "document/builders/DocumentSession.h"
 #include "document/preview/PreviewWidget.h"
@@ -13,6 +15,8 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace virelai {
@@ -41,11 +45,24 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
     if (auto error = decodeCommandLine(commandLine, request))
         return error;
     navigation->retenirOrigine();
+    clipboard = std::make_unique<TextClipboard>(clipboard->text());
     session = std::make_unique<DocumentSession>(request, *clipboard, *VSPrinter1, *this, *messages,
                                                 clock);
     InitAppli();
     repaintWindow();
     return std::nullopt;
+}
+
+void Form1::showOnScreen()
+{
+    VSPrinter1Preview->setZoomMode(ZoomMode::LargeurPage);
+    // The window manager frames the window only once it is shown: a title bar
+    // is reckoned with.
+    const QMargins frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), 0, 0);
+    // The preview spans the whole width of the window.
+    const int wantedWidth = VSPrinter1Preview->widthForRealSize();
+    setGeometry(startGeometry(screen()->availableGeometry(), wantedWidth, frame));
+    show();
 }
 
 void Form1::InitAppli()
@@ -111,6 +128,20 @@ void Form1::applyLayout()
     Outline1->setGeometry(toPixels(geometry.Outline1));
     Text1->setGeometry(toPixels(geometry.Text1));
     Command1->setGeometry(toPixels(geometry.Command1));
+    keepFocusOffCoveredPanes();
+}
+
+// Keys typed into a pane the teacher cannot see would act unseen: Ctrl+A then
+// Ctrl+C in the legend box would replace the host's figures on the clipboard.
+void Form1::keepFocusOffCoveredPanes()
+{
+    const QRect preview = VSPrinter1Preview->geometry();
+    for (const auto &[pane, policy] : focusWhenUncovered) {
+        const bool covered = preview.contains(pane->geometry());
+        pane->setFocusPolicy(covered ? Qt::NoFocus : policy);
+        if (covered && pane->hasFocus())
+            VSPrinter1Preview->setFocus();
+    }
 }
 
 void Form1::changeEvent(QEvent *event)

@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -43,8 +45,14 @@ public:
 
     // The start-up sequence: chemin, NumVersion, caption, layout, the request
     // decoded, its document built, the repaint. A request that the command-line
-    // format cannot carry builds nothing and is returned.
+    // format cannot carry builds nothing and is returned. The clipboard's text
+    // is read here once: every later build uses that text.
     std::optional<RequestError> Form_Load(const QString &commandLine);
+
+    // Shows the window where its page can be read at once: centred on its
+    // screen, nine tenths of its height, wide enough for the page at its real
+    // size when the screen allows, in the page-width zoom.
+    void showOnScreen();
 
     // Chooses the advice for the request state and builds its document.
     void InitAppli();
@@ -99,14 +107,22 @@ private:
     void createPanes(QWidget *inner);
     void setInitialInnerSize();
     void applyLayout();
+    void keepFocusOffCoveredPanes();
     QRect toPixels(const ControlGeometry &control) const;
     QPointF toTwips(const QPoint &pixels) const;
     bool splitterEvent(QEvent *event);
     bool outlineDropEvent(QEvent *event);
     void dragSplitter();
 
+    // The host starts a new copy of the program for each request and leaves
+    // that request's figures on the clipboard; the teacher may copy something
+    // else in another program before a page set-up or a case button rebuilds
+    // the page. So Form_Load puts the text it reads in place of the source,
+    // and every build uses that text.
     std::unique_ptr<ClipboardSource> clipboard;
     std::unique_ptr<WindowMessages> messages;
+    // The panes under the preview and the focus they take when uncovered.
+    std::vector<std::pair<QWidget *, Qt::FocusPolicy>> focusWhenUncovered;
     std::unique_ptr<DocumentSession> session;
     Form1Layout geometry;
 };

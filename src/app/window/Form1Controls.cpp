@@ -56,7 +56,8 @@ QLabel *pictureControl(QWidget *inner, const QString &name, const QPixmap &pictu
 
 void Form1::createControls()
 {
-    setWindowIcon(windowIcon());
+    // The program's own drawing: QWidget::windowIcon() would be the empty default.
+    setWindowIcon(virelai::windowIcon());
     menuBar(); // menus are added by the menu commands
     auto *inner = new QWidget(this);
     inner->setObjectName(QStringLiteral("inner"));
@@ -109,11 +110,13 @@ void Form1::createPanes(QWidget *inner)
     Text1->setReadOnly(true);
     setBackground(Text1, FondLegende, TexteLegende);
     Text1->viewport()->setCursor(handCursor());
+    focusWhenUncovered = {{Outline1, Outline1->focusPolicy()}, {Text1, Text1->focusPolicy()}};
 
     VSPrinter1 = new Surface(this);
     VSPrinter1->setObjectName(QStringLiteral("VSPrinter1"));
     VSPrinter1Preview = new PreviewWidget(*VSPrinter1, inner);
     VSPrinter1Preview->setObjectName(QStringLiteral("VSPrinter1"));
+    VSPrinter1Preview->setFocus();
     PageShownTiming::installIfRequested(*VSPrinter1, *VSPrinter1Preview);
     connect(VSPrinter1Preview, &PreviewWidget::controlDropped, this,
             [this](QObject *, const QPoint &position) {

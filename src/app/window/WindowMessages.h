@@ -2,11 +2,14 @@
 
 #include "document/builders/BuildContext.h"
 
+#include <QMessageBox>
+
 class QWidget;
 
 namespace virelai {
 
-// Messages to the teacher as modal boxes with one OK button over the window.
+// Messages to the teacher as modal boxes with one OK button over the window:
+// failures with the critical icon, information with the information icon.
 class WindowMessages : public TeacherMessages
 {
 public:
@@ -14,8 +17,11 @@ public:
         : parent(parent)
     { }
     void MsgBox(const QString &Prompt, const QString &Title) override;
+    void inform(const QString &Prompt, const QString &Title) override;
 
 private:
+    void show(QMessageBox::Icon icon, const QString &Prompt, const QString &Title);
+
     QWidget *parent;
 };
 

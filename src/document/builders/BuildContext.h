@@ -33,11 +33,14 @@ public:
 };
 
 // One message to the teacher: a modal box in the window, stderr when headless.
+// MsgBox tells a failure; inform tells what the teacher should know, where the
+// window shows the information icon instead of the critical one.
 class TeacherMessages
 {
 public:
     virtual ~TeacherMessages() = default;
     virtual void MsgBox(const QString &Prompt, const QString &Title) = 0;
+    virtual void inform(const QString &Prompt, const QString &Title) { MsgBox(Prompt, Title); }
 };
 
 // Everything the builders read and use. The references outlive the builders.

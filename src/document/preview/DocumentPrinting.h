@@ -2,15 +2,11 @@
 
 #include <QString>
 
-#include <memory>
-
 class QPrinter;
-class QWidget;
 
 namespace virelai {
 
 class PrintProgress;
-class Surface;
 class SurfaceDocument;
 
 struct PrintOutcome
@@ -18,16 +14,14 @@ struct PrintOutcome
     int pagesPrinted = 0;
     bool cancelled = false;
     bool failed = false; // the printer could not be opened
+    bool noPageChosen = false; // none of the pages chosen is in the document
 };
 
-// Sends every page to the printer, each drawn over the whole paper, telling
-// progress before each page and stopping when it is cancelled.
+// Sends the pages to the printer, each drawn over the whole paper, telling
+// progress before each sheet and stopping when it is cancelled. What the
+// printer dialog chose is honoured: the pages chosen, the reverse order, and
+// the copies that the printer does not make itself, collated or not.
 PrintOutcome printDocument(const SurfaceDocument &document, QPrinter &printer,
                            PrintProgress &progress, const QString &documentName);
-
-// From now on DocAction 9 prints the shown document on printer, with the
-// progress window over parent.
-void installPrinting(Surface &surface, QPrinter &printer, QWidget *parent,
-                     const QString &documentName);
 
 } // namespace virelai

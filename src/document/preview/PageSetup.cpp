@@ -1,26 +1,60 @@
 #include "PageSetup.h"
 
+#include "PageSetupWindow.h"
 #include "document/surface/Surface.h"
 
-#include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace virelai {
 
-bool askWithQtPageSetupDialog(QPrinter &printer, QWidget *parent)
+namespace {
+
+constexpr double SmallestPrintableMm = 50;
+
+QList<QPageSize> paperSizesOf(const QPrinter &printer)
 {
-    QPageSetupDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    if (printer.outputFormat() == QPrinter::NativeFormat) {
+        const QList<QPageSize> supported = QPrinterInfo(printer).supportedPageSizes();
+        if (!supported.isEmpty())
+            return supported;
+    }
+    return {QPageSize(QPageSize::A4), QPageSize(QPageSize::A5), QPageSize(QPageSize::A3),
+            QPageSize(QPageSize::Letter), QPageSize(QPageSize::Legal)};
 }
 
-bool PageSetupDialog(Surface &surface, QPrinter &printer, QWidget *parent,
-                     const PageSetupAsker &ask)
+} // namespace
+
+std::optional<QPageLayout> askWithPageSetupWindow(const QPageLayout &current,
+                                                  const QPrinter &printer, QWidget *parent)
 {
-    printer.setPageLayout(surface.pageLayout());
-    if (!ask(printer, parent))
-        return false;
-    surface.setPageLayout(printer.pageLayout());
-    return true;
+    PageSetupWindow window(current, paperSizesOf(printer), parent);
+    if (window.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return window.pageLayout();
+}
+
+bool leavesRoomToPrint(const QPageLayout &layout)
+{
+    const QSizeF paper = layout.pageSize().size(QPageSize::Millimeter);
+    const double narrowSide = qMin(paper.width(), paper.height());
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    return narrowSide - margins.left() - margins.right() >= SmallestPrintableMm
+        && narrowSide - margins.top() - margins.bottom() >= SmallestPrintableMm;
+}
+
+PageSetupOutcome PageSetupDialog(Surface &surface, QPrinter &printer, QWidget *parent,
+                                 const PageSetupAsker &ask)
+{
+    std::optional<QPageLayout> chosen = ask(surface.pageLayout(), printer, parent);
+    if (!chosen || !chosen->isValid())
+        return PageSetupOutcome::Cancelled;
+    if (!leavesRoomToPrint(*chosen))
+        return PageSetupOutcome::Refused;
+    chosen->setMode(QPageLayout::StandardMode);
+    surface.setPageLayout(*chosen);
+    printer.setPageLayout(*chosen);
+    return PageSetupOutcome::Accepted;
 }
 
 } // namespace virelai

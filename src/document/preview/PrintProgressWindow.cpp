@@ -13,6 +13,8 @@ const QString PrintingCaption = QStringLiteral("Impression en cours...");
 const QString AbandonCaption = QStringLiteral("Abandon");
 const QString DocumentOnPrinter = QStringLiteral("de %s sur %s");
 const QString PageOf = QStringLiteral("Page %d de");
+// Room the window manager takes in a title bar for its icon and buttons.
+constexpr int TitleButtonsWidth = 120;
 
 // Fills the "%s" fields of a text in order.
 QString fillStrings(QString text, const QStringList &values)
@@ -35,6 +37,8 @@ PrintProgressWindow::PrintProgressWindow(QWidget *parent)
     , m_abandon(new QPushButton(AbandonCaption, this))
 {
     setWindowTitle(PrintingCaption);
+    // The window manager cuts a title that does not fit beside its buttons.
+    setMinimumWidth(2 * fontMetrics().horizontalAdvance(PrintingCaption) + TitleButtonsWidth);
     setModal(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(PrintingCaption, this));

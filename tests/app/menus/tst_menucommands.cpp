@@ -86,7 +86,8 @@ private Q_SLOTS:
     void returnToTheHostEndsAtOnce();
     void pageSetUpBuildsAgainWhateverTheAnswer_data();
     void pageSetUpBuildsAgainWhateverTheAnswer();
-    void pageSetUpReadsTheClipboardAgain();
+    void rebuildsKeepTheFiguresOfTheStart();
+    void pageSetUpRefusesMarginsThatLeaveNoRoom();
     void pageSetUpKeepsTheBuildersOrientation();
     void printerChoiceNeitherPrintsNorBuilds();
     void printingTwiceGivesTheSameFooter();
@@ -134,9 +135,10 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer()
     form->clock.fix(LaterMoment);
     const auto before = form->VSPrinter1->shownDocument();
     int asked = 0;
-    form->printing->askPageSetup = [&](QPrinter &, QWidget *) {
+    form->printing->askPageSetup = [&](const QPageLayout &current, const QPrinter &,
+                                       QWidget *) -> std::optional<QPageLayout> {
         ++asked;
-        return accepted;
+        return accepted ? std::optional(current) : std::nullopt;
     };
     menus(*form).ConfMiseEnPage->trigger();
     QCOMPARE(asked, 1);
@@ -147,30 +149,52 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer()
     QVERIFY(!text.contains("08:30"));
 }
 
-void MenuCommandsTest::pageSetUpReadsTheClipboardAgain()
+// The host starts a copy of the program for each request: what the teacher
+// copies afterwards in another program is not this request's data.
+void MenuCommandsTest::rebuildsKeepTheFiguresOfTheStart()
 {
     QString contents = sampleText(QStringLiteral("type1.txt"));
     Form1 form(std::make_unique<ChangingClipboard>(&contents));
     form.clock.fix(StartMoment);
     form.Form_Load(MoyenneCas2);
     QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
-    // The host now leaves the first chart only.
-    contents = QLatin1Char('1') + contents.mid(1, contents.indexOf("{Textes documentaires") - 1);
-    form.printing->askPageSetup = [](QPrinter &, QWidget *) {
-        return false;
+    contents = QStringLiteral("Un texte copié dans un autre programme");
+    form.printing->askPageSetup = [](const QPageLayout &, const QPrinter &, QWidget *) {
+        return std::optional<QPageLayout>();
     };
     menus(form).ConfMiseEnPage->trigger();
-    QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), QList<int> {1});
+    QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
+    form.navigation->Image2_Click(3);
+    QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
+}
+
+void MenuCommandsTest::pageSetUpRefusesMarginsThatLeaveNoRoom()
+{
+    RecordingMessages messages;
+    const auto form = startedQuietForm(MoyenneCas2, messages);
+    const PageGeometry before = form->VSPrinter1->shownDocument()->pageGeometry(0);
+    // 200 mm left and right on A4: not one letter would fit on a line.
+    form->printing->askPageSetup = [](const QPageLayout &, const QPrinter &, QWidget *) {
+        QPageLayout chosen(QPageSize(QPageSize::A4), QPageLayout::Portrait, {},
+                           QPageLayout::Millimeter);
+        chosen.setMode(QPageLayout::FullPageMode);
+        chosen.setMargins(QMarginsF(200, 10, 200, 10));
+        return std::optional(chosen);
+    };
+    menus(*form).ConfMiseEnPage->trigger();
+    QCOMPARE(messages.prompts, QStringList {messageMargesTropGrandes()});
+    const PageGeometry after = form->VSPrinter1->shownDocument()->pageGeometry(0);
+    QCOMPARE(after.size, before.size);
+    QCOMPARE(after.margins, before.margins);
 }
 
 void MenuCommandsTest::pageSetUpKeepsTheBuildersOrientation()
 {
     const auto form = startedForm(MoyenneCas2);
     const QMarginsF margins(20, 15, 10, 25);
-    form->printing->askPageSetup = [&](QPrinter &printer, QWidget *) {
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, margins,
-                                          QPageLayout::Millimeter));
-        return true;
+    form->printing->askPageSetup = [&](const QPageLayout &, const QPrinter &, QWidget *) {
+        return std::optional(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, margins,
+                                         QPageLayout::Millimeter));
     };
     menus(*form).ConfMiseEnPage->trigger();
     const PageGeometry page = form->VSPrinter1->shownDocument()->pageGeometry(0);

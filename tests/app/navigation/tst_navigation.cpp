@@ -82,8 +82,8 @@ void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
     QVERIFY(form->VSPrinter1->shownDocument() != before);
     QCOMPARE(suggestionShown(*form), case2);
 
-    form->printing->askPageSetup = [](QPrinter &, QWidget *) {
-        return false;
+    form->printing->askPageSetup = [](const QPageLayout &, const QPrinter &, QWidget *) {
+        return std::optional<QPageLayout>();
     };
     form->menus->menus().ConfMiseEnPage->trigger();
     QCOMPARE(suggestionShown(*form), case4);

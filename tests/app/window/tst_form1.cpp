@@ -1,14 +1,19 @@
 #include "app/FileClipboard.h"
 #include "app/window/Form1.h"
+#include "app/window/WindowPictures.h"
 #include "document/preview/PreviewWidget.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -19,6 +24,14 @@ namespace {
 std::unique_ptr<Form1> newForm(const QString &clipboardText = {})
 {
     return std::make_unique<Form1>(std::make_unique<FileClipboard>(clipboardText));
+}
+
+const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
+
+QString sampleText(const QString &name)
+{
+    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 int toPixels(float twips, const QWidget &widget)
@@ -40,6 +53,8 @@ private Q_SLOTS:
     void startUpBuildsTheRequestedPage();
     void resizeKeepsTheLegendAtTheBottom();
     void dropOnThePreviewUncoversTheOutline();
+    void opensWhereThePageIsLegible();
+    void keysNeverReachCoveredPanes();
 };
 
 void Form1Test::controlsAtCreation()
@@ -58,6 +73,8 @@ void Form1Test::controlsAtCreation()
         QCOMPARE(form->Image2[size_t(i)]->pixmap().toImage(), expected.toImage());
         QVERIFY(form->ImageAct[size_t(i)].toImage() != form->ImageInact[size_t(i)].toImage());
     }
+    QVERIFY(!form->windowIcon().isNull());
+    QCOMPARE(form->windowIcon().pixmap(32).toImage(), windowIcon().pixmap(32).toImage());
 }
 
 void Form1Test::previewCoversThePanesBeneathIt()
@@ -126,6 +143,46 @@ void Form1Test::dropOnThePreviewUncoversTheOutline()
     QCOMPARE(form->layoutTwips().VSPrinter1.Left, 1000.f);
     form->Form_Resize();
     QCOMPARE(form->VSPrinter1Preview->x(), 0);
+}
+
+// On a 1280 × 1024 screen, as the test's platform is set up.
+void Form1Test::opensWhereThePageIsLegible()
+{
+    const auto form = newForm(sampleText(QStringLiteral("type1.txt")));
+    QVERIFY(!form->Form_Load(MoyenneCas4));
+    form->showOnScreen();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const QRect screen = form->screen()->availableGeometry();
+    QCOMPARE(screen.size(), QSize(1280, 1024));
+    const QRect frame = form->frameGeometry();
+    QVERIFY(screen.contains(frame));
+    QVERIFY(qAbs(frame.height() - 0.9 * screen.height()) < 0.03 * screen.height());
+    QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 2);
+    QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 20);
+    QCOMPARE(form->VSPrinter1Preview->zoomMode(), ZoomMode::LargeurPage);
+    QVERIFY2(form->VSPrinter1Preview->pixelsPerPoint() >= 1.2,
+             qPrintable(QString::number(form->VSPrinter1Preview->pixelsPerPoint())));
+}
+
+// The panes under the preview cannot be seen: keys must not reach them, or
+// Ctrl+A, Ctrl+C there would put their text in place of the host's figures.
+void Form1Test::keysNeverReachCoveredPanes()
+{
+    const QString figures = sampleText(QStringLiteral("type1.txt"));
+    QGuiApplication::clipboard()->setText(figures);
+    const QByteArray before = QGuiApplication::clipboard()->mimeData()->data("text/plain");
+    const auto form = newForm(figures);
+    QVERIFY(!form->Form_Load(MoyenneCas4));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    for (const char *keys : {"Tab", "Ctrl+A", "Ctrl+C", "Shift+Tab", "Ctrl+A", "Ctrl+C", "Tab",
+                             "Tab", "Ctrl+A", "Ctrl+C", "Shift+Tab", "Shift+Tab", "Ctrl+C"})
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(QString::fromLatin1(keys)));
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("text/plain"), before);
+    QCOMPARE(QApplication::focusWidget(), form->VSPrinter1Preview);
+    // Uncovered, the outline pane takes the focus again.
+    form->VSPrinter1_DragDrop(3000, 0);
+    QCOMPARE(form->Outline1->focusPolicy(), Qt::StrongFocus);
 }
 
 QTEST_MAIN(Form1Test)

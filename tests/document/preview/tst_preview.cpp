@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace virelai;
 using namespace virelai::testing;
@@ -27,6 +30,10 @@ private Q_SLOTS:
     void zoomLayout();
     void zoomChoicesInContextMenu();
     void widgetFollowsShownDocument();
+    void zoomAsInViewers_data();
+    void zoomAsInViewers();
+    void thumbnailClickOpensItsPage();
+    void rebuildKeepsZoomAndPlace();
     void printing_data();
     void printing();
     void progressWindowTexts();
@@ -77,6 +84,47 @@ void buildPages(Surface &surface, int pages)
         surface.setRichText(QStringLiteral("{Page imprim\\'e9e}"));
     }
     surface.setDocAction(Surface::EndDocument);
+}
+
+// The choices of the printer dialog, written as words: "pages 2-3",
+// "ranges 1,3", "copies 2", "uncollated", "reverse".
+void choosePages(QPrinter &printer, const QString &choice)
+{
+    const QStringList words = choice.split(' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < words.size(); ++i) {
+        if (words[i] == "pages") {
+            const QStringList bounds = words[++i].split('-');
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(bounds[0].toInt(), bounds[1].toInt());
+        } else if (words[i] == "ranges") {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setPageRanges(QPageRanges::fromString(words[++i]));
+        } else if (words[i] == "copies") {
+            printer.setCopyCount(words[++i].toInt());
+        } else if (words[i] == "uncollated") {
+            printer.setCollateCopies(false);
+        } else if (words[i] == "reverse") {
+            printer.setPageOrder(QPrinter::LastPageFirst);
+        }
+    }
+}
+
+// Where the page under a viewport point is, in fractions of that page.
+QPointF pageFractionAt(const PreviewWidget &preview, const QPointF &point)
+{
+    for (const QRectF &rect : preview.visiblePageRects()) {
+        if (rect.contains(point))
+            return {(point.x() - rect.left()) / rect.width(),
+                    (point.y() - rect.top()) / rect.height()};
+    }
+    return {-1, -1};
+}
+
+void sendWheel(QWidget *viewport, const QPoint &position, int angle, Qt::KeyboardModifiers keys)
+{
+    QWheelEvent wheel(position, viewport->mapToGlobal(position), QPoint(), QPoint(0, angle),
+                      Qt::NoButton, keys, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
 }
 
 } // namespace
@@ -147,39 +195,150 @@ void TestPreview::widgetFollowsShownDocument()
     QCOMPARE(preview.visiblePageRects().size(), size_t(2));
 }
 
+void TestPreview::zoomAsInViewers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("expectedPercent"); // 0: back to the page width
+    QTest::newRow("Ctrl+plus") << "Ctrl++" << 33;
+    QTest::newRow("Ctrl+plus three times") << "Ctrl++ Ctrl++ Ctrl++" << 67;
+    QTest::newRow("Ctrl+minus never below 25 %") << "Ctrl+-" << 25;
+    QTest::newRow("Ctrl+plus never past 400 %") << QString("Ctrl++ ").repeated(12).trimmed() << 400;
+    QTest::newRow("Ctrl+wheel forward") << "wheel+ctrl 120" << 33;
+    QTest::newRow("Ctrl+wheel by halves of a notch") << "wheel+ctrl 60 60" << 33;
+    QTest::newRow("wheel alone scrolls") << "wheel -120" << 25;
+    QTest::newRow("Ctrl+0 returns to the page width") << "Ctrl++ Ctrl+0" << 0;
+}
+
+// The zoom changes by steps, keeping the page line under the pointer (the
+// wheel) or at the view's centre (the keys) where it was.
+void TestPreview::zoomAsInViewers()
+{
+    QFETCH(QString, action);
+    QFETCH(int, expectedPercent);
+    Surface surface;
+    buildPages(surface, 2);
+    PreviewWidget preview(surface);
+    preview.resize(700, 500);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    const double pageWidth = preview.zoomPercent();
+    for (int step = 0; step < 12; ++step)
+        QTest::keySequence(&preview, QKeySequence(QStringLiteral("Ctrl+-")));
+    QCOMPARE(qRound(preview.zoomPercent()), 25);
+    const QPoint pointer(300, 100);
+    const bool wheel = action.startsWith("wheel");
+    const QPointF anchor = wheel ? QPointF(pointer) : QRectF(preview.viewport()->rect()).center();
+    const QPointF before = pageFractionAt(preview, anchor);
+    QVERIFY(before.y() >= 0);
+    const QStringList words = action.split(' ');
+    if (wheel) {
+        const auto keys = words[0] == "wheel+ctrl" ? Qt::ControlModifier : Qt::NoModifier;
+        for (const QString &angle : words.mid(1))
+            sendWheel(preview.viewport(), pointer, angle.toInt(), keys);
+    } else {
+        for (const QString &keys : words)
+            QTest::keySequence(&preview, QKeySequence(keys));
+    }
+    if (expectedPercent == 0) {
+        QCOMPARE(preview.zoomMode(), ZoomMode::LargeurPage);
+        QCOMPARE(preview.zoomPercent(), pageWidth);
+        return;
+    }
+    QCOMPARE(qRound(preview.zoomPercent()), expectedPercent);
+    if (words[0] == "wheel") {
+        QVERIFY(preview.verticalScrollBar()->value() > 0);
+        return;
+    }
+    const double pageHeight = preview.visiblePageRects().front().height();
+    QVERIFY2(qAbs(pageFractionAt(preview, anchor).y() - before.y()) * pageHeight < 2,
+             "the page line at the anchor moved");
+}
+
+void TestPreview::thumbnailClickOpensItsPage()
+{
+    Surface surface;
+    buildPages(surface, 7);
+    PreviewWidget preview(surface);
+    preview.resize(700, 600);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    preview.setZoomMode(ZoomMode::Vignettes);
+    const QRectF fifth = preview.visiblePageRects().at(4);
+    QVERIFY(preview.viewport()->rect().contains(fifth.center().toPoint()));
+    QTest::mouseClick(preview.viewport(), Qt::LeftButton, {}, fifth.center().toPoint());
+    QCOMPARE(preview.zoomMode(), ZoomMode::LargeurPage);
+    QCOMPARE(preview.currentPage(), 4);
+    QVERIFY(qAbs(preview.visiblePageRects().at(4).top() - PreviewGap) <= 1);
+}
+
+void TestPreview::rebuildKeepsZoomAndPlace()
+{
+    Surface surface;
+    buildPages(surface, 5);
+    PreviewWidget preview(surface);
+    preview.resize(700, 600);
+    preview.zoomBy(2, {});
+    preview.openPage(3);
+    const double percent = preview.zoomPercent();
+    const QRectF shown = preview.visiblePageRects().at(3);
+    buildPages(surface, 5);
+    QCOMPARE(preview.zoomMode(), ZoomMode::Custom);
+    QCOMPARE(preview.zoomPercent(), percent);
+    QCOMPARE(preview.visiblePageRects().at(3), shown);
+}
+
 void TestPreview::printing_data()
 {
-    QTest::addColumn<int>("cancelAtPage");
-    QTest::addColumn<int>("expectedPrinted");
-    QTest::newRow("whole document") << 0 << 3;
-    QTest::newRow("abandon before page 2") << 2 << 1;
-    QTest::newRow("abandon at once") << 1 << 0;
+    QTest::addColumn<QString>("choice"); // as made in the printer dialog
+    QTest::addColumn<int>("cancelAtSheet");
+    QTest::addColumn<QString>("footersPrinted"); // in order; for abandons, how many sheets
+    QTest::newRow("whole document") << "" << 0 << "-1- -2- -3-";
+    QTest::newRow("abandon before sheet 2") << "" << 2 << "1";
+    QTest::newRow("abandon at once") << "" << 1 << "0";
+    QTest::newRow("pages 2 to 3") << "pages 2-3" << 0 << "-2- -3-";
+    QTest::newRow("a list of pages") << "ranges 1,3" << 0 << "-1- -3-";
+    QTest::newRow("two copies, collated") << "pages 1-2 copies 2" << 0 << "-1- -2- -1- -2-";
+    QTest::newRow("two copies, uncollated, last page first")
+        << "pages 1-2 copies 2 uncollated reverse" << 0 << "-2- -2- -1- -1-";
+    QTest::newRow("pages beyond the document") << "pages 5-6" << 0 << "";
 }
 
 void TestPreview::printing()
 {
-    QFETCH(int, cancelAtPage);
-    QFETCH(int, expectedPrinted);
+    QFETCH(QString, choice);
+    QFETCH(int, cancelAtSheet);
+    QFETCH(QString, footersPrinted);
     QTemporaryDir dir;
     Surface surface;
     buildPages(surface, 3);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("imprime.pdf")));
-    ScriptedProgress progress(cancelAtPage);
+    choosePages(printer, choice);
+    ScriptedProgress progress(cancelAtSheet);
     const PrintOutcome outcome
         = printDocument(*surface.shownDocument(), printer, progress, QStringLiteral("Moyenne"));
-    QCOMPARE(outcome.pagesPrinted, expectedPrinted);
-    QCOMPARE(outcome.cancelled, cancelAtPage > 0);
-    QCOMPARE(progress.started,
-             (QStringList {QStringLiteral("Moyenne"), QStringLiteral("imprime.pdf"), "3"}));
-    QVERIFY(progress.finished);
-    if (cancelAtPage == 0) {
-        const QString text = pdfText(printer.outputFileName());
-        QVERIFY2(text.contains(QStringLiteral("-1-")) && text.contains(QStringLiteral("-3-")),
-                 qPrintable(text));
-        QCOMPARE(text.count(QStringLiteral("Page imprimée")), 3);
+    QCOMPARE(outcome.cancelled, cancelAtSheet > 0);
+    if (cancelAtSheet > 0) {
+        QCOMPARE(outcome.pagesPrinted, footersPrinted.toInt());
+        QVERIFY(progress.finished);
+        return;
     }
+    const QStringList footers = footersPrinted.split(' ', Qt::SkipEmptyParts);
+    QCOMPARE(outcome.pagesPrinted, int(footers.size()));
+    QCOMPARE(outcome.noPageChosen, footers.isEmpty());
+    if (footers.isEmpty())
+        return;
+    QCOMPARE(progress.started,
+             (QStringList {QStringLiteral("Moyenne"), QStringLiteral("imprime.pdf"),
+                           QString::number(footers.size())}));
+    QVERIFY(progress.finished);
+    QStringList printed;
+    const QString text = pdfText(printer.outputFileName());
+    for (const QRegularExpressionMatch &footer :
+         QRegularExpression(QStringLiteral("-\\d+-")).globalMatch(text))
+        printed << footer.captured();
+    QCOMPARE(printed, footers);
 }
 
 void TestPreview::progressWindowTexts()
@@ -210,35 +369,56 @@ void TestPreview::abandonCancels()
 
 void TestPreview::pageSetup_data()
 {
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QMarginsF>("margins"); // millimetres: left, top, right, bottom
     QTest::addColumn<bool>("accept");
-    QTest::newRow("accepted") << true;
-    QTest::newRow("cancelled") << false;
+    QTest::addColumn<int>("outcome");
+    const int a4 = QPageSize::A4;
+    const int a5 = QPageSize::A5;
+    const int accepted = int(PageSetupOutcome::Accepted);
+    const int refused = int(PageSetupOutcome::Refused);
+    QTest::newRow("accepted") << a5 << QMarginsF(20, 10, 20, 10) << true << accepted;
+    QTest::newRow("cancelled") << a5 << QMarginsF(20, 10, 20, 10) << false
+                               << int(PageSetupOutcome::Cancelled);
+    QTest::newRow("no width left") << a4 << QMarginsF(200, 10, 200, 10) << true << refused;
+    QTest::newRow("no room once the page is turned")
+        << a4 << QMarginsF(10, 85, 10, 85) << true << refused;
+    QTest::newRow("5 cm exactly is enough") << a4 << QMarginsF(80, 10, 80, 10) << true << accepted;
 }
 
 void TestPreview::pageSetup()
 {
+    QFETCH(int, paper);
+    QFETCH(QMarginsF, margins);
     QFETCH(bool, accept);
+    QFETCH(int, outcome);
     Surface surface;
-    const double a4Width = surface.PageWidth();
+    const QPageLayout before = surface.pageLayout();
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto answer = [accept](QPrinter &dialogPrinter, QWidget *) {
-        dialogPrinter.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
-                                                QMarginsF(20, 10, 20, 10),
-                                                QPageLayout::Millimeter));
-        return accept;
+    const auto answer
+        = [&](const QPageLayout &, const QPrinter &, QWidget *) -> std::optional<QPageLayout> {
+        if (!accept)
+            return std::nullopt;
+        QPageLayout chosen(QPageSize(QPageSize::PageSizeId(paper)), QPageLayout::Landscape, {},
+                           QPageLayout::Millimeter);
+        chosen.setMode(QPageLayout::FullPageMode);
+        chosen.setMargins(margins);
+        return chosen;
     };
-    QCOMPARE(PageSetupDialog(surface, printer, nullptr, answer), accept);
+    QCOMPARE(int(PageSetupDialog(surface, printer, nullptr, answer)), outcome);
     surface.setDocAction(Surface::NewDocument);
-    if (!accept) {
-        QCOMPARE(surface.PageWidth(), a4Width);
+    if (outcome != int(PageSetupOutcome::Accepted)) {
+        QVERIFY(surface.pageLayout().isEquivalentTo(before));
         return;
     }
     QCOMPARE(surface.PageOrientation(), int(Surface::Landscape));
-    QVERIFY(qAbs(surface.MarginLeft() - 20 / 25.4 * 1440) < 1);
-    // A builder's own orientation still wins; the paper stays A5.
+    QVERIFY(qAbs(surface.MarginLeft() - margins.left() / 25.4 * 1440) < 1);
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::PageSizeId(paper));
+    // A builder's own orientation still wins; the paper stays.
     surface.setPageOrientation(Surface::Portrait);
-    QVERIFY(qAbs(surface.PageWidth() - 148 / 25.4 * 1440) < 2);
+    const QSizeF paperSize = QPageSize(QPageSize::PageSizeId(paper)).size(QPageSize::Millimeter);
+    QVERIFY(qAbs(surface.PageWidth() - paperSize.width() / 25.4 * 1440) < 2);
 }
 
 QTEST_MAIN(TestPreview)
