@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/surface/PagePicture.h"
+#include "document/surface/PrintableArea.h"
 
 #include <QString>
 
@@ -16,6 +17,10 @@ class Surface;
 
 // Loads a picture file; returns nullptr when it is missing or unreadable.
 using PictureLoader = std::function<std::shared_ptr<const PagePicture>(const QString &path)>;
+
+// The surface's printable area, read anew at every call: the page set-up may
+// have changed in between.
+PrintableArea printableArea(const Surface &surface);
 
 void PlaceCurseur(Surface &surface, double x, double y);
 // White box with the current pen, at the current position.
