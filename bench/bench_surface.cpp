@@ -89,4 +89,40 @@ void BM_RenderAdvicePageImage(benchmark::State &state)
 }
 BENCHMARK(BM_RenderAdvicePageImage)->Unit(benchmark::kMillisecond);
 
+// Texts that once made the layout hang: empty paragraphs whose heights pile up.
+QString emptyParagraphsText(int which)
+{
+    switch (which) {
+    case 0: // a hundred bytes of widely spaced empty paragraphs
+        return QStringLiteral("{\\rtf1\\sb31680\\sa31680") + QStringLiteral("\\par").repeated(20)
+            + QLatin1Char('}');
+    case 1: // a pupil list of empty lines
+        return QString(40000, QLatin1Char('\n'));
+    default: // a help file of empty paragraphs
+        return QStringLiteral("{\\rtf1 ") + QStringLiteral("\\par").repeated(30400)
+            + QLatin1Char('}');
+    }
+}
+
+// The first argument picks the text, the second its road: 0 written from the top
+// of the page as a help file is, 1 in a box as a pupil list is.
+void BM_ComposeEmptyParagraphs(benchmark::State &state)
+{
+    Surface surface;
+    const QString text = emptyParagraphsText(int(state.range(0)));
+    const bool asList = state.range(1) != 0;
+    for (auto _ : state) {
+        surface.setDocAction(Surface::NewDocument);
+        if (asList)
+            surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), 5000, 0, true, false,
+                            true);
+        else
+            surface.setRichText(text);
+        surface.setDocAction(Surface::EndDocument);
+    }
+}
+BENCHMARK(BM_ComposeEmptyParagraphs)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -41,6 +41,14 @@ struct ChartAxis
     QString AxisValuesFormat = QStringLiteral("##0.0");
 };
 
+// The category axis under the bars. A label that would come closer than
+// LabelsSeparation percent of its own width to its neighbour is wrapped onto two
+// lines, and left out when that is not enough.
+struct ChartCategoryAxis
+{
+    int LabelsSeparation = 20;
+};
+
 // The persistent settings of the chart control TChart1. It is never reset: an axis
 // maximum set for one chart stays for the next unless that chart sets its own.
 struct TChart
@@ -50,6 +58,7 @@ struct TChart
     QString Title = QStringLiteral("TeeChart");
     QString Foot;
     ChartAxis LeftAxis;
+    ChartCategoryAxis BottomAxis;
     std::vector<ChartSeries> series; // series[0] is Series0, never removed
 };
 

@@ -12,14 +12,6 @@ constexpr quint32 LightGrey = 0xE0E0E0;
 constexpr double BoxIndentLeft = 100;
 constexpr double BoxSpaceAfter = 0;
 
-// Read anew at every call: the page set-up may have changed in between.
-PrintableArea printableArea(const Surface &surface)
-{
-    return PrintableArea::fromPage(surface.PageWidth(), surface.PageHeight(), surface.MarginLeft(),
-                                   surface.MarginRight(), surface.MarginTop(),
-                                   surface.MarginBottom());
-}
-
 void placeBox(Surface &surface, double w, double h, const QString &text)
 {
     surface.setIndentLeft(BoxIndentLeft);
@@ -31,6 +23,13 @@ void placeBox(Surface &surface, double w, double h, const QString &text)
 }
 
 } // namespace
+
+PrintableArea printableArea(const Surface &surface)
+{
+    return PrintableArea::fromPage(surface.PageWidth(), surface.PageHeight(), surface.MarginLeft(),
+                                   surface.MarginRight(), surface.MarginTop(),
+                                   surface.MarginBottom());
+}
 
 void PlaceCurseur(Surface &surface, double x, double y)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/surface/PagePicture.h"
+#include "document/surface/PrintableArea.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,10 @@ class Surface;
 using PictureLoader = std::function<std::shared_ptr<const PagePicture>(const QString &path)>;
 // Plays the bytes of a picture file; returns nullptr when they are not a picture.
 using PicturePlayer = std::function<std::shared_ptr<const PagePicture>(const QByteArray &bytes)>;
+
+// The surface's printable area, read anew at every call: the page set-up may
+// have changed in between.
+PrintableArea printableArea(const Surface &surface);
 
 void PlaceCurseur(Surface &surface, double x, double y);
 // White box with the current pen, at the current position.

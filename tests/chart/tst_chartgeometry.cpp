@@ -1,3 +1,4 @@
+#include "chart/drawing/CategoryLabels.h"
 #include "chart/drawing/ChartGeometry.h"
 #include "chart/drawing/NumberFormat.h"
 
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void categorySlots();
     void offsetBarsStayInsideThePlot_data();
     void offsetBarsStayInsideThePlot();
+    void categoryLabels_data();
+    void categoryLabels();
     void formatNumber_data();
     void formatNumber();
 };
@@ -169,6 +172,50 @@ void TestChartGeometry::offsetBarsStayInsideThePlot()
             = virelai::barRect(kPlot, slots, {4, index, widthPercent, offsetPercent}, 2.0, 4.0);
         QVERIFY(bar.left() >= kPlot.left() && bar.right() <= kPlot.right());
         QCOMPARE(bar.width(), unclippedWidth);
+    }
+}
+
+void TestChartGeometry::categoryLabels_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<double>>("centres");
+    // Each label's lines joined by "|"; empty when it is left out.
+    QTest::addColumn<QStringList>("drawn");
+    QTest::newRow("short labels on one line")
+        << QStringList {"A", "Bb", "Ccc"} << QList<double> {50, 150, 250}
+        << QStringList {"A", "Bb", "Ccc"};
+    QTest::newRow("too close to the next: wrapped")
+        << QStringList {"Lecture globale", "B"} << QList<double> {50, 150}
+        << QStringList {"Lecture|globale", "B"};
+    QTest::newRow("too close to the one before: wrapped at the best space")
+        << QStringList {"Classe", "Compréhension globale"} << QList<double> {100, 250}
+        << QStringList {"Classe", "Compréhension|globale"};
+    QTest::newRow("one word too wide: left out, the first always drawn")
+        << QStringList {"Personnages", "Chronologie", "Lexique"} << QList<double> {50, 150, 250}
+        << QStringList {"Personnages", "", "Lexique"};
+}
+
+void TestChartGeometry::categoryLabels()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QList<double>, centres);
+    QFETCH(QStringList, drawn);
+    const auto tenPerCharacter = [](const QString &text) {
+        return 10.0 * double(text.size());
+    };
+    const std::vector<CategoryLabel> labels = layOutCategoryLabels(
+        texts, std::vector<double>(centres.begin(), centres.end()), 20, tenPerCharacter);
+    QStringList actual;
+    for (const CategoryLabel &label : labels)
+        actual << label.lines.join(u'|');
+    QCOMPARE(actual, drawn);
+    const CategoryLabel *previous = nullptr;
+    for (const CategoryLabel &label : labels) {
+        if (label.lines.isEmpty())
+            continue;
+        if (previous)
+            QVERIFY(label.left - previous->right() >= 0.2 * label.width);
+        previous = &label;
     }
 }
 

@@ -116,4 +116,15 @@ for copies in "A B" "A B C D"; do
         done
     done
 done
+
+# A hundred bytes of empty, widely spaced paragraphs, as a help file and as a
+# pupil list: each page is laid out in bounded pieces and the PDF is written.
+printf '{\\rtf1\\sb31680\\sa31680%s}' "$(printf '\\par%.0s' $(seq 20))" >"$WORK/espaces.rtf"
+[ "$(wc -c <"$WORK/espaces.rtf")" -eq 103 ] || fail "entrée espacée mal écrite"
+for request in "11,0,espaces.rtf,," "5,0,Liste,CE2," "8,0,Liste,textes documentaires,"; do
+    STATUS=0
+    timeout 60 "$PROGRAM" --pdf "$WORK/espaces.pdf" --data "$WORK/espaces.rtf" -- "$request" \
+        2>/dev/null || STATUS=$?
+    [ "$STATUS" -eq 0 ] || fail "paragraphes vides espacés ($request) : statut $STATUS"
+done
 echo "Toutes les issues sont conformes."

@@ -17,6 +17,7 @@ bool expliqueDansUnCadre(qint16 TypeDoc)
 
 void placerExplication(Surface &VSPrinter1, const ConseilARecomposer &conseil)
 {
+    VSPrinter1.setBlockRole(BlockRole::ReadingHelp);
     if (expliqueDansUnCadre(conseil.TypeDoc)) {
         PlaceCurseur(VSPrinter1, 35, 15);
         CadreBlanc(VSPrinter1, 65, 25, conseil.texts.Explication);
@@ -30,11 +31,14 @@ void placerCadres(Surface &VSPrinter1, const AdviceTexts &texts)
 {
     VSPrinter1.setLineSpacing(150);
     PlaceCurseur(VSPrinter1, 0, 55);
+    VSPrinter1.setBlockRole(BlockRole::Suggestion);
     CadreBlanc(VSPrinter1, 100, 15, texts.Suggestion);
     VSPrinter1.setLineSpacing(100);
     PlaceCurseur(VSPrinter1, 0, 77);
-    if (!texts.Rappel.isEmpty())
+    if (!texts.Rappel.isEmpty()) {
+        VSPrinter1.setBlockRole(BlockRole::Reminder);
         CadreGris(VSPrinter1, 100, 15, texts.Rappel);
+    }
 }
 
 void placerGraphiques(Surface &VSPrinter1, const ConseilARecomposer &conseil)
@@ -46,6 +50,7 @@ void placerGraphiques(Surface &VSPrinter1, const ConseilARecomposer &conseil)
             picture = conseil.playPicture(*written);
         if (!picture)
             picture = std::make_shared<MissingChartNotice>();
+        VSPrinter1.setBlockRole(BlockRole::Chart, n);
         PlaceImage(VSPrinter1, (n - 1) * 33, 24, 32, 23, n, conseil.picturesDirectory,
                    [&](const QString &) { return picture; });
     }
@@ -61,6 +66,7 @@ QString blocTitreSansCouleur(const QString &Titre)
 void recomposerConseil(Surface &VSPrinter1, const ConseilARecomposer &conseil)
 {
     VSPrinter1.setDocAction(Surface::NewDocument);
+    VSPrinter1.setBlockRole(BlockRole::Heading);
     VSPrinter1.setRichText(blocTitreSansCouleur(conseil.texts.Titre));
     placerExplication(VSPrinter1, conseil);
     placerCadres(VSPrinter1, conseil.texts);

@@ -1,5 +1,6 @@
 #include "ChartPainter.h"
 
+#include "CategoryLabels.h"
 #include "ChartGeometry.h"
 #include "NumberFormat.h"
 #include "chart/BgrColor.h"
@@ -120,18 +121,37 @@ void drawValueAxis(QPainter &painter, const QRectF &plot, const AxisTicks &ticks
     }
 }
 
-void drawCategoryLabels(QPainter &painter, const TChart &chart, const QRectF &slots,
-                        const QRectF &band)
+// The first series' point labels under the centres of their slots.
+std::vector<CategoryLabel> categoryLabels(const QPainter &painter, const TChart &chart,
+                                          const QRectF &slots)
 {
     const std::vector<ChartPoint> &points = chart.series.front().points;
-    if (points.empty())
-        return;
+    QStringList texts;
+    std::vector<double> centres;
+    const double slot = slots.width() / double(std::max<std::size_t>(points.size(), 1));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        texts << points[i].label;
+        centres.push_back(slots.left() + slot * (double(i) + 0.5));
+    }
+    const QFontMetricsF metrics(smallFont(), painter.device());
+    return layOutCategoryLabels(
+        texts, centres, chart.BottomAxis.LabelsSeparation,
+        [&](const QString &text) { return metrics.horizontalAdvance(text); });
+}
+
+void drawCategoryLabels(QPainter &painter, const std::vector<CategoryLabel> &labels,
+                        const QRectF &band)
+{
     painter.setFont(smallFont());
     painter.setPen(Qt::black);
-    const double slot = slots.width() / double(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const QRectF label(slots.left() + slot * double(i), band.top(), slot, band.height());
-        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, points[i].label);
+    const double lineHeight = QFontMetricsF(smallFont(), painter.device()).height();
+    for (const CategoryLabel &label : labels) {
+        for (qsizetype line = 0; line < label.lines.size(); ++line) {
+            const QRectF rect(label.left, band.top() + double(line) * lineHeight, label.width,
+                              lineHeight);
+            painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                             label.lines[line]);
+        }
     }
 }
 
@@ -198,21 +218,28 @@ void drawChart(QPainter &painter, const TChart &chart)
     if (!chart.Foot.isEmpty())
         drawCentredText(painter, takeBottom(free, smallHeight), smallFont(), Qt::blue, chart.Foot);
     drawLegend(painter, chart, takeBottom(free, smallHeight + kGap));
-    const QRectF categoryBand = takeBottom(free, smallHeight);
 
     const AxisTicks ticks = axisTicks(chart.LeftAxis.Maximum, chart.LeftAxis.Increment);
     const double labelWidth = axisLabelWidth(painter, ticks, chart.LeftAxis.AxisValuesFormat);
+    // The plot's width places the categories, whose labels then say how much
+    // height they need under it.
+    const double plotLeft = free.left() + labelWidth + kTickLength + 2.0;
+    const double plotRight = free.right() - kGap;
+    const int pointCount = int(chart.series.front().points.size());
+    const QRectF slotsAcross = categorySlots(QRectF(plotLeft, 0, plotRight - plotLeft, 1),
+                                             pointCount, widestBarExtent(chart));
+    const std::vector<CategoryLabel> labels = categoryLabels(painter, chart, slotsAcross);
+    const double lineHeight = QFontMetricsF(smallFont(), painter.device()).height();
+    const QRectF categoryBand = takeBottom(free, categoryLabelLines(labels) * lineHeight + kGap);
     // Room above the plot for the top tick's label and the marks of full bars.
     const double headroom = QFontMetricsF(axisFont(), painter.device()).height() / 2.0;
-    const QRectF plot(QPointF(free.left() + labelWidth + kTickLength + 2.0, free.top() + headroom),
-                      QPointF(free.right() - kGap, free.bottom()));
+    const QRectF plot(QPointF(plotLeft, free.top() + headroom), QPointF(plotRight, free.bottom()));
 
     painter.setPen(Qt::NoPen);
     painter.fillRect(plot, kWallColor);
     drawValueAxis(painter, plot, ticks, chart.LeftAxis.AxisValuesFormat);
-    const QRectF slots
-        = categorySlots(plot, int(chart.series.front().points.size()), widestBarExtent(chart));
-    drawCategoryLabels(painter, chart, slots, categoryBand);
+    const QRectF slots = categorySlots(plot, pointCount, widestBarExtent(chart));
+    drawCategoryLabels(painter, labels, categoryBand);
     for (const ChartSeries &series : chart.series)
         drawSeries(painter, series, plot, slots, ticks.top);
     painter.setPen(Qt::black);

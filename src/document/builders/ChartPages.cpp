@@ -20,11 +20,14 @@ void construirePageGraphiques(BuildContext &context, const ChartPageLayout &page
     PlaceCurseur(VSPrinter1, page.propositionX, page.propositionY);
     ecrireProposition(context);
     PlaceCurseur(VSPrinter1, page.suggestionX, page.suggestionY);
+    VSPrinter1.setBlockRole(BlockRole::Suggestion);
     CadreBlanc(VSPrinter1, page.suggestionW, 0, texts.Suggestion);
     VSPrinter1.setLineSpacing(100);
     PlaceCurseur(VSPrinter1, page.rappelX, page.rappelY);
-    if (!texts.Rappel.isEmpty())
+    if (!texts.Rappel.isEmpty()) {
+        VSPrinter1.setBlockRole(BlockRole::Reminder);
         CadreGris(VSPrinter1, page.rappelW, 0, texts.Rappel);
+    }
     for (int i = 0; i < page.chartCount; ++i)
         placerGraphique(context, page.charts[std::size_t(i)], graphiques.writtenPictures);
     terminerDocument(context);

@@ -18,9 +18,12 @@ constexpr quint32 RougeFonce = 192;
 void ecrireTitre(BuildContext &context, Explication explication)
 {
     Surface &VSPrinter1 = context.VSPrinter1;
+    VSPrinter1.setBlockRole(BlockRole::Heading);
     VSPrinter1.setRichText(blocTitre(context.texts.Titre));
-    if (explication == Explication::Toujours || !context.texts.Explication.isEmpty())
+    if (explication == Explication::Toujours || !context.texts.Explication.isEmpty()) {
+        VSPrinter1.setBlockRole(BlockRole::ReadingHelp);
         VSPrinter1.setRichText(context.texts.Explication);
+    }
 }
 
 void ecrireProposition(BuildContext &context)
@@ -30,6 +33,7 @@ void ecrireProposition(BuildContext &context)
     VSPrinter1.setFontUnderline(true);
     const quint32 couleur = VSPrinter1.TextColor();
     VSPrinter1.setTextColor(RougeFonce);
+    VSPrinter1.setBlockRole(BlockRole::Proposition);
     VSPrinter1.setParagraphText(QStringLiteral("Proposition"));
     VSPrinter1.setTextColor(couleur);
 }
@@ -47,6 +51,7 @@ void placerGraphique(BuildContext &context, const ChartPlacement &place,
         picture = std::make_shared<MissingChartNotice>();
         ++context.chartNoticesShown;
     }
+    context.VSPrinter1.setBlockRole(BlockRole::Chart, place.n);
     PlaceImage(context.VSPrinter1, place.x, place.y, place.w, place.h, place.n,
                context.picturesDirectory, [&](const QString &) { return picture; });
 }

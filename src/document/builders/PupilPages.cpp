@@ -10,6 +10,10 @@ namespace virelai {
 
 namespace {
 
+// The left column: the caption, the header and the pupil list, in percent of
+// the printable width.
+constexpr double LargeurListe = 38;
+
 // Where the two columns start, in percent of the printable height.
 struct PupilColumns
 {
@@ -33,12 +37,19 @@ QString commencerPage(BuildContext &context, const PupilColumns &columns, const 
     PlaceCurseur(VSPrinter1, 43, columns.propositionY);
     ecrireProposition(context);
     PlaceCurseur(VSPrinter1, 43, columns.suggestionY);
+    VSPrinter1.setBlockRole(BlockRole::Suggestion);
     CadreBlanc(VSPrinter1, 57, 0, suggestion);
     VSPrinter1.setLineSpacing(100);
     return listeEleves;
 }
 
-// The caption above the pupil list: underlined, 12 point, not bold.
+double largeurColonneListe(const Surface &VSPrinter1)
+{
+    return printableArea(VSPrinter1).widthOf(LargeurListe);
+}
+
+// The caption above the pupil list: underlined, 12 point, not bold, wrapped
+// inside the list's column.
 void ecrireLegende(BuildContext &context, double y)
 {
     Surface &VSPrinter1 = context.VSPrinter1;
@@ -46,8 +57,18 @@ void ecrireLegende(BuildContext &context, double y)
     VSPrinter1.setFontUnderline(true);
     VSPrinter1.setFontSize(12);
     PlaceCurseur(VSPrinter1, 0, y);
-    VSPrinter1.setParagraphText(context.request.Param3);
+    VSPrinter1.setBlockRole(BlockRole::Caption);
+    VSPrinter1.setParagraphText(context.request.Param3, largeurColonneListe(VSPrinter1));
     VSPrinter1.setFontUnderline(false);
+}
+
+void placerListe(Surface &VSPrinter1, double y,
+                 void (*cadre)(Surface &, double, double, const QString &),
+                 const QString &listeEleves)
+{
+    PlaceCurseur(VSPrinter1, 0, y);
+    VSPrinter1.setBlockRole(BlockRole::List);
+    cadre(VSPrinter1, LargeurListe, 0, listeEleves);
 }
 
 } // namespace
@@ -61,8 +82,7 @@ void construirePageRevVit(BuildContext &context)
     ecrireLegende(context, columns.captionY);
     Surface &VSPrinter1 = context.VSPrinter1;
     VSPrinter1.setFontSize(context.request.TypeDoc == 6 ? 7 : 10);
-    PlaceCurseur(VSPrinter1, 0, columns.listY);
-    CadreGris(VSPrinter1, 38, 0, listeEleves);
+    placerListe(VSPrinter1, columns.listY, CadreGris, listeEleves);
     terminerDocument(context);
 }
 
@@ -75,10 +95,10 @@ void construirePageCompGene(BuildContext &context)
     ecrireLegende(context, columns.captionY);
     Surface &VSPrinter1 = context.VSPrinter1;
     VSPrinter1.setFontSize(8);
-    VSPrinter1.setParagraphText(enteteListeTrimestres());
+    VSPrinter1.setBlockRole(BlockRole::ListHeader);
+    VSPrinter1.setParagraphText(enteteListeTrimestres(), largeurColonneListe(VSPrinter1));
     VSPrinter1.setFontSize(10);
-    PlaceCurseur(VSPrinter1, 0, columns.listY);
-    CadreBlanc(VSPrinter1, 38, 0, listeEleves);
+    placerListe(VSPrinter1, columns.listY, CadreBlanc, listeEleves);
     terminerDocument(context);
 }
 

@@ -10,19 +10,16 @@
 namespace virelai {
 
 TextItem::TextItem(std::shared_ptr<QTextDocument> document, QPointF topLeft, double sliceTop,
-                   double sliceBottom, QRectF clip)
+                   double sliceBottom)
     : m_document(std::move(document))
     , m_topLeft(topLeft)
     , m_sliceTop(sliceTop)
     , m_sliceBottom(sliceBottom)
-    , m_clip(clip)
 { }
 
 void TextItem::draw(QPainter &painter) const
 {
     painter.save();
-    if (!m_clip.isEmpty())
-        painter.setClipRect(m_clip, Qt::IntersectClip);
     painter.translate(m_topLeft.x(), m_topLeft.y() - m_sliceTop);
     painter.setPen(Qt::black);
     // Each line belongs to the slice that holds its top. Lines are drawn one by

@@ -28,7 +28,7 @@ class TextItem : public PageItem
 {
 public:
     TextItem(std::shared_ptr<QTextDocument> document, QPointF topLeft, double sliceTop,
-             double sliceBottom, QRectF clip = {});
+             double sliceBottom);
     void draw(QPainter &painter) const override;
 
     QPointF topLeft() const { return m_topLeft; }
@@ -39,7 +39,6 @@ private:
     QPointF m_topLeft;
     double m_sliceTop;
     double m_sliceBottom;
-    QRectF m_clip; // page coordinates; empty: the slice alone
 };
 
 // The frame of a text box: filled with the brush, outlined with the pen.

@@ -1,14 +1,17 @@
 #include "Surface.h"
 
-#include "PageSlices.h"
 #include "SurfaceDocument.h"
 #include "SurfaceOutput.h"
 #include "TextComposer.h"
 #include "Twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPageSize>
+#include <QRegularExpression>
 #include <QTextDocument>
+
+#include <utility>
 
 namespace virelai {
 
@@ -124,12 +127,26 @@ PageGeometry Surface::pageGeometryNow() const
     return {m_pageLayout.fullRect(unit).size() * twips, m_pageLayout.margins() * twips};
 }
 
+void Surface::setBlockRole(BlockRole role, int number)
+{
+    m_nextRole = role;
+    m_nextNumber = number;
+}
+
 void Surface::setPicture(std::shared_ptr<const PagePicture> picture)
 {
     if (!picture)
         return;
     const QRectF rect = QRectF(QPointF(m_x1, m_y1), QPointF(m_x2, m_y2)).normalized();
-    addItem(std::make_shared<PictureItem>(std::move(picture), rect));
+    PendingBlock block;
+    block.kind = PendingBlock::Kind::Picture;
+    block.topLeft = rect.topLeft();
+    block.width = rect.width();
+    block.picture = std::move(picture);
+    block.pictureHeight = rect.height();
+    addBlock(std::move(block));
+    // A picture does not move the position: nothing flows on from it.
+    m_flowPoint.reset();
 }
 
 void Surface::setRichText(const QString &text)
@@ -138,52 +155,38 @@ void Surface::setRichText(const QString &text)
     const bool insidePrintableWidth
         = m_currentX >= geometry.margins.left() && m_currentX < geometry.printableRight();
     const double left = insidePrintableWidth ? m_currentX : geometry.margins.left();
-    ComposedText composed = compose(text, geometry.printableRight() - left, true, false, true);
-    composed.continuation.insert(composed.continuation.begin(), composed.document);
-    for (const auto &piece : composed.continuation)
-        placeAcrossPages(piece, left, geometry);
+    addBlock(textBlock(text, left, geometry.printableRight() - left, false));
 }
 
-void Surface::placeAcrossPages(const std::shared_ptr<QTextDocument> &document, double left,
-                               const PageGeometry &geometry)
+void Surface::setParagraphText(const QString &text, double width)
 {
-    const auto slices = sliceIntoPages(*document, geometry.printableBottom() - m_currentY,
-                                       geometry.printableHeight());
-    for (size_t i = 0; i < slices.size(); ++i) {
-        if (i > 0)
-            startPage();
-        const TextSlice &slice = slices[i];
-        if (slice.bottom > slice.top)
-            addItem(std::make_shared<TextItem>(document, QPointF(left, m_currentY), slice.top,
-                                               slice.bottom));
-        m_currentY += slice.bottom - slice.top;
-    }
-}
-
-void Surface::setParagraphText(const QString &text)
-{
-    const double width = qMax(1.0, pageGeometryNow().printableRight() - m_currentX);
-    const ComposedText composed = compose(text, width, true, true);
-    addItem(std::make_shared<TextItem>(composed.document, QPointF(m_currentX, m_currentY), 0,
-                                       composed.height));
-    m_currentY += composed.height;
+    if (width <= 0)
+        width = pageGeometryNow().printableRight() - m_currentX;
+    static const QRegularExpression leadingBreak(QStringLiteral("^(\\r\\n|\\r|\\n)"));
+    const QString written = flowsOnHere() ? QString(text).remove(leadingBreak) : text;
+    addBlock(textBlock(written, m_currentX, qMax(1.0, width), true));
 }
 
 double Surface::TextBox(const QString &text, double left, double top, double width, double height,
                         bool wrap, bool measureOnly, bool shaded)
 {
-    const double inset = verticalInset(m_indentLeft);
-    const double textWidth = qMax(1.0, width - 2 * m_indentLeft);
-    const ComposedText composed = compose(text, textWidth, wrap, false);
-    const double boxHeight = height > 0 ? height : composed.height + 2 * inset;
+    PendingBlock block;
+    block.kind = PendingBlock::Kind::Box;
+    block.topLeft = QPointF(left, top);
+    block.width = width;
+    block.indent = m_indentLeft;
+    block.inset = verticalInset(m_indentLeft);
+    block.leastHeight = height;
+    block.brushColor = m_brushColor;
+    block.penStyle = m_penStyle;
+    block.shaded = shaded;
+    block.request = textRequest(text, qMax(1.0, width - 2 * m_indentLeft), wrap, false);
+    block.text = compose(block.request);
+    const double boxHeight = block.boxHeight();
     if (measureOnly)
         return boxHeight;
-    const QRectF box(left, top, width, boxHeight);
-    if (shaded)
-        addItem(std::make_shared<BoxItem>(box, m_brushColor, m_penStyle));
-    addItem(std::make_shared<TextItem>(composed.document, QPointF(left + m_indentLeft, top + inset),
-                                       0, composed.height, box));
-    m_currentY = top + boxHeight;
+    m_currentY = top;
+    addBlock(std::move(block));
     return boxHeight;
 }
 
@@ -213,8 +216,13 @@ bool Surface::writePng(const QString &path, int pageIndex, double dotsPerInch) c
     return !image.isNull() && image.save(path, "PNG");
 }
 
-ComposedText Surface::compose(const QString &text, double width, bool wrap, bool alwaysPlain,
-                              bool mayContinue)
+const PageMap &Surface::pageMap() const
+{
+    return m_shown->pageMap();
+}
+
+TextRequest Surface::textRequest(const QString &text, double width, bool wrap,
+                                 bool alwaysPlain) const
 {
     TextRequest request;
     request.text = text;
@@ -224,17 +232,46 @@ ComposedText Surface::compose(const QString &text, double width, bool wrap, bool
     request.width = width;
     request.wrap = wrap;
     request.alwaysPlain = alwaysPlain;
-    request.mayContinue = mayContinue;
+    return request;
+}
+
+ComposedText Surface::compose(const TextRequest &request)
+{
     ComposedText composed = composeText(request);
     if (!composed.problem.isEmpty())
         Q_EMIT textProblem(composed.problem);
     return composed;
 }
 
-void Surface::addItem(std::shared_ptr<const PageItem> item)
+PendingBlock Surface::textBlock(const QString &text, double left, double width, bool alwaysPlain)
+{
+    PendingBlock block;
+    block.topLeft = QPointF(left, m_currentY);
+    block.width = width;
+    block.request = textRequest(text, width, true, alwaysPlain);
+    block.text = compose(block.request);
+    return block;
+}
+
+// The position moves below the block as if it stood where it was asked for.
+void Surface::addBlock(PendingBlock block)
 {
     DocumentUnderConstruction &building = openDocument();
-    building.document->addItem(building.currentPage, std::move(item));
+    block.flows = block.kind != PendingBlock::Kind::Picture && flowsOnHere();
+    block.role = std::exchange(m_nextRole, BlockRole::Text);
+    block.number = std::exchange(m_nextNumber, 0);
+    if (block.kind == PendingBlock::Kind::Box)
+        m_currentY += block.boxHeight();
+    else if (block.kind == PendingBlock::Kind::Text)
+        m_currentY += block.text.height;
+    m_flowPoint = QPointF(m_currentX, m_currentY);
+    building.blocks.push_back(std::move(block));
+}
+
+bool Surface::flowsOnHere() const
+{
+    return m_building && !m_building->blocks.empty() && m_flowPoint
+        && *m_flowPoint == QPointF(m_currentX, m_currentY);
 }
 
 DocumentUnderConstruction &Surface::openDocument()
@@ -247,26 +284,32 @@ DocumentUnderConstruction &Surface::openDocument()
 void Surface::startDocument()
 {
     m_building = std::make_unique<DocumentUnderConstruction>();
-    m_building->currentPage = m_building->document->addPage(pageGeometryNow());
+    m_building->geometry = pageGeometryNow();
     m_currentX = MarginLeft();
     m_currentY = MarginTop();
-}
-
-void Surface::startPage()
-{
-    DocumentUnderConstruction &building = openDocument();
-    building.currentPage = building.document->addPage(pageGeometryNow());
-    m_currentY = MarginTop();
+    m_flowPoint.reset();
 }
 
 void Surface::endDocument()
 {
     if (!m_building)
         return;
-    addFooters(*m_building->document);
-    m_shown = std::move(m_building->document);
+    const PageGeometry geometry = m_building->geometry;
+    double lowestBottom = geometry.printableBottom();
+    if (!m_footerText.isEmpty())
+        lowestBottom = qMin(lowestBottom, footerTop(geometry, composeFooter(1, geometry).height));
+    auto document = composePages(std::move(m_building->blocks), geometry, lowestBottom);
     m_building.reset();
+    addFooters(*document);
+    m_shown = std::move(document);
     Q_EMIT documentShown();
+}
+
+ComposedText Surface::composeFooter(int page, const PageGeometry &geometry)
+{
+    QString text = m_footerText;
+    text.replace(QStringLiteral("%d"), QString::number(page));
+    return compose(textRequest(text, geometry.printableWidth(), true, false));
 }
 
 void Surface::addFooters(SurfaceDocument &document)
@@ -275,12 +318,18 @@ void Surface::addFooters(SurfaceDocument &document)
         return;
     for (int page = 0; page < document.pageCount(); ++page) {
         const PageGeometry &geometry = document.pageGeometry(page);
-        QString text = m_footerText;
-        text.replace(QStringLiteral("%d"), QString::number(page + 1));
-        const ComposedText composed = compose(text, geometry.printableWidth(), true, false);
-        const QPointF topLeft(geometry.margins.left(), footerTop(geometry, composed.height));
-        document.addItem(
-            page, std::make_shared<TextItem>(composed.document, topLeft, 0, composed.height));
+        const ComposedText composed = composeFooter(page + 1, geometry);
+        const QRectF rect(geometry.margins.left(), footerTop(geometry, composed.height),
+                          geometry.printableWidth(), composed.height);
+        double offset = 0;
+        for (const auto &piece : composed.pieces) {
+            const double height = piece->documentLayout()->documentSize().height();
+            document.addItem(
+                page,
+                std::make_shared<TextItem>(piece, rect.topLeft() + QPointF(0, offset), 0, height));
+            offset += height;
+        }
+        document.addToMap({BlockRole::Footer, 0, page, rect});
     }
 }
 

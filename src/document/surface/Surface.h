@@ -1,17 +1,20 @@
 #pragma once
 
+#include "document/surface/PageMap.h"
 #include "document/surface/PagePicture.h"
+#include "document/surface/TextComposer.h"
 
 #include <QObject>
 #include <QPageLayout>
+#include <QPointF>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QImage;
 class QPainter;
-class QTextDocument;
 
 namespace virelai {
 
@@ -19,15 +22,17 @@ class SurfaceDocument;
 struct ComposedText;
 struct DocumentUnderConstruction;
 struct PageGeometry;
-class PageItem;
+struct PendingBlock;
 
 // The page on which every document is composed, shown and printed (the model
-// behind VSPrinter1). Builders place texts, boxes and pictures at absolute
-// positions in twips; nothing reflows, and a later item covers an earlier one.
-// A new document is built aside (DocAction 3) and replaces the shown one only
-// when it is complete (DocAction 6), so a build that stops half-way leaves the
-// previous page on screen. Styles and page settings survive from one document
-// to the next.
+// behind VSPrinter1). Builders ask for texts, boxes and pictures at positions in
+// twips; each is laid out at once, and all are placed together when the
+// document is complete (DocAction 6), by the rules of BlockPlacement: a block
+// keeps its position unless a block above it in its column is in the way, and
+// what runs past the bottom of a page continues on the next one. The document
+// is built aside and replaces the shown one only when it is complete, so a
+// build that stops half-way leaves the previous page on screen. Styles and page
+// settings survive from one document to the next.
 class Surface : public QObject
 {
     Q_OBJECT
@@ -107,27 +112,37 @@ public:
     QString FontName() const { return m_fontName; }
     void setFontName(const QString &family) { m_fontName = family; }
 
+    // What the next block placed is, for the page map; it holds for that block only.
+    void setBlockRole(BlockRole role, int number = 0);
+
+    // The position ends below each text or box as if it stood where it was
+    // asked for; a text placed there again flows on from the block before it.
+
     // RTF (or plain text) at the current position, wrapped to the printable
-    // width, continued on new pages; the position ends below it.
+    // width, continued on new pages.
     void setRichText(const QString &text);
-    // Always plain text, one paragraph at the current position.
-    void setParagraphText(const QString &text);
+    // Always plain text, one paragraph at the current position, wrapped to width
+    // (0: to the right edge of the printable area). Flowing on from a text, a
+    // leading line break ends the line that text already ended: it adds no line.
+    void setParagraphText(const QString &text, double width = 0);
     // RTF with "%d" replaced by the page number, printed on every page.
     QString FooterText() const { return m_footerText; }
     void setFooterText(const QString &text) { m_footerText = text; }
 
     // A box at (left, top) of the given size: text (plain or RTF) wrapped inside
     // the IndentLeft inset, filled with the brush and outlined with the pen
-    // unless PenStyle is 5. Height 0 grows the box to fit its text; a fixed
-    // height clips it. wrap: break lines at the box width; measureOnly: place
-    // nothing, only compute; shaded: draw the fill and the outline. Returns the
-    // height of the box in twips.
+    // unless PenStyle is 5. The box grows to fit its text; a height other than
+    // 0 is the least it takes. wrap: break lines at the box width; measureOnly:
+    // place nothing, only compute; shaded: draw the fill and the outline.
+    // Returns the height of the box in twips.
     double TextBox(const QString &text, double left, double top, double width, double height,
                    bool wrap, bool measureOnly, bool shaded);
 
     // The document on screen (never null: empty before the first one).
     std::shared_ptr<const SurfaceDocument> shownDocument() const { return m_shown; }
     int pageCount() const;
+    // Where the blocks of the shown document went.
+    const PageMap &pageMap() const;
     // Draws page pageIndex (from 0) of the shown document into target, given in
     // the painter's coordinates (screen, printer, PDF writer, image).
     void renderPage(int pageIndex, QPainter &painter, const QRectF &target) const;
@@ -146,15 +161,15 @@ Q_SIGNALS:
 
 private:
     PageGeometry pageGeometryNow() const;
-    ComposedText compose(const QString &text, double width, bool wrap, bool alwaysPlain,
-                         bool mayContinue = false);
-    void placeAcrossPages(const std::shared_ptr<QTextDocument> &document, double left,
-                          const PageGeometry &geometry);
-    void addItem(std::shared_ptr<const PageItem> item);
+    TextRequest textRequest(const QString &text, double width, bool wrap, bool alwaysPlain) const;
+    ComposedText compose(const TextRequest &request);
+    PendingBlock textBlock(const QString &text, double left, double width, bool alwaysPlain);
+    void addBlock(PendingBlock block);
+    bool flowsOnHere() const;
     DocumentUnderConstruction &openDocument();
     void startDocument();
-    void startPage();
     void endDocument();
+    ComposedText composeFooter(int page, const PageGeometry &geometry);
     void addFooters(SurfaceDocument &document);
     static double footerTop(const PageGeometry &geometry, double footerHeight);
 
@@ -177,6 +192,10 @@ private:
     double m_fontSize = 10;
     QString m_fontName = QStringLiteral("Arial");
     QString m_footerText;
+    BlockRole m_nextRole = BlockRole::Text;
+    int m_nextNumber = 0;
+    // Where the last text or box left the position; a block asked for there flows.
+    std::optional<QPointF> m_flowPoint;
     std::unique_ptr<DocumentUnderConstruction> m_building;
     std::shared_ptr<const SurfaceDocument> m_shown;
     PrintHandler m_printHandler;

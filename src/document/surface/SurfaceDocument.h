@@ -1,6 +1,8 @@
 #pragma once
 
+#include "PageComposition.h"
 #include "PageItems.h"
+#include "PageMap.h"
 
 #include <QMarginsF>
 #include <QSizeF>
@@ -38,6 +40,10 @@ public:
     int addPage(const PageGeometry &geometry);
     void addItem(int pageIndex, std::shared_ptr<const PageItem> item);
 
+    // Where every block went, footers included.
+    const PageMap &pageMap() const { return m_map; }
+    void addToMap(const MappedBlock &block) { m_map.push_back(block); }
+
 private:
     struct Page
     {
@@ -45,13 +51,15 @@ private:
         std::vector<std::shared_ptr<const PageItem>> items;
     };
     std::vector<Page> m_pages;
+    PageMap m_map;
 };
 
-// The document being composed, not shown until it is complete.
+// The document being composed: its blocks wait until it is complete, when they
+// are placed together.
 struct DocumentUnderConstruction
 {
-    std::shared_ptr<SurfaceDocument> document = std::make_shared<SurfaceDocument>();
-    int currentPage = 0;
+    PageGeometry geometry;
+    std::vector<PendingBlock> blocks;
 };
 
 } // namespace virelai

@@ -102,20 +102,13 @@ ComposedText composeText(const TextRequest &request)
         composed.problem = writeRtf(*document, request);
     else
         writePlain(*document, request);
-    auto pieces = splitIntoPieces(
+    composed.pieces = splitIntoPieces(
         document, [&request, &defaultFont] { return emptyDocument(request, defaultFont); });
-    if (pieces.size() > 1 && !request.mayContinue) {
-        pieces.resize(1);
-        composed.problem = QStringLiteral("Texte trop long : la fin n'en est pas affichée.");
-    }
-    for (const auto &piece : pieces) {
+    for (const auto &piece : composed.pieces) {
         piece->setTextWidth(request.width);
         // Asking the size finishes the layout, which Qt would otherwise do bit by bit.
-        piece->documentLayout()->documentSize();
+        composed.height += piece->documentLayout()->documentSize().height();
     }
-    composed.document = pieces.front();
-    composed.height = composed.document->documentLayout()->documentSize().height();
-    composed.continuation.assign(pieces.begin() + 1, pieces.end());
     return composed;
 }
 

@@ -29,17 +29,15 @@ struct TextRequest
     double width = 0; // twips
     bool wrap = true;
     bool alwaysPlain = false; // ParagraphText never reads RTF
-    bool mayContinue = false; // RichText goes on in further pieces; other texts stop
 };
 
 struct ComposedText
 {
-    std::shared_ptr<QTextDocument> document; // laid out, 1 unit = 1 twip
-    double height = 0;
-    QString problem; // set when a text could not be read or shown whole
-    // A text too tall to lay out at once goes on in these pieces, laid out too
-    // (only when the request may continue).
-    std::vector<std::shared_ptr<QTextDocument>> continuation;
+    // Laid out, 1 unit = 1 twip, one under the other: a text too tall to lay out
+    // at once is cut into several pieces. Never empty.
+    std::vector<std::shared_ptr<QTextDocument>> pieces;
+    double height = 0; // of all the pieces
+    QString problem; // set when a text could not be read whole
 };
 
 ComposedText composeText(const TextRequest &request);

@@ -20,6 +20,10 @@ constexpr double LineHeightPerPoint = 1.5 * TwipsPerPoint;
 // (measured: some 2^20 units of spacing in one document), so it weighs more.
 constexpr double MarginWeight = 8.0;
 
+// The spacing one paragraph may keep above or below it, so that a paragraph
+// alone, however empty, stays within a piece.
+constexpr double MaxParagraphMargin = MaxPieceHeight / (4 * MarginWeight);
+
 double lineHeightBound(const QTextBlockFormat &block, const QTextCharFormat &format,
                        double defaultPointSize)
 {
@@ -32,62 +36,119 @@ double lineHeightBound(const QTextBlockFormat &block, const QTextCharFormat &for
     return height;
 }
 
-// Where pieces end (document positions), so that each stays within the bound.
-std::vector<int> pieceEnds(const QTextDocument &document)
+// What a paragraph costs before any of its characters: its spacing and one
+// line, which it takes even when empty.
+double paragraphBound(const QTextBlock &block, double defaultPointSize)
 {
-    std::vector<int> ends;
-    const double defaultPointSize = document.defaultFont().pointSizeF();
-    double used = 0;
-    int pieceStart = 0;
+    const QTextBlockFormat format = block.blockFormat();
+    return MarginWeight * (std::max(0.0, format.topMargin()) + std::max(0.0, format.bottomMargin()))
+        + lineHeightBound(format, block.charFormat(), defaultPointSize);
+}
+
+// Spacing beyond any page would on its own break Qt's layout; it is cut to a
+// height that still leaves the paragraph alone on many pages.
+void boundParagraphMargins(QTextDocument &document)
+{
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextBlockFormat format = block.blockFormat();
-        const int blockStart = block.position();
-        double blockUsed = MarginWeight
-                * (std::max(0.0, format.topMargin()) + std::max(0.0, format.bottomMargin()))
-            + lineHeightBound(format, block.charFormat(), defaultPointSize);
-        used += blockUsed;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const double perCharacter
-                = lineHeightBound(format, fragment.charFormat(), defaultPointSize);
-            int position = fragment.position();
-            const int end = position + fragment.length();
-            while (position < end) {
-                const int fitting = int(std::clamp((MaxPieceHeight - used) / perCharacter, 0.0,
-                                                   double(end - position)));
-                used += fitting * perCharacter;
-                blockUsed += fitting * perCharacter;
-                position += fitting;
-                if (position == end)
-                    break;
-                if (blockStart > pieceStart) {
-                    // The piece ends before this paragraph, which starts the next.
-                    ends.push_back(blockStart);
-                    pieceStart = blockStart;
-                    used = blockUsed;
-                    continue;
-                }
+        QTextBlockFormat format = block.blockFormat();
+        if (format.topMargin() <= MaxParagraphMargin && format.bottomMargin() <= MaxParagraphMargin)
+            continue;
+        format.setTopMargin(std::min(format.topMargin(), MaxParagraphMargin));
+        format.setBottomMargin(std::min(format.bottomMargin(), MaxParagraphMargin));
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+// A piece: document positions [start, end). A piece that ends with a paragraph
+// leaves that paragraph's separator out, so that it gets no empty last line.
+struct PieceRange
+{
+    int start = 0;
+    int end = 0;
+};
+
+class PieceCutter
+{
+public:
+    explicit PieceCutter(const QTextDocument &document)
+        : m_defaultPointSize(document.defaultFont().pointSizeF())
+    { }
+
+    std::vector<PieceRange> cut(const QTextDocument &document)
+    {
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            addParagraph(block);
+        m_pieces.push_back({m_pieceStart, document.characterCount() - 1});
+        return m_pieces;
+    }
+
+private:
+    void addParagraph(const QTextBlock &block)
+    {
+        const double bound = paragraphBound(block, m_defaultPointSize);
+        m_paragraphUsed = 0;
+        // Checked for every paragraph, empty ones too: their heights add up.
+        if (m_used + bound > MaxPieceHeight)
+            endBefore(block.position());
+        m_used += bound;
+        m_paragraphUsed = bound;
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            addFragment(block, it.fragment());
+    }
+
+    void addFragment(const QTextBlock &block, const QTextFragment &fragment)
+    {
+        const double perCharacter
+            = lineHeightBound(block.blockFormat(), fragment.charFormat(), m_defaultPointSize);
+        int position = fragment.position();
+        const int end = position + fragment.length();
+        while (position < end) {
+            const int fitting = int(
+                std::clamp((MaxPieceHeight - m_used) / perCharacter, 0.0, double(end - position)));
+            m_used += fitting * perCharacter;
+            m_paragraphUsed += fitting * perCharacter;
+            position += fitting;
+            if (position == end)
+                break;
+            if (!endBefore(block.position())) {
                 // One paragraph alone is too tall: cut inside it, always moving on.
-                const int cut = std::max(position, pieceStart + 1);
-                ends.push_back(cut);
-                pieceStart = cut;
+                const int cut = std::max(position, m_pieceStart + 1);
+                m_pieces.push_back({m_pieceStart, cut});
+                m_pieceStart = cut;
                 position = cut;
-                used = 0;
-                blockUsed = 0;
+                m_used = 0;
+                m_paragraphUsed = 0;
             }
         }
     }
-    return ends;
-}
 
-std::shared_ptr<QTextDocument> copyRange(const QTextDocument &source, int start, int end,
+    // Ends the piece before the paragraph starting at blockStart, which then
+    // starts the next one; false when that paragraph already starts this piece.
+    bool endBefore(int blockStart)
+    {
+        if (blockStart <= m_pieceStart)
+            return false;
+        m_pieces.push_back({m_pieceStart, blockStart - 1});
+        m_pieceStart = blockStart;
+        m_used = m_paragraphUsed;
+        return true;
+    }
+
+    double m_defaultPointSize;
+    double m_used = 0;
+    double m_paragraphUsed = 0;
+    int m_pieceStart = 0;
+    std::vector<PieceRange> m_pieces;
+};
+
+std::shared_ptr<QTextDocument> copyRange(const QTextDocument &source, const PieceRange &range,
                                          const std::shared_ptr<QTextDocument> &target)
 {
     QTextCursor selection(const_cast<QTextDocument *>(&source));
-    selection.setPosition(start);
-    selection.setPosition(end, QTextCursor::KeepAnchor);
+    selection.setPosition(range.start);
+    selection.setPosition(range.end, QTextCursor::KeepAnchor);
     QTextCursor cursor(target.get());
-    cursor.setBlockFormat(source.findBlock(start).blockFormat());
+    cursor.setBlockFormat(source.findBlock(range.start).blockFormat());
     cursor.insertFragment(selection.selection());
     return target;
 }
@@ -98,17 +159,14 @@ std::vector<std::shared_ptr<QTextDocument>>
 splitIntoPieces(const std::shared_ptr<QTextDocument> &document,
                 const std::function<std::shared_ptr<QTextDocument>()> &makeEmpty)
 {
-    std::vector<int> ends = pieceEnds(*document);
-    if (ends.empty())
+    boundParagraphMargins(*document);
+    const std::vector<PieceRange> ranges = PieceCutter(*document).cut(*document);
+    if (ranges.size() == 1)
         return {document};
-    ends.push_back(document->characterCount() - 1);
     std::vector<std::shared_ptr<QTextDocument>> pieces;
-    int start = 0;
-    for (const int end : ends) {
-        if (end > start)
-            pieces.push_back(copyRange(*document, start, end, makeEmpty()));
-        start = end;
-    }
+    pieces.reserve(ranges.size());
+    for (const PieceRange &range : ranges)
+        pieces.push_back(copyRange(*document, range, makeEmpty()));
     return pieces;
 }
 

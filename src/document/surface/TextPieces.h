@@ -12,7 +12,8 @@ namespace virelai {
 // does: past about 2^23 layout units (some 5 800 inches at one unit per twip)
 // a document's layout never ends. A text is therefore laid out in pieces whose
 // height cannot reach half that, whatever its fonts and spacing: the bound
-// counts every character as if it stood on a line of its own, at its own size.
+// counts every paragraph, empty or not, as one line with its spacing, and every
+// character as if it stood on a line of its own, at its own size.
 inline constexpr double MaxPieceHeight = 4.0e6;
 
 // Splits a document that is not laid out yet into pieces each within

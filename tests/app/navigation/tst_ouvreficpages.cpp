@@ -124,7 +124,8 @@ class OuvreFicPagesTest : public QObject
 private Q_SLOTS:
     void explanationPlacement_data();
     void explanationPlacement();
-    void boxesHaveFixedHeights();
+    void boxesHaveTheirFixedHeights();
+    void longTextsGrowTheirBoxes();
     void reminderBoxOnlyWithReminder_data();
     void reminderBoxOnlyWithReminder();
     void picturesOfTheLastBuildAtHeight24();
@@ -159,22 +160,20 @@ void OuvreFicPagesTest::explanationPlacement()
     QVERIFY(!edge.isEmpty());
     QCOMPARE(edge.first(), 15);
     QCOMPARE(edge.last(), 40);
-    // Pictures 2 and 3 are placed later and cover the lower part of the box.
-    QCOMPARE(probe.at(50, 30), Green);
-    QCOMPARE(probe.at(80, 30), Green);
+    // Picture 1 stands beside the box; pictures 2 and 3, in its column, below it.
+    QCOMPARE(probe.at(16, 30), Green);
+    QVERIFY(probe.at(50, 30) != Green);
+    QVERIFY(probe.at(80, 30) != Green);
+    QCOMPARE(probe.at(50, 45), Green);
+    QCOMPARE(probe.at(80, 45), Green);
 }
 
-void OuvreFicPagesTest::boxesHaveFixedHeights()
+void OuvreFicPagesTest::boxesHaveTheirFixedHeights()
 {
     Bench bench;
-    QString longText = QStringLiteral("{");
-    for (int i = 0; i < 80; ++i)
-        longText += QStringLiteral("Une ligne de suggestion \\par ");
-    bench.texts.Suggestion = longText + QStringLiteral("}");
-    bench.texts.Rappel = longText + QStringLiteral("}");
     recomposerConseil(bench.VSPrinter1, bench.conseil(1));
     const Probe probe(bench.VSPrinter1);
-    // The left edge of the white box: 55 % to 70 %, however long its text.
+    // The left edge of the white box: 55 % to 70 %.
     const QList<int> suggestion = probe.inkRows(0.05, 50, 76);
     QVERIFY(!suggestion.isEmpty());
     QCOMPARE(suggestion.first(), 55);
@@ -184,6 +183,19 @@ void OuvreFicPagesTest::boxesHaveFixedHeights()
     QVERIFY(lightGrey(probe.at(99, 91)));
     QVERIFY(!lightGrey(probe.at(99, 93)));
     QCOMPARE(bench.VSPrinter1.shownDocument()->pageCount(), 1);
+}
+
+void OuvreFicPagesTest::longTextsGrowTheirBoxes()
+{
+    Bench bench;
+    QString longText = QStringLiteral("{");
+    for (int i = 0; i < 80; ++i)
+        longText += QStringLiteral("Une ligne de suggestion \\par ");
+    bench.texts.Suggestion = longText + QStringLiteral("}");
+    bench.texts.Rappel = longText + QStringLiteral("}");
+    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    QVERIFY(bench.VSPrinter1.pageCount() > 1);
+    QCOMPARE(pdfText(bench.VSPrinter1).count(QStringLiteral("Une ligne de suggestion")), 160);
 }
 
 void OuvreFicPagesTest::reminderBoxOnlyWithReminder_data()

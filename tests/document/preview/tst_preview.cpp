@@ -74,15 +74,16 @@ private:
     bool m_cancelled = false;
 };
 
+// Each page holds one box as high as the printable area.
 void buildPages(Surface &surface, int pages)
 {
     surface.setFooterText(QStringLiteral("{\\qc -%d-}"));
     surface.setDocAction(Surface::NewDocument);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            surface.setCurrentY(surface.PageHeight());
-        surface.setRichText(QStringLiteral("{Page imprim\\'e9e}"));
-    }
+    const double width = surface.PageWidth() - surface.MarginLeft() - surface.MarginRight();
+    const double height = surface.PageHeight() - surface.MarginTop() - surface.MarginBottom();
+    for (int page = 1; page <= pages; ++page)
+        surface.TextBox(QStringLiteral("{Page imprim\\'e9e}"), surface.MarginLeft(),
+                        surface.MarginTop(), width, height, true, false, false);
     surface.setDocAction(Surface::EndDocument);
 }
 

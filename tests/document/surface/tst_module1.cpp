@@ -115,14 +115,14 @@ void TestModule1::cadreGrisPutsPenStyleBack()
 void TestModule1::boxStartsAtCurrentPosition()
 {
     PlaceCurseur(*m_surface, 10, 50);
-    CadreBlanc(*m_surface, 20, 5, QString());
+    CadreBlanc(*m_surface, 20, 20, QString());
     m_surface->setDocAction(Surface::EndDocument);
     const QImage page = m_surface->renderPageImage(0, 144);
-    // Outline of a box from (595, 1400), 190 wide and 100 high.
+    // Outline of a box from (595, 1400), 190 wide and 400 high.
     QVERIFY(countPixels(page, pixelsOf(QRectF(590, 1420, 10, 60), 144), isInk) > 0);
     QCOMPARE(countPixels(page, pixelsOf(QRectF(560, 1420, 20, 60), 144), isInk), 0);
-    QVERIFY(countPixels(page, pixelsOf(QRectF(600, 1495, 170, 10), 144), isInk) > 0);
-    QCOMPARE(countPixels(page, pixelsOf(QRectF(600, 1520, 170, 20), 144), isInk), 0);
+    QVERIFY(countPixels(page, pixelsOf(QRectF(600, 1795, 170, 10), 144), isInk) > 0);
+    QCOMPARE(countPixels(page, pixelsOf(QRectF(600, 1820, 170, 20), 144), isInk), 0);
 }
 
 void TestModule1::placeImageRectangle()

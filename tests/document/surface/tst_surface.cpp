@@ -25,14 +25,14 @@ private Q_SLOTS:
     void boxGrowsWithItsText();
     void boxGrowsWithLineSpacing_data();
     void boxGrowsWithLineSpacing();
-    void fixedHeightClips_data();
-    void fixedHeightClips();
+    void fixedHeightIsTheLeast_data();
+    void fixedHeightIsTheLeast();
     void textColourIsRedInLowByte_data();
     void textColourIsRedInLowByte();
     void paragraphMovesPositionDown_data();
     void paragraphMovesPositionDown();
     void longRichTextContinuesOnNewPages();
-    void laterBoxCoversEarlierText();
+    void blockAskedInsideAnotherGoesBelowIt();
 };
 
 namespace {
@@ -234,29 +234,35 @@ void TestSurface::boxGrowsWithLineSpacing()
     QVERIFY2(ratio > 1.35 && ratio < 1.6, qPrintable(QString::number(ratio)));
 }
 
-void TestSurface::fixedHeightClips_data()
+void TestSurface::fixedHeightIsTheLeast_data()
 {
+    QTest::addColumn<int>("lineCount");
     QTest::addColumn<double>("height");
-    QTest::addColumn<bool>("inkBelow");
-    QTest::newRow("fixed height cuts the text") << 600.0 << false;
-    QTest::newRow("height 0 grows to fit") << 0.0 << true;
+    QTest::addColumn<bool>("grows");
+    QTest::newRow("a short text keeps the height asked") << 2 << 3000.0 << false;
+    QTest::newRow("a long text is never cut") << 30 << 600.0 << true;
+    QTest::newRow("height 0 fits the text") << 30 << 0.0 << true;
 }
 
-void TestSurface::fixedHeightClips()
+void TestSurface::fixedHeightIsTheLeast()
 {
+    QFETCH(int, lineCount);
     QFETCH(double, height);
-    QFETCH(bool, inkBelow);
+    QFETCH(bool, grows);
     Surface surface;
     surface.setDocAction(Surface::NewDocument);
     surface.setPenStyle(Surface::PenTransparent);
-    const double used = surface.TextBox(lines(30, QStringLiteral("MMMMMMMMMM")), 1000, 1000, 4000,
-                                        height, true, false, true);
+    const QString text = lines(lineCount, QStringLiteral("MMMMMMMMMM"));
+    const double fitting = surface.TextBox(text, 1000, 1000, 4000, 0, true, true, true);
+    const double used = surface.TextBox(text, 1000, 1000, 4000, height, true, false, true);
     surface.setDocAction(Surface::EndDocument);
-    QCOMPARE(used > 600, inkBelow);
+    QCOMPARE(used, grows ? fitting : height);
+    const QRectF box = surface.pageMap().front().rect;
+    QCOMPARE(box, QRectF(1000, 1000, 4000, used));
+    // The last line is drawn inside the box.
     const QImage page = surface.renderPageImage(0, 96);
-    const QRect below = pixelsOf(QRectF(1000, 1650, 4000, 2000), 96);
-    QCOMPARE(countPixels(page, below, isInk) > 0, inkBelow);
-    QVERIFY(countPixels(page, pixelsOf(QRectF(1000, 1000, 4000, 600), 96), isInk) > 0);
+    const QRectF lastLine(1000, 1000 + fitting - 300, 4000, 300);
+    QVERIFY(countPixels(page, pixelsOf(lastLine, 96), isInk) > 0);
 }
 
 void TestSurface::textColourIsRedInLowByte_data()
@@ -290,7 +296,7 @@ void TestSurface::paragraphMovesPositionDown_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lineCount");
     QTest::newRow("one line") << QStringLiteral("Proposition") << 1;
-    QTest::newRow("leading CR then two lines") << QStringLiteral("\rTrim\r1  2  3") << 3;
+    QTest::newRow("a leading CR ends the line before") << QStringLiteral("\rTrim\r1  2  3") << 2;
     QTest::newRow("CR LF is one break") << QStringLiteral("a\r\nb") << 2;
     QTest::newRow("LF alone") << QStringLiteral("a\nb\nc") << 3;
     QTest::newRow("RTF-looking text stays plain") << QStringLiteral("{\\b gras}") << 1;
@@ -328,19 +334,27 @@ void TestSurface::longRichTextContinuesOnNewPages()
     }
 }
 
-void TestSurface::laterBoxCoversEarlierText()
+void TestSurface::blockAskedInsideAnotherGoesBelowIt()
 {
     Surface surface;
     surface.setDocAction(Surface::NewDocument);
     surface.setFontSize(40);
+    surface.setBlockRole(BlockRole::Caption);
     surface.setParagraphText(QStringLiteral("MMMMMMMM"));
     surface.setPenStyle(Surface::PenTransparent);
     surface.setBrushColor(0xFFFFFF);
+    surface.setBlockRole(BlockRole::List);
     surface.TextBox(QString(), surface.MarginLeft(), surface.MarginTop(), 8000, 1200, true, false,
                     true);
     surface.setDocAction(Surface::EndDocument);
+    const PageMap &map = surface.pageMap();
+    QCOMPARE(map.size(), size_t(2));
+    QCOMPARE(map[0].role, BlockRole::Caption);
+    QCOMPARE(map[0].rect.top(), surface.MarginTop());
+    QCOMPARE(map[1].role, BlockRole::List);
+    QCOMPARE(map[1].rect.top(), map[0].rect.bottom() + 100);
     const QImage page = surface.renderPageImage(0, 96);
-    QCOMPARE(countPixels(page, page.rect(), isInk), 0);
+    QVERIFY(countPixels(page, page.rect(), isInk) > 0);
 }
 
 QTEST_MAIN(TestSurface)

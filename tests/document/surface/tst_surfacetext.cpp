@@ -79,7 +79,7 @@ void TestSurfaceText::startingStyle()
     TextRequest request = boldUnderlinedRed(text);
     request.alwaysPlain = alwaysPlain;
     const ComposedText composed = composeText(request);
-    const QTextCharFormat format = firstCharFormat(*composed.document);
+    const QTextCharFormat format = firstCharFormat(*composed.pieces.front());
     QCOMPARE(format.font().bold(), bold);
     QCOMPARE(format.font().underline(), underline);
     QCOMPARE(format.font().pointSizeF(), pointSize);
@@ -88,7 +88,7 @@ void TestSurfaceText::startingStyle()
         : QColor(Qt::black);
     QCOMPARE(actual, color);
     if (alwaysPlain)
-        QCOMPARE(composed.document->toPlainText(), text);
+        QCOMPARE(composed.pieces.front()->toPlainText(), text);
 }
 
 void TestSurfaceText::plainTextKeepsBlanks_data()
@@ -108,7 +108,7 @@ void TestSurfaceText::plainTextKeepsBlanks()
     QFETCH(QString, expected);
     TextRequest request = boldUnderlinedRed(text);
     request.alwaysPlain = true;
-    QCOMPARE(composeText(request).document->toPlainText(), expected);
+    QCOMPARE(composeText(request).pieces.front()->toPlainText(), expected);
 }
 
 void TestSurfaceText::lineSpacingAppliesToBoth_data()
@@ -124,7 +124,8 @@ void TestSurfaceText::lineSpacingAppliesToBoth()
     TextRequest request = boldUnderlinedRed(text);
     request.lineSpacingPercent = 150;
     const ComposedText composed = composeText(request);
-    for (QTextBlock block = composed.document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = composed.pieces.front()->begin(); block.isValid();
+         block = block.next()) {
         QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
         QCOMPARE(block.blockFormat().lineHeight(), 150.0);
     }

@@ -1,0 +1,146 @@
+#include "PageComposition.h"
+
+#include "BlockPlacement.h"
+#include "SurfaceDocument.h"
+#include "TextLines.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace virelai {
+
+namespace {
+
+constexpr int SingleSpacing = 100;
+constexpr int TighteningStep = 10;
+
+BlockRequest requestOf(const PendingBlock &block)
+{
+    BlockRequest request;
+    request.left = block.topLeft.x();
+    request.top = block.topLeft.y();
+    request.width = block.width;
+    request.flows = block.flows;
+    switch (block.kind) {
+    case PendingBlock::Kind::Picture:
+        request.content = request.advance = block.pictureHeight;
+        break;
+    case PendingBlock::Kind::Box: {
+        request.padding = block.inset;
+        request.content = request.advance = block.boxHeight() - 2 * block.inset;
+        request.cuts = measureLines(block.text).cuts;
+        break;
+    }
+    case PendingBlock::Kind::Text: {
+        TextLines lines = measureLines(block.text);
+        request.content = lines.inkBottom;
+        request.advance = block.text.height;
+        request.cuts = std::move(lines.cuts);
+        break;
+    }
+    }
+    return request;
+}
+
+std::vector<BlockRequest> requestsOf(const std::vector<PendingBlock> &blocks)
+{
+    std::vector<BlockRequest> requests;
+    requests.reserve(blocks.size());
+    for (const PendingBlock &block : blocks)
+        requests.push_back(requestOf(block));
+    return requests;
+}
+
+bool isTightenable(const PendingBlock &block)
+{
+    return block.kind == PendingBlock::Kind::Box
+        && block.request.lineSpacingPercent > SingleSpacing;
+}
+
+// Lays the widened boxes out again, step tens of points tighter than asked;
+// false when none can be tightened further.
+bool tighten(std::vector<PendingBlock> &blocks, int step)
+{
+    bool tightened = false;
+    for (PendingBlock &block : blocks) {
+        if (!isTightenable(block))
+            continue;
+        TextRequest request = block.request;
+        const int previous
+            = std::max(SingleSpacing, request.lineSpacingPercent - (step - 1) * TighteningStep);
+        request.lineSpacingPercent = std::max(SingleSpacing, previous - TighteningStep);
+        if (request.lineSpacingPercent == previous)
+            continue;
+        block.text = composeText(request);
+        tightened = true;
+    }
+    return tightened;
+}
+
+// The text of content [from, to) with its top at textTop: each piece draws
+// the lines it holds in that range.
+void drawText(SurfaceDocument &document, int page, const ComposedText &text, double left,
+              double textTop, double from, double to)
+{
+    double offset = 0;
+    for (const auto &piece : text.pieces) {
+        const double height = piece->documentLayout()->documentSize().height();
+        const double sliceTop = std::max(from - offset, 0.0);
+        const double sliceBottom = std::min(to - offset, height);
+        if (sliceBottom > sliceTop)
+            document.addItem(
+                page,
+                std::make_shared<TextItem>(piece, QPointF(left, textTop + offset + sliceTop - from),
+                                           sliceTop, sliceBottom));
+        offset += height;
+    }
+}
+
+void drawPart(SurfaceDocument &document, const PendingBlock &block, const BlockPart &part)
+{
+    const QRectF rect(part.left, part.top, part.width, part.height);
+    switch (block.kind) {
+    case PendingBlock::Kind::Picture:
+        document.addItem(part.page, std::make_shared<PictureItem>(block.picture, rect));
+        break;
+    case PendingBlock::Kind::Box:
+        if (block.shaded)
+            document.addItem(part.page,
+                             std::make_shared<BoxItem>(rect, block.brushColor, block.penStyle));
+        drawText(document, part.page, block.text, part.left + block.indent, part.top + block.inset,
+                 part.from, part.to);
+        break;
+    case PendingBlock::Kind::Text:
+        drawText(document, part.page, block.text, part.left, part.top, part.from, part.to);
+        break;
+    }
+    document.addToMap({block.role, block.number, part.page, rect});
+}
+
+} // namespace
+
+double PendingBlock::boxHeight() const
+{
+    return std::max(leastHeight, text.height + 2 * inset);
+}
+
+std::shared_ptr<SurfaceDocument> composePages(std::vector<PendingBlock> blocks,
+                                              const PageGeometry &geometry, double lowestBottom)
+{
+    const PageFrame frame {geometry.margins.top(), lowestBottom};
+    Placement placement = placeBlocks(frame, requestsOf(blocks));
+    for (int step = 1; placement.pageCount > 1 && tighten(blocks, step); ++step)
+        placement = placeBlocks(frame, requestsOf(blocks));
+
+    auto document = std::make_shared<SurfaceDocument>();
+    for (int page = 0; page < placement.pageCount; ++page)
+        document->addPage(geometry);
+    for (size_t i = 0; i < blocks.size(); ++i)
+        for (const BlockPart &part : placement.blocks[i])
+            drawPart(*document, blocks[i], part);
+    return document;
+}
+
+} // namespace virelai

@@ -1,0 +1,148 @@
+#include "document/surface/BlockPlacement.h"
+
+#include <QTest>
+
+using namespace virelai;
+
+namespace {
+
+// Pages of 1000 twips from 0: round numbers throughout.
+const PageFrame Frame {0, 1000};
+
+BlockRequest block(double left, double width, double top, double content)
+{
+    BlockRequest request;
+    request.left = left;
+    request.width = width;
+    request.top = top;
+    request.content = content;
+    request.advance = content;
+    return request;
+}
+
+// Lines every 100 twips, as a box with an inset of 50.
+BlockRequest box(double left, double width, double top, double content)
+{
+    BlockRequest request = block(left, width, top, content);
+    request.padding = 50;
+    for (double line = 100; line < content; line += 100)
+        request.cuts.push_back(line);
+    return request;
+}
+
+BlockRequest flowing(double content, double advance)
+{
+    BlockRequest request = block(0, 100, 0, content);
+    request.flows = true;
+    request.advance = advance;
+    return request;
+}
+
+// Where one part of a block went.
+struct Expected
+{
+    size_t block;
+    int page;
+    double top;
+    double height;
+};
+
+using Requests = std::vector<BlockRequest>;
+using Parts = std::vector<Expected>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Requests)
+Q_DECLARE_METATYPE(Parts)
+
+class TestBlockPlacement : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void rules_data();
+    void rules();
+};
+
+void TestBlockPlacement::rules_data()
+{
+    QTest::addColumn<Requests>("requests");
+    QTest::addColumn<Parts>("parts");
+    QTest::addColumn<int>("pageCount");
+
+    QTest::newRow("nothing in the way: every position kept")
+        << Requests {block(0, 40, 100, 200), block(50, 50, 100, 300), block(0, 100, 500, 100)}
+        << Parts {{0, 0, 100, 200}, {1, 0, 100, 300}, {2, 0, 500, 100}} << 1;
+    QTest::newRow("a block ending exactly at the next one's position keeps it")
+        << Requests {block(0, 100, 100, 200), block(0, 100, 300, 100)}
+        << Parts {{0, 0, 100, 200}, {1, 0, 300, 100}} << 1;
+    QTest::newRow("inside the block above: 100 twips below it, and the next ones follow")
+        << Requests {block(0, 100, 100, 300), block(0, 100, 300, 100), block(0, 100, 550, 50),
+                     block(0, 100, 800, 50)}
+        << Parts {{0, 0, 100, 300}, {1, 0, 500, 100}, {2, 0, 700, 50}, {3, 0, 800, 50}} << 1;
+    QTest::newRow("columns apart; a block across the page waits below both")
+        << Requests {block(0, 40, 100, 600), block(50, 50, 100, 200), block(50, 50, 400, 100),
+                     block(0, 100, 500, 100)}
+        << Parts {{0, 0, 100, 600}, {1, 0, 100, 200}, {2, 0, 400, 100}, {3, 0, 800, 100}} << 1;
+    QTest::newRow("blocks side by side only touching stay side by side")
+        << Requests {block(0, 50, 100, 500), block(50, 50, 200, 100)}
+        << Parts {{0, 0, 100, 500}, {1, 0, 200, 100}} << 1;
+    QTest::newRow("placed from the top down, whatever the order asked")
+        << Requests {block(0, 100, 500, 100), block(0, 100, 100, 450)}
+        << Parts {{0, 0, 650, 100}, {1, 0, 100, 450}} << 1;
+    QTest::newRow("a flowing block starts where the one before it ends, pushed or not")
+        << Requests {block(0, 100, 0, 300), block(0, 100, 200, 100), flowing(80, 90)}
+        << Parts {{0, 0, 0, 300}, {1, 0, 400, 100}, {2, 0, 500, 80}} << 1;
+    QTest::newRow("a box too long continues from the top of the next page, cut between lines")
+        << Requests {box(0, 50, 600, 800)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}} << 2;
+    QTest::newRow("its column follows it there; the other column stays")
+        << Requests {box(0, 50, 600, 800), block(0, 50, 900, 50), block(60, 40, 900, 50),
+                     block(0, 100, 950, 40)}
+        << Parts {{0, 0, 600, 400},
+                  {0, 1, 0, 600},
+                  {1, 1, 700, 50},
+                  {2, 0, 900, 50},
+                  {3, 1, 850, 40}}
+        << 2;
+    QTest::newRow("a block that cannot be cut moves whole")
+        << Requests {block(0, 100, 800, 300)} << Parts {{0, 1, 0, 300}} << 2;
+    QTest::newRow("a line taller than a page stands alone on its page") << Requests {[] {
+        BlockRequest tall = block(0, 100, 0, 2500);
+        tall.cuts = {1200};
+        return tall;
+    }()} << Parts {{0, 0, 0, 1200}, {0, 1, 0, 1300}} << 2;
+    QTest::newRow("a box with no line that fits moves on to the next page")
+        << Requests {box(0, 100, 880, 300)} << Parts {{0, 1, 0, 400}} << 2;
+}
+
+void TestBlockPlacement::rules()
+{
+    QFETCH(Requests, requests);
+    QFETCH(Parts, parts);
+    QFETCH(int, pageCount);
+    const Placement placement = placeBlocks(Frame, requests);
+    QCOMPARE(placement.pageCount, pageCount);
+    Parts actual;
+    for (size_t i = 0; i < placement.blocks.size(); ++i) {
+        double content = 0;
+        for (const BlockPart &part : placement.blocks[i]) {
+            actual.push_back({i, part.page, part.top, part.height});
+            QCOMPARE(part.from, content);
+            QCOMPARE(part.left, requests[i].left);
+            content = part.to;
+        }
+        QCOMPARE(content, requests[i].content);
+    }
+    QCOMPARE(actual.size(), parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const QString where = QStringLiteral("part %1").arg(i);
+        QVERIFY2(actual[i].block == parts[i].block, qPrintable(where));
+        QVERIFY2(actual[i].page == parts[i].page, qPrintable(where));
+        QVERIFY2(qFuzzyCompare(actual[i].top + 1, parts[i].top + 1),
+                 qPrintable(where + QStringLiteral(" top %1").arg(actual[i].top)));
+        QVERIFY2(qFuzzyCompare(actual[i].height, parts[i].height),
+                 qPrintable(where + QStringLiteral(" height %1").arg(actual[i].height)));
+    }
+}
+
+QTEST_MAIN(TestBlockPlacement)
+#include "tst_blockplacement.moc"
