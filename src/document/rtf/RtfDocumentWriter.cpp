@@ -53,7 +53,8 @@ void RtfDocumentWriter::appendText(QStringView text, const QTextCharFormat &char
 }
 
 void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
-                                     const QTextBlockFormat &blockFormat)
+                                     const QTextBlockFormat &blockFormat,
+                                     const QTextBlockFormat &nextBlockFormat)
 {
     // A paragraph takes the properties in force at its end, as in RTF.
     if (m_blockOpen)
@@ -63,7 +64,7 @@ void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
     writeRuns();
     m_blockOpen = false;
     m_textBlockFormat.reset();
-    m_nextBlockFormat = blockFormat;
+    m_nextBlockFormat = nextBlockFormat;
     m_nextCharFormat = charFormat;
 }
 

@@ -22,8 +22,10 @@ public:
 
     void appendText(QStringView text, const QTextCharFormat &charFormat,
                     const QTextBlockFormat &blockFormat);
-    // Ends the current paragraph with these formats and opens the next one.
-    void endParagraph(const QTextCharFormat &charFormat, const QTextBlockFormat &blockFormat);
+    // Ends the current paragraph with these formats and opens the next one,
+    // which starts with nextBlockFormat.
+    void endParagraph(const QTextCharFormat &charFormat, const QTextBlockFormat &blockFormat,
+                      const QTextBlockFormat &nextBlockFormat);
     // Writes the last paragraph, which no "\par" ended.
     void finish();
 
@@ -50,7 +52,7 @@ private:
     std::optional<QTextCharFormat> m_heldCharFormat;
     // The paragraph format in force at the current paragraph's last text.
     std::optional<QTextBlockFormat> m_textBlockFormat;
-    // The formats of the last "\par", which the paragraph after it starts with.
+    // The formats the paragraph after the last "\par" starts with.
     QTextBlockFormat m_nextBlockFormat;
     QTextCharFormat m_nextCharFormat;
 };

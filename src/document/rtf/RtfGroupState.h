@@ -17,6 +17,7 @@ struct CharProps
     bool italic = false;
     bool underline = false;
     int color = 0; // index in the colour table; 0 is the automatic colour
+    bool hidden = false; // \v: read but never shown
     bool operator==(const CharProps &) const = default;
 };
 
@@ -29,6 +30,11 @@ struct ParaProps
     int firstLineIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool spaceBeforeAuto = false; // \sbauto1: the word processor's own spacing, not \sb
+    bool spaceAfterAuto = false;
+    bool contextualSpacing = false; // no spacing next to a paragraph of the same style
+    bool pageBreakBefore = false;
+    int style = 0; // \s: the paragraph style's number
     int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
     QList<int> tabStops;

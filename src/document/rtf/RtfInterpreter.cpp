@@ -123,6 +123,10 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         endParagraph();
         return;
     }
+    if (keyword == Keyword::PageBreak) {
+        endParagraph(true);
+        return;
+    }
     if (applyCharacterWord(keyword, token, m_defaultChars, state())
         || applyParagraphWord(keyword, param, state().para))
         return;
@@ -273,8 +277,9 @@ void RtfInterpreter::emitText(QStringView text)
     GroupState &current = state();
     switch (current.destination) {
     case Destination::Text:
-        m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
-                            m_formatter.blockFormat(current.para));
+        if (!current.chars.hidden)
+            m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
+                                currentBlockFormat());
         break;
     case Destination::FontTable:
         m_fonts.addText(text);
@@ -295,12 +300,20 @@ void RtfInterpreter::flushHighSurrogate()
     emitCharacter(Replacement);
 }
 
-void RtfInterpreter::endParagraph()
+void RtfInterpreter::endParagraph(bool pageBreakAfter)
 {
     flushHighSurrogate();
     const GroupState &current = state();
-    m_writer.endParagraph(m_formatter.charFormat(current.chars, m_defaultFont),
-                          m_formatter.blockFormat(current.para));
+    const QTextBlockFormat ended = currentBlockFormat();
+    m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
+    m_writer.endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
+                          currentBlockFormat());
+}
+
+const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
+{
+    const ParaProps &props = state().para;
+    return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
 }
 
 // Font and colour tables are read in the document's code page, not in a font's.

@@ -6,6 +6,7 @@
 #include "RtfGroupStack.h"
 #include "RtfKeywords.h"
 #include "RtfLexer.h"
+#include "RtfParagraphSequence.h"
 #include "RtfReader.h"
 #include "RtfTables.h"
 
@@ -40,7 +41,10 @@ private:
     void emitText(QStringView text);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
     void flushHighSurrogate();
-    void endParagraph();
+    // pageBreakAfter (\page): the text before the break keeps its page, the
+    // paragraph after it starts a new one.
+    void endParagraph(bool pageBreakAfter = false);
+    const QTextBlockFormat &currentBlockFormat();
     bool inSymbolFont() const;
     int currentCodePage() const;
     GroupState &state() { return m_stack.current(); }
@@ -54,6 +58,7 @@ private:
     ByteDecoder m_bytes;
     RtfFormatter m_formatter;
     RtfDocumentWriter m_writer;
+    ParagraphSequence m_paragraphs;
     int m_ansiCodePage = Windows1252;
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;

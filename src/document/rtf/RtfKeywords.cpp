@@ -27,6 +27,7 @@ constexpr auto Keywords = std::to_array<KeywordName>({
     {u"cf", ColorForeground},
     {u"colortbl", ColorTable},
     {u"comment", SkippedDestination},
+    {u"contextualspace", ContextualSpacing},
     {u"deff", DefaultFont},
     {u"doccomm", SkippedDestination},
     {u"emdash", EmDash},
@@ -58,7 +59,8 @@ constexpr auto Keywords = std::to_array<KeywordName>({
     {u"lquote", LeftQuote},
     {u"object", SkippedDestination},
     {u"operator", SkippedDestination},
-    {u"page", Paragraph},
+    {u"page", PageBreak},
+    {u"pagebb", PageBreakBefore},
     {u"par", Paragraph},
     {u"pard", ParagraphDefaults},
     {u"pict", SkippedDestination},
@@ -75,8 +77,11 @@ constexpr auto Keywords = std::to_array<KeywordName>({
     {u"ri", RightIndent},
     {u"row", Paragraph},
     {u"rquote", RightQuote},
+    {u"s", ParagraphStyle},
     {u"sa", SpaceAfter},
+    {u"saauto", SpaceAfterAuto},
     {u"sb", SpaceBefore},
+    {u"sbauto", SpaceBeforeAuto},
     {u"sect", Paragraph},
     {u"sl", LineSpacing},
     {u"slmult", LineSpacingMultiple},
@@ -96,6 +101,7 @@ constexpr auto Keywords = std::to_array<KeywordName>({
     {u"ulth", Underline},
     {u"ulw", Underline},
     {u"ulwave", Underline},
+    {u"v", Hidden},
 });
 
 bool nameLess(const KeywordName &a, const KeywordName &b)

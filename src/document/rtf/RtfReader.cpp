@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace virelai {
 
@@ -32,6 +33,19 @@ double layoutUnitsPerTwip(const QTextCursor &cursor)
     if (device)
         return device->logicalDpiY() / TwipsPerInch;
     return tabUnitsPerTwip();
+}
+
+// Qt's layout leaves out the top margin of a document's first paragraph,
+// where word processors keep its space before: the document's frame takes it.
+void keepSpaceAboveFirstParagraph(QTextDocument &document)
+{
+    const double space = document.begin().blockFormat().topMargin();
+    if (space <= 0)
+        return;
+    QTextFrame *root = document.rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    format.setTopMargin(format.topMargin() + space);
+    root->setFrameFormat(format);
 }
 
 } // namespace
@@ -71,9 +85,12 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     }
     if (rtf.startsWith(QChar(ByteOrderMark)))
         rtf = rtf.sliced(1);
+    const bool atDocumentStart = cursor.position() == 0;
     cursor.beginEditBlock();
     rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
     interpreter.run();
+    if (atDocumentStart)
+        keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();
     if (interpreter.binaryRanPastEnd() && result.complete)
         result = {false, QStringLiteral("binary data runs past the end of the text")};

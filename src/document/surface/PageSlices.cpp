@@ -17,16 +17,20 @@ public:
         , m_pageHeight(pageHeight)
     { }
 
-    void addLine(double lineTop, double lineBottom)
+    // startsPage: the line must begin a page (a page break before its paragraph).
+    void addLine(double lineTop, double lineBottom, bool startsPage)
     {
         const bool overflows = lineBottom - m_current.top > m_available;
         const bool sliceHasLines = lineTop > m_current.top;
-        if (overflows && (sliceHasLines || m_slices.empty())) {
+        if ((startsPage && m_linesInSlice > 0)
+            || (overflows && (sliceHasLines || m_slices.empty()))) {
             m_current.bottom = lineTop;
             m_slices.push_back(m_current);
             m_current.top = lineTop;
             m_available = m_pageHeight;
+            m_linesInSlice = 0;
         }
+        ++m_linesInSlice;
     }
 
     std::vector<TextSlice> finish(double documentBottom)
@@ -40,6 +44,7 @@ private:
     double m_available;
     double m_pageHeight;
     TextSlice m_current;
+    int m_linesInSlice = 0;
     std::vector<TextSlice> m_slices;
 };
 
@@ -52,9 +57,12 @@ std::vector<TextSlice> sliceIntoPages(const QTextDocument &document, double firs
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextLayout *layout = block.layout();
         const double blockTop = layout->position().y();
+        const bool breakBefore
+            = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            slicer.addLine(blockTop + line.y(), blockTop + line.y() + line.height());
+            slicer.addLine(blockTop + line.y(), blockTop + line.y() + line.height(),
+                           breakBefore && i == 0);
         }
     }
     return slicer.finish(document.documentLayout()->documentSize().height());
