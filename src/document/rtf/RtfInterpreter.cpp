@@ -53,7 +53,7 @@ void RtfInterpreter::run()
 void RtfInterpreter::handleToken(const RtfToken &token)
 {
     using Kind = RtfToken::Kind;
-    if (skipsAsFallback(token))
+    if (skipsAsFallback(token) || skipsIgnorableDestination(token))
         return;
     switch (token.kind) {
     case Kind::GroupOpen:
@@ -62,9 +62,7 @@ void RtfInterpreter::handleToken(const RtfToken &token)
         break;
     case Kind::GroupClose:
         flushHighSurrogate();
-        if (state().destination == Destination::FontTable)
-            m_fonts.endGroup();
-        m_stack.close();
+        closeGroup();
         break;
     case Kind::ControlWord:
         handleWord(token);
@@ -115,10 +113,15 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         handleUnicode(token.hasParam ? param : 0);
         return;
     }
-    if (applyTableWord(keyword, param) || applyDestinationWord(keyword))
+    if (applyTableWord(keyword, param) || applyNumberingWord(keyword, param)
+        || applyDestinationWord(keyword))
         return;
     if (state().destination != Destination::Text)
         return;
+    if (keyword == Keyword::LegacyText) {
+        m_numbering.numberShownAsText();
+        return;
+    }
     if (keyword == Keyword::Paragraph) {
         endParagraph();
         return;
@@ -136,67 +139,14 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         applyDocumentWord(keyword, param);
 }
 
-// Outside every group there is no destination to change: text there stays
-// text, so that a stray word cannot hide the rest of the document.
-bool RtfInterpreter::applyDestinationWord(Keyword keyword)
-{
-    if (m_stack.depth() == 0)
-        return false;
-    Destination &destination = state().destination;
-    switch (keyword) {
-    case Keyword::FontTable:
-        destination = Destination::FontTable;
-        return true;
-    case Keyword::ColorTable:
-        destination = Destination::ColorTable;
-        return true;
-    case Keyword::SkippedDestination:
-        destination = Destination::Skipped;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool RtfInterpreter::applyTableWord(Keyword keyword, int param)
-{
-    const Destination destination = state().destination;
-    if (destination == Destination::FontTable) {
-        if (keyword == Keyword::Font)
-            m_fonts.setNumber(param);
-        else if (keyword == Keyword::FontCharset)
-            m_fonts.setCharset(param);
-        return keyword != Keyword::FontTable && keyword != Keyword::SkippedDestination;
-    }
-    if (destination == Destination::ColorTable) {
-        if (keyword == Keyword::Red)
-            m_colors.setRed(param);
-        else if (keyword == Keyword::Green)
-            m_colors.setGreen(param);
-        else if (keyword == Keyword::Blue)
-            m_colors.setBlue(param);
-        return keyword != Keyword::SkippedDestination;
-    }
-    return false;
-}
-
-void RtfInterpreter::applyDocumentWord(Keyword keyword, int param)
-{
-    if (keyword == Keyword::AnsiCodePage && isKnownCodePage(param))
-        m_ansiCodePage = param;
-    else if (keyword == Keyword::DefaultFont)
-        m_defaultFont = param;
-}
-
 void RtfInterpreter::handleSymbol(QChar symbol)
 {
     if (state().destination == Destination::Skipped)
         return;
     switch (symbol.unicode()) {
     case u'*':
-        // An ignorable destination: none of them is shown.
-        if (m_stack.depth() > 0)
-            state().destination = Destination::Skipped;
+        // An ignorable destination: shown only when this reader knows it.
+        m_ignorablePending = m_stack.depth() > 0;
         break;
     case u'\\':
     case u'{':
@@ -226,6 +176,12 @@ void RtfInterpreter::handleHexByte(int byte)
     if (state().destination == Destination::Skipped)
         return;
     flushHighSurrogate();
+    if (state().destination == Destination::LevelText && byte < 0x20) {
+        // A level text's length and its level placeholders are bytes, not characters.
+        const QChar raw(byte);
+        m_numbering.addText(Destination::LevelText, QStringView(&raw, 1));
+        return;
+    }
     const QString decoded = m_bytes.decode(uchar(byte), currentCodePage());
     // Already in the font's encoding: no second Symbol mapping.
     appendShownText(decoded, false, m_shown);
@@ -277,9 +233,11 @@ void RtfInterpreter::emitText(QStringView text)
     GroupState &current = state();
     switch (current.destination) {
     case Destination::Text:
-        if (!current.chars.hidden)
-            m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
-                                currentBlockFormat());
+        if (current.chars.hidden)
+            break;
+        showNumber();
+        m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
+                            currentBlockFormat());
         break;
     case Destination::FontTable:
         m_fonts.addText(text);
@@ -289,7 +247,27 @@ void RtfInterpreter::emitText(QStringView text)
         break;
     case Destination::Skipped:
         break;
+    default:
+        m_numbering.addText(current.destination, text);
+        break;
     }
+}
+
+// Before a numbered paragraph's first text, in its number's font if it has one.
+void RtfInterpreter::showNumber()
+{
+    const GroupState &current = state();
+    const std::optional<RtfNumbering::Number> number = m_numbering.takeNumber(current.para);
+    if (!number || number->text.isEmpty())
+        return;
+    CharProps chars = current.chars;
+    if (number->font >= 0)
+        chars.font = number->font;
+    const bool symbol = isSymbolFont(chars.font);
+    QString shown;
+    for (const QChar c : number->text)
+        shown += shownCodeUnit(c.unicode(), symbol);
+    m_writer.appendText(shown, m_formatter.charFormat(chars, m_defaultFont), currentBlockFormat());
 }
 
 void RtfInterpreter::flushHighSurrogate()
@@ -304,6 +282,7 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
 {
     flushHighSurrogate();
     const GroupState &current = state();
+    m_numbering.paragraphEnded(current.para);
     const QTextBlockFormat ended = currentBlockFormat();
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
     m_writer.endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
@@ -322,7 +301,12 @@ bool RtfInterpreter::inSymbolFont() const
     const GroupState &current = m_stack.current();
     if (current.destination != Destination::Text)
         return false;
-    const FontEntry *entry = m_formatter.fontEntry(current.chars.font, m_defaultFont);
+    return isSymbolFont(current.chars.font);
+}
+
+bool RtfInterpreter::isSymbolFont(int font) const
+{
+    const FontEntry *entry = m_formatter.fontEntry(font, m_defaultFont);
     return entry && codePageForCharset(entry->charset, m_ansiCodePage) == SymbolCodePage;
 }
 

@@ -6,6 +6,7 @@
 #include "RtfGroupStack.h"
 #include "RtfKeywords.h"
 #include "RtfLexer.h"
+#include "RtfNumbering.h"
 #include "RtfParagraphSequence.h"
 #include "RtfReader.h"
 #include "RtfTables.h"
@@ -27,6 +28,8 @@ public:
 
 private:
     void handleToken(const RtfToken &token);
+    void closeGroup();
+    bool skipsIgnorableDestination(const RtfToken &token);
     bool skipsAsFallback(const RtfToken &token);
     void handleWord(const RtfToken &token);
     void handleSymbol(QChar symbol);
@@ -36,16 +39,19 @@ private:
 
     bool applyDestinationWord(Keyword keyword);
     bool applyTableWord(Keyword keyword, int param);
+    bool applyNumberingWord(Keyword keyword, int param);
     void applyDocumentWord(Keyword keyword, int param);
 
     void emitText(QStringView text);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
+    void showNumber();
     void flushHighSurrogate();
     // pageBreakAfter (\page): the text before the break keeps its page, the
     // paragraph after it starts a new one.
     void endParagraph(bool pageBreakAfter = false);
     const QTextBlockFormat &currentBlockFormat();
     bool inSymbolFont() const;
+    bool isSymbolFont(int font) const;
     int currentCodePage() const;
     GroupState &state() { return m_stack.current(); }
 
@@ -59,9 +65,11 @@ private:
     RtfFormatter m_formatter;
     RtfDocumentWriter m_writer;
     ParagraphSequence m_paragraphs;
+    RtfNumbering m_numbering;
     int m_ansiCodePage = Windows1252;
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;
+    bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
     QString m_shown;
 };

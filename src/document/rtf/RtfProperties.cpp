@@ -105,6 +105,12 @@ bool applyParagraphWord(Keyword keyword, int param, ParaProps &para)
     case Keyword::ParagraphStyle:
         para.style = param;
         return true;
+    case Keyword::ListOverrideNumber:
+        para.listOverride = param;
+        return true;
+    case Keyword::ListLevelNumber:
+        para.listLevel = param;
+        return true;
     case Keyword::LineSpacing:
         para.lineSpacing = clampTwips(param);
         return true;
