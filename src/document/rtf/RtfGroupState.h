@@ -59,6 +59,7 @@ struct ParaProps
     bool contextualSpacing = false; // no spacing next to a paragraph of the same style
     bool pageBreakBefore = false;
     int style = 0; // \s: the paragraph style's number
+    bool inTable = false; // \intbl: the paragraph is in a table's cell
     int listOverride = 0; // \ls: 0 none
     int listLevel = 0; // \ilvl
     LegacyNumberProps legacyNumber;

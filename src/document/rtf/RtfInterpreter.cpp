@@ -5,6 +5,7 @@
 #include "RtfProperties.h"
 
 #include <QStringDecoder>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +48,8 @@ void RtfInterpreter::run()
     for (RtfToken token = m_lexer.next(); token.kind != RtfToken::Kind::End; token = m_lexer.next())
         handleToken(token);
     flushHighSurrogate();
+    if (m_table.hasContent())
+        writeTable();
     m_writer.finish();
 }
 
@@ -130,6 +133,8 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         endParagraph(true);
         return;
     }
+    if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param))
+        return;
     if (applyCharacterWord(keyword, token, m_defaultChars, state())
         || applyParagraphWord(keyword, param, state().para))
         return;
@@ -235,8 +240,9 @@ void RtfInterpreter::emitText(QStringView text)
     case Destination::Text:
         if (current.chars.hidden)
             break;
+        followTable();
         showNumber();
-        m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
+        writer().appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
                             currentBlockFormat());
         break;
     case Destination::FontTable:
@@ -267,7 +273,65 @@ void RtfInterpreter::showNumber()
     QString shown;
     for (const QChar c : number->text)
         shown += shownCodeUnit(c.unicode(), symbol);
-    m_writer.appendText(shown, m_formatter.charFormat(chars, m_defaultFont), currentBlockFormat());
+    writer().appendText(shown, m_formatter.charFormat(chars, m_defaultFont), currentBlockFormat());
+}
+
+// \cell and \row; a table inside a cell is read as paragraphs of that cell.
+bool RtfInterpreter::applyTableFlowWord(Keyword keyword)
+{
+    switch (keyword) {
+    case Keyword::Cell:
+        endCell();
+        return true;
+    case Keyword::Row:
+        m_table.endRow(m_rowDefinition.row());
+        return true;
+    case Keyword::NestedCell:
+    case Keyword::NestedRow:
+        endParagraph();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A paragraph in a table goes to its cell; the first one after a table writes
+// the table before it.
+void RtfInterpreter::followTable()
+{
+    if (state().para.inTable) {
+        if (!m_table.hasContent())
+            m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;
+        m_table.cellWriter();
+    } else if (m_table.hasContent()) {
+        writeTable();
+    }
+}
+
+void RtfInterpreter::endCell()
+{
+    flushHighSurrogate();
+    const bool wasInTable = state().para.inTable;
+    state().para.inTable = true;
+    followTable();
+    state().para.inTable = wasInTable;
+    m_numbering.paragraphEnded(state().para);
+    m_paragraphs.paragraphEnded(state().para, false);
+    m_table.closeCell();
+}
+
+void RtfInterpreter::writeTable()
+{
+    m_writer.insertFrame([this](QTextCursor &cursor) -> QTextFrame * {
+        return m_table.write(cursor, m_spaceAboveTable);
+    });
+    // Below a table, a paragraph's space before is its own.
+    m_paragraphs.paragraphEnded(ParaProps {}, false);
+}
+
+RtfDocumentWriter &RtfInterpreter::writer()
+{
+    return m_table.cellOpen() ? m_table.cellWriter() : m_writer;
 }
 
 void RtfInterpreter::flushHighSurrogate()
@@ -281,11 +345,12 @@ void RtfInterpreter::flushHighSurrogate()
 void RtfInterpreter::endParagraph(bool pageBreakAfter)
 {
     flushHighSurrogate();
+    followTable();
     const GroupState &current = state();
     m_numbering.paragraphEnded(current.para);
     const QTextBlockFormat ended = currentBlockFormat();
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
-    m_writer.endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
+    writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }
 

@@ -9,6 +9,8 @@
 #include "RtfNumbering.h"
 #include "RtfParagraphSequence.h"
 #include "RtfReader.h"
+#include "RtfRowDefinition.h"
+#include "RtfTableBuilder.h"
 #include "RtfTables.h"
 
 namespace virelai::rtf {
@@ -45,6 +47,11 @@ private:
     void emitText(QStringView text);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
     void showNumber();
+    bool applyTableFlowWord(Keyword keyword);
+    void followTable();
+    void endCell();
+    void writeTable();
+    RtfDocumentWriter &writer();
     void flushHighSurrogate();
     // pageBreakAfter (\page): the text before the break keeps its page, the
     // paragraph after it starts a new one.
@@ -66,6 +73,9 @@ private:
     RtfDocumentWriter m_writer;
     ParagraphSequence m_paragraphs;
     RtfNumbering m_numbering;
+    RowDefinitionReader m_rowDefinition;
+    RtfTableBuilder m_table {m_colors};
+    int m_spaceAboveTable = 0;
     int m_ansiCodePage = Windows1252;
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;

@@ -105,6 +105,9 @@ bool applyParagraphWord(Keyword keyword, int param, ParaProps &para)
     case Keyword::ParagraphStyle:
         para.style = param;
         return true;
+    case Keyword::InTable:
+        para.inTable = true;
+        return true;
     case Keyword::ListOverrideNumber:
         para.listOverride = param;
         return true;

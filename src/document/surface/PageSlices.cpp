@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextLayout>
 
 namespace virelai {
@@ -48,23 +49,43 @@ private:
     std::vector<TextSlice> m_slices;
 };
 
+void addBlock(Slicer &slicer, const QTextBlock &block, double blockTop)
+{
+    const QTextLayout *layout = block.layout();
+    const bool breakBefore
+        = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        slicer.addLine(blockTop + line.y(), blockTop + line.y() + line.height(),
+                       breakBefore && i == 0);
+    }
+}
+
+// The paragraphs of the document's own flow are placed where their layouts
+// say; those in a table's cells are placed relative to their cell, and the
+// document's layout gives their place on the page.
+void addFrame(Slicer &slicer, const QTextDocument &document, const QTextFrame &frame)
+{
+    const bool ownFlow = &frame == document.rootFrame();
+    for (auto it = frame.begin(); !it.atEnd(); ++it) {
+        if (const QTextFrame *child = it.currentFrame()) {
+            addFrame(slicer, document, *child);
+            continue;
+        }
+        const QTextBlock block = it.currentBlock();
+        const double top = ownFlow ? block.layout()->position().y()
+                                   : document.documentLayout()->blockBoundingRect(block).top();
+        addBlock(slicer, block, top);
+    }
+}
+
 } // namespace
 
 std::vector<TextSlice> sliceIntoPages(const QTextDocument &document, double firstHeight,
                                       double pageHeight)
 {
     Slicer slicer(firstHeight, pageHeight);
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout *layout = block.layout();
-        const double blockTop = layout->position().y();
-        const bool breakBefore
-            = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            slicer.addLine(blockTop + line.y(), blockTop + line.y() + line.height(),
-                           breakBefore && i == 0);
-        }
-    }
+    addFrame(slicer, document, *document.rootFrame());
     return slicer.finish(document.documentLayout()->documentSize().height());
 }
 
