@@ -2,6 +2,7 @@
 
 #include "RtfInterpreter.h"
 #include "RtfLimits.h"
+#include "RtfLineHeights.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -85,11 +86,12 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     }
     if (rtf.startsWith(QChar(ByteOrderMark)))
         rtf = rtf.sliced(1);
-    const bool atDocumentStart = cursor.position() == 0;
+    const int start = cursor.position();
     cursor.beginEditBlock();
     rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
     interpreter.run();
-    if (atDocumentStart)
+    rtf::matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
+    if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();
     if (interpreter.binaryRanPastEnd() && result.complete)

@@ -2,6 +2,7 @@
 // as word processors place it.
 #include "RtfTestDocument.h"
 
+#include <QFontDatabase>
 #include <QTest>
 #include <QTextLayout>
 
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void spaceBetweenParagraphs();
     void lineSpacing_data();
     void lineSpacing();
+    void singleLineAsWordProcessorsMeasureIt_data();
+    void singleLineAsWordProcessorsMeasureIt();
 };
 
 void TestRtfLayout::spaceBetweenParagraphs_data()
@@ -104,6 +107,27 @@ void TestRtfLayout::lineSpacing()
     QFETCH(double, singleLines);
     const double single = linePitch(QStringLiteral("{a\\line b}"));
     QCOMPARE(qRound(linePitch(rtf)), qRound(twips + singleLines * single));
+}
+
+void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("ems");
+    // The larger of hhea's ascender, descender and line gap and OS/2's Windows
+    // ascent and descent, over the units per em.
+    QTest::newRow("Carlito (Calibri): hhea 1536 + 512 + 452") << "Carlito" << 2500.0 / 2048;
+    QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87")
+        << "Liberation Serif" << 2355.0 / 2048;
+}
+
+void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
+{
+    QFETCH(QString, family);
+    QFETCH(double, ems);
+    if (!QFontDatabase::families().contains(family))
+        QSKIP("font not installed (scripts/install-deps installs it)");
+    const QString rtf = "{\\rtf1{\\fonttbl{\\f0 " + family + ";}}\\f0\\fs22 a\\line b}";
+    QCOMPARE(qRound(linePitch(rtf)), qRound(ems * 11 * 20));
 }
 
 QTEST_MAIN(TestRtfLayout)
