@@ -1,9 +1,9 @@
 #include "OuvreFicPages.h"
 
 #include "document/builders/Clock.h"
+#include "document/builders/DocumentComplet.h"
 #include "document/builders/MissingChartNotice.h"
 #include "document/builders/PageTexts.h"
-#include "document/rtf/RtfReader.h"
 #include "document/surface/Surface.h"
 
 namespace virelai {
@@ -80,9 +80,7 @@ bool montrerDocumentStocke(Surface &VSPrinter1, const QString &path, const HelpF
     const std::optional<QByteArray> bytes = read(path);
     if (!bytes)
         return false;
-    VSPrinter1.setDocAction(Surface::NewDocument);
-    VSPrinter1.setRichText(decodeWindows1252(*bytes));
-    VSPrinter1.setDocAction(Surface::EndDocument);
+    montrerDocumentComplet(VSPrinter1, *bytes);
     return true;
 }
 

@@ -1,8 +1,7 @@
 #include "HelpPage.h"
 
 #include "document/builders/BuildContext.h"
-#include "document/rtf/RtfReader.h"
-#include "document/surface/Surface.h"
+#include "document/builders/DocumentComplet.h"
 
 #include <exception>
 
@@ -16,11 +15,7 @@ bool montrerFichier(BuildContext &context, const QString &path)
     const std::optional<QByteArray> bytes = context.readHelpFile(path);
     if (!bytes)
         return false;
-    const QString texte = decodeWindows1252(*bytes);
-    Surface &VSPrinter1 = context.VSPrinter1;
-    VSPrinter1.setDocAction(Surface::NewDocument);
-    VSPrinter1.setRichText(texte);
-    VSPrinter1.setDocAction(Surface::EndDocument);
+    montrerDocumentComplet(context.VSPrinter1, *bytes);
     return true;
 }
 

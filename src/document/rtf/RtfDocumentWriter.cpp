@@ -53,9 +53,11 @@ void RtfDocumentWriter::appendText(QStringView text, const QTextCharFormat &char
 }
 
 void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
-                                     const QTextBlockFormat &blockFormat)
+                                     const QTextBlockFormat &blockFormat,
+                                     const QTextBlockFormat &nextBlockFormat)
 {
     // A paragraph takes the properties in force at its end, as in RTF.
+    giveSpaceToFrameAbove(blockFormat);
     if (m_blockOpen)
         setHeldFormats(blockFormat, charFormat);
     else
@@ -63,7 +65,7 @@ void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
     writeRuns();
     m_blockOpen = false;
     m_textBlockFormat.reset();
-    m_nextBlockFormat = blockFormat;
+    m_nextBlockFormat = nextBlockFormat;
     m_nextCharFormat = charFormat;
 }
 
@@ -72,6 +74,7 @@ void RtfDocumentWriter::finish()
     // The last paragraph keeps the formats of the "\par" before it, but takes
     // the paragraph format its text was written in.
     const QTextBlockFormat blockFormat = m_textBlockFormat.value_or(m_nextBlockFormat);
+    giveSpaceToFrameAbove(blockFormat);
     if (!m_blockOpen)
         openBlock(blockFormat, m_nextCharFormat);
     else if (m_textBlockFormat && m_heldBlockFormat != blockFormat)
@@ -115,6 +118,27 @@ void RtfDocumentWriter::setHeldFormats(const QTextBlockFormat &blockFormat,
         m_cursor.setBlockCharFormat(charFormat);
     m_heldBlockFormat = blockFormat;
     m_heldCharFormat = charFormat;
+}
+
+void RtfDocumentWriter::insertFrame(const std::function<QTextFrame *(QTextCursor &)> &insert)
+{
+    writeRuns();
+    m_frameAbove = insert(m_cursor);
+    // The cursor's paragraph is the one after the frame: its formats come at its end.
+    m_blockOpen = true;
+    m_heldBlockFormat.reset();
+    m_heldCharFormat.reset();
+    m_textBlockFormat.reset();
+}
+
+void RtfDocumentWriter::giveSpaceToFrameAbove(const QTextBlockFormat &blockFormat)
+{
+    if (!m_frameAbove)
+        return;
+    QTextFrameFormat format = m_frameAbove->frameFormat();
+    format.setBottomMargin(blockFormat.topMargin());
+    m_frameAbove->setFrameFormat(format);
+    m_frameAbove = nullptr;
 }
 
 void RtfDocumentWriter::writeRuns()

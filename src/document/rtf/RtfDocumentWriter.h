@@ -4,7 +4,9 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextFrame>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,10 +24,17 @@ public:
 
     void appendText(QStringView text, const QTextCharFormat &charFormat,
                     const QTextBlockFormat &blockFormat);
-    // Ends the current paragraph with these formats and opens the next one.
-    void endParagraph(const QTextCharFormat &charFormat, const QTextBlockFormat &blockFormat);
+    // Ends the current paragraph with these formats and opens the next one,
+    // which starts with nextBlockFormat.
+    void endParagraph(const QTextCharFormat &charFormat, const QTextBlockFormat &blockFormat,
+                      const QTextBlockFormat &nextBlockFormat);
     // Writes the last paragraph, which no "\par" ended.
     void finish();
+    // Puts a frame (a table) after the paragraph written last: insert writes it
+    // at the cursor, leaves the cursor in the empty paragraph after it and
+    // returns it. The frame keeps the next paragraph's space before, which Qt
+    // leaves out after a frame.
+    void insertFrame(const std::function<QTextFrame *(QTextCursor &)> &insert);
 
 private:
     struct Run
@@ -39,6 +48,7 @@ private:
     void openBlock(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
     void setHeldFormats(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
     void writeRuns();
+    void giveSpaceToFrameAbove(const QTextBlockFormat &blockFormat);
 
     QTextCursor &m_cursor;
     std::vector<Run> m_runs; // the current paragraph's text not yet written
@@ -50,9 +60,10 @@ private:
     std::optional<QTextCharFormat> m_heldCharFormat;
     // The paragraph format in force at the current paragraph's last text.
     std::optional<QTextBlockFormat> m_textBlockFormat;
-    // The formats of the last "\par", which the paragraph after it starts with.
+    // The formats the paragraph after the last "\par" starts with.
     QTextBlockFormat m_nextBlockFormat;
     QTextCharFormat m_nextCharFormat;
+    QTextFrame *m_frameAbove = nullptr; // just written, before the current paragraph
 };
 
 } // namespace virelai::rtf

@@ -12,6 +12,14 @@ namespace {
 // \sl counts twips; with \slmult1 a single line is 240.
 constexpr double SingleLineTwips = 240.0;
 
+// Qt's layout multiplies the space between paragraphs and fixed or least line
+// heights by its device's resolution over the screen's, as if they were given
+// in screen units like tab stops: so they are given in screen units.
+double scaledByLayout(int twips)
+{
+    return twips * tabUnitsPerTwip();
+}
+
 } // namespace
 
 RtfFormatter::RtfFormatter(const RtfDefaults &defaults, double unitsPerTwip,
@@ -60,43 +68,59 @@ QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaul
     // Always explicit: the automatic colour is black, whatever the page's text colour.
     const QColor color = m_colors.color(props.color);
     format.setForeground(color.isValid() ? color : QColor(Qt::black));
+    // Any letter spacing keeps Qt from joining letters into ligature glyphs,
+    // whose letters a PDF's text would lose: "ti" of "Utilisez" in Calibri.
+    format.setFontLetterSpacingType(QFont::PercentageSpacing);
+    format.setFontLetterSpacing(100);
     return format;
 }
 
-const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props)
+const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props,
+                                                  const ParagraphContext &context)
 {
     for (const BlockCache &cache : m_blockCache) {
-        if (cache.valid && cache.props == props)
+        if (cache.valid && cache.props == props && cache.context == context)
             return cache.format;
     }
     BlockCache &cache = m_blockCache[m_nextBlockCache];
     m_nextBlockCache = (m_nextBlockCache + 1) % m_blockCache.size();
     cache.props = props;
+    cache.context = context;
     cache.valid = true;
-    cache.format = buildBlockFormat(props);
+    cache.format = buildBlockFormat(props, context);
     return cache.format;
 }
 
-QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props) const
+// The space between two paragraphs is the top margin of the lower one whole:
+// Qt would take the larger of it and the upper one's bottom margin, and leaves
+// out the last paragraph's bottom margin anyway.
+QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
+                                                const ParagraphContext &context) const
 {
     QTextBlockFormat format;
     format.setAlignment(props.alignment);
     format.setLeftMargin(units(props.leftIndent));
     format.setRightMargin(units(props.rightIndent));
     format.setTextIndent(units(props.firstLineIndent));
-    format.setTopMargin(units(props.spaceBefore));
-    format.setBottomMargin(units(props.spaceAfter));
+    format.setTopMargin(scaledByLayout(context.spaceAbove));
+    if (context.pageBreakBefore)
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    setLineSpacing(format, props);
+    format.setTabPositions(tabPositions(props));
+    return format;
+}
+
+void RtfFormatter::setLineSpacing(QTextBlockFormat &format, const ParaProps &props) const
+{
     if (props.lineSpacing > 0 && !props.lineSpacingMultiple) {
-        format.setLineHeight(units(props.lineSpacing), QTextBlockFormat::MinimumHeight);
+        format.setLineHeight(scaledByLayout(props.lineSpacing), QTextBlockFormat::MinimumHeight);
     } else if (props.lineSpacing < 0) {
-        format.setLineHeight(units(-props.lineSpacing), QTextBlockFormat::FixedHeight);
+        format.setLineHeight(scaledByLayout(-props.lineSpacing), QTextBlockFormat::FixedHeight);
     } else {
         const double multiple = props.lineSpacing > 0 ? props.lineSpacing / SingleLineTwips : 1.0;
         format.setLineHeight(multiple * m_defaults.lineSpacingPercent,
                              QTextBlockFormat::ProportionalHeight);
     }
-    format.setTabPositions(tabPositions(props));
-    return format;
 }
 
 // RTF measures tab stops from the text's left margin, Qt from where a line

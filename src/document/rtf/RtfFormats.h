@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RtfGroupState.h"
+#include "RtfParagraphSequence.h"
 #include "RtfReader.h"
 #include "RtfTables.h"
 
@@ -22,13 +23,15 @@ public:
                  const RtfColorTable &colors);
 
     const QTextCharFormat &charFormat(const CharProps &props, int defaultFont);
-    const QTextBlockFormat &blockFormat(const ParaProps &props);
+    const QTextBlockFormat &blockFormat(const ParaProps &props, const ParagraphContext &context);
     // The font entry the properties name, or the default font's, or none.
     const FontEntry *fontEntry(int font, int defaultFont) const;
 
 private:
     QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont) const;
-    QTextBlockFormat buildBlockFormat(const ParaProps &props) const;
+    QTextBlockFormat buildBlockFormat(const ParaProps &props,
+                                      const ParagraphContext &context) const;
+    void setLineSpacing(QTextBlockFormat &format, const ParaProps &props) const;
     double units(int twips) const { return twips * m_unitsPerTwip; }
     static QList<QTextOption::Tab> tabPositions(const ParaProps &props);
 
@@ -52,6 +55,7 @@ private:
     struct BlockCache
     {
         ParaProps props;
+        ParagraphContext context;
         bool valid = false;
         QTextBlockFormat format;
     };

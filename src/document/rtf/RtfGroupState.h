@@ -1,12 +1,24 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <Qt>
 
 namespace virelai::rtf {
 
 // Where the text of a group goes.
-enum class Destination { Text, FontTable, ColorTable, Skipped };
+enum class Destination {
+    Text,
+    FontTable,
+    ColorTable,
+    ListTable, // \listtable, \listoverridetable
+    LevelText, // a list level's \leveltext
+    ListText, // {\listtext}: the number as written, shown only for a list the reader lacks
+    LegacyNumber, // {\pn}: a paragraph's old-style numbering
+    LegacyTextBefore, // {\pntxtb}
+    LegacyTextAfter, // {\pntxta}
+    Skipped
+};
 
 // Character properties, as RTF numbers; resolved against the tables when written.
 struct CharProps
@@ -17,7 +29,20 @@ struct CharProps
     bool italic = false;
     bool underline = false;
     int color = 0; // index in the colour table; 0 is the automatic colour
+    bool hidden = false; // \v: read but never shown
     bool operator==(const CharProps &) const = default;
+};
+
+// A paragraph's old-style numbering (\pn): \pnlvlbody, \pnlvlblt...
+struct LegacyNumberProps
+{
+    bool numbered = false;
+    int format = 0; // as \levelnfc
+    int startAt = 1;
+    int font = -1;
+    QString textBefore;
+    QString textAfter;
+    bool operator==(const LegacyNumberProps &) const = default;
 };
 
 // Paragraph properties; lengths in twips.
@@ -29,6 +54,15 @@ struct ParaProps
     int firstLineIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool spaceBeforeAuto = false; // \sbauto1: the word processor's own spacing, not \sb
+    bool spaceAfterAuto = false;
+    bool contextualSpacing = false; // no spacing next to a paragraph of the same style
+    bool pageBreakBefore = false;
+    int style = 0; // \s: the paragraph style's number
+    bool inTable = false; // \intbl: the paragraph is in a table's cell
+    int listOverride = 0; // \ls: 0 none
+    int listLevel = 0; // \ilvl
+    LegacyNumberProps legacyNumber;
     int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
     QList<int> tabStops;

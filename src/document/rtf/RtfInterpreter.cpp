@@ -5,6 +5,7 @@
 #include "RtfProperties.h"
 
 #include <QStringDecoder>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 
@@ -47,13 +48,15 @@ void RtfInterpreter::run()
     for (RtfToken token = m_lexer.next(); token.kind != RtfToken::Kind::End; token = m_lexer.next())
         handleToken(token);
     flushHighSurrogate();
+    if (m_table.hasContent())
+        writeTable();
     m_writer.finish();
 }
 
 void RtfInterpreter::handleToken(const RtfToken &token)
 {
     using Kind = RtfToken::Kind;
-    if (skipsAsFallback(token))
+    if (skipsAsFallback(token) || skipsIgnorableDestination(token))
         return;
     switch (token.kind) {
     case Kind::GroupOpen:
@@ -62,9 +65,7 @@ void RtfInterpreter::handleToken(const RtfToken &token)
         break;
     case Kind::GroupClose:
         flushHighSurrogate();
-        if (state().destination == Destination::FontTable)
-            m_fonts.endGroup();
-        m_stack.close();
+        closeGroup();
         break;
     case Kind::ControlWord:
         handleWord(token);
@@ -115,14 +116,25 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         handleUnicode(token.hasParam ? param : 0);
         return;
     }
-    if (applyTableWord(keyword, param) || applyDestinationWord(keyword))
+    if (applyTableWord(keyword, param) || applyNumberingWord(keyword, param)
+        || applyDestinationWord(keyword))
         return;
     if (state().destination != Destination::Text)
         return;
+    if (keyword == Keyword::LegacyText) {
+        m_numbering.numberShownAsText();
+        return;
+    }
     if (keyword == Keyword::Paragraph) {
         endParagraph();
         return;
     }
+    if (keyword == Keyword::PageBreak) {
+        endParagraph(true);
+        return;
+    }
+    if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param))
+        return;
     if (applyCharacterWord(keyword, token, m_defaultChars, state())
         || applyParagraphWord(keyword, param, state().para))
         return;
@@ -132,67 +144,14 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         applyDocumentWord(keyword, param);
 }
 
-// Outside every group there is no destination to change: text there stays
-// text, so that a stray word cannot hide the rest of the document.
-bool RtfInterpreter::applyDestinationWord(Keyword keyword)
-{
-    if (m_stack.depth() == 0)
-        return false;
-    Destination &destination = state().destination;
-    switch (keyword) {
-    case Keyword::FontTable:
-        destination = Destination::FontTable;
-        return true;
-    case Keyword::ColorTable:
-        destination = Destination::ColorTable;
-        return true;
-    case Keyword::SkippedDestination:
-        destination = Destination::Skipped;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool RtfInterpreter::applyTableWord(Keyword keyword, int param)
-{
-    const Destination destination = state().destination;
-    if (destination == Destination::FontTable) {
-        if (keyword == Keyword::Font)
-            m_fonts.setNumber(param);
-        else if (keyword == Keyword::FontCharset)
-            m_fonts.setCharset(param);
-        return keyword != Keyword::FontTable && keyword != Keyword::SkippedDestination;
-    }
-    if (destination == Destination::ColorTable) {
-        if (keyword == Keyword::Red)
-            m_colors.setRed(param);
-        else if (keyword == Keyword::Green)
-            m_colors.setGreen(param);
-        else if (keyword == Keyword::Blue)
-            m_colors.setBlue(param);
-        return keyword != Keyword::SkippedDestination;
-    }
-    return false;
-}
-
-void RtfInterpreter::applyDocumentWord(Keyword keyword, int param)
-{
-    if (keyword == Keyword::AnsiCodePage && isKnownCodePage(param))
-        m_ansiCodePage = param;
-    else if (keyword == Keyword::DefaultFont)
-        m_defaultFont = param;
-}
-
 void RtfInterpreter::handleSymbol(QChar symbol)
 {
     if (state().destination == Destination::Skipped)
         return;
     switch (symbol.unicode()) {
     case u'*':
-        // An ignorable destination: none of them is shown.
-        if (m_stack.depth() > 0)
-            state().destination = Destination::Skipped;
+        // An ignorable destination: shown only when this reader knows it.
+        m_ignorablePending = m_stack.depth() > 0;
         break;
     case u'\\':
     case u'{':
@@ -222,6 +181,12 @@ void RtfInterpreter::handleHexByte(int byte)
     if (state().destination == Destination::Skipped)
         return;
     flushHighSurrogate();
+    if (state().destination == Destination::LevelText && byte < 0x20) {
+        // A level text's length and its level placeholders are bytes, not characters.
+        const QChar raw(byte);
+        m_numbering.addText(Destination::LevelText, QStringView(&raw, 1));
+        return;
+    }
     const QString decoded = m_bytes.decode(uchar(byte), currentCodePage());
     // Already in the font's encoding: no second Symbol mapping.
     appendShownText(decoded, false, m_shown);
@@ -273,8 +238,12 @@ void RtfInterpreter::emitText(QStringView text)
     GroupState &current = state();
     switch (current.destination) {
     case Destination::Text:
-        m_writer.appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
-                            m_formatter.blockFormat(current.para));
+        if (current.chars.hidden)
+            break;
+        followTable();
+        showNumber();
+        writer().appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
+                            currentBlockFormat());
         break;
     case Destination::FontTable:
         m_fonts.addText(text);
@@ -284,7 +253,85 @@ void RtfInterpreter::emitText(QStringView text)
         break;
     case Destination::Skipped:
         break;
+    default:
+        m_numbering.addText(current.destination, text);
+        break;
     }
+}
+
+// Before a numbered paragraph's first text, in its number's font if it has one.
+void RtfInterpreter::showNumber()
+{
+    const GroupState &current = state();
+    const std::optional<RtfNumbering::Number> number = m_numbering.takeNumber(current.para);
+    if (!number || number->text.isEmpty())
+        return;
+    CharProps chars = current.chars;
+    if (number->font >= 0)
+        chars.font = number->font;
+    const bool symbol = isSymbolFont(chars.font);
+    QString shown;
+    for (const QChar c : number->text)
+        shown += shownCodeUnit(c.unicode(), symbol);
+    writer().appendText(shown, m_formatter.charFormat(chars, m_defaultFont), currentBlockFormat());
+}
+
+// \cell and \row; a table inside a cell is read as paragraphs of that cell.
+bool RtfInterpreter::applyTableFlowWord(Keyword keyword)
+{
+    switch (keyword) {
+    case Keyword::Cell:
+        endCell();
+        return true;
+    case Keyword::Row:
+        m_table.endRow(m_rowDefinition.row());
+        return true;
+    case Keyword::NestedCell:
+    case Keyword::NestedRow:
+        endParagraph();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A paragraph in a table goes to its cell; the first one after a table writes
+// the table before it.
+void RtfInterpreter::followTable()
+{
+    if (state().para.inTable) {
+        if (!m_table.hasContent())
+            m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;
+        m_table.cellWriter();
+    } else if (m_table.hasContent()) {
+        writeTable();
+    }
+}
+
+void RtfInterpreter::endCell()
+{
+    flushHighSurrogate();
+    const bool wasInTable = state().para.inTable;
+    state().para.inTable = true;
+    followTable();
+    state().para.inTable = wasInTable;
+    m_numbering.paragraphEnded(state().para);
+    m_paragraphs.paragraphEnded(state().para, false);
+    m_table.closeCell();
+}
+
+void RtfInterpreter::writeTable()
+{
+    m_writer.insertFrame([this](QTextCursor &cursor) -> QTextFrame * {
+        return m_table.write(cursor, m_spaceAboveTable);
+    });
+    // Below a table, a paragraph's space before is its own.
+    m_paragraphs.paragraphEnded(ParaProps {}, false);
+}
+
+RtfDocumentWriter &RtfInterpreter::writer()
+{
+    return m_table.cellOpen() ? m_table.cellWriter() : m_writer;
 }
 
 void RtfInterpreter::flushHighSurrogate()
@@ -295,12 +342,22 @@ void RtfInterpreter::flushHighSurrogate()
     emitCharacter(Replacement);
 }
 
-void RtfInterpreter::endParagraph()
+void RtfInterpreter::endParagraph(bool pageBreakAfter)
 {
     flushHighSurrogate();
+    followTable();
     const GroupState &current = state();
-    m_writer.endParagraph(m_formatter.charFormat(current.chars, m_defaultFont),
-                          m_formatter.blockFormat(current.para));
+    m_numbering.paragraphEnded(current.para);
+    const QTextBlockFormat ended = currentBlockFormat();
+    m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
+    writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
+                          currentBlockFormat());
+}
+
+const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
+{
+    const ParaProps &props = state().para;
+    return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
 }
 
 // Font and colour tables are read in the document's code page, not in a font's.
@@ -309,7 +366,12 @@ bool RtfInterpreter::inSymbolFont() const
     const GroupState &current = m_stack.current();
     if (current.destination != Destination::Text)
         return false;
-    const FontEntry *entry = m_formatter.fontEntry(current.chars.font, m_defaultFont);
+    return isSymbolFont(current.chars.font);
+}
+
+bool RtfInterpreter::isSymbolFont(int font) const
+{
+    const FontEntry *entry = m_formatter.fontEntry(font, m_defaultFont);
     return entry && codePageForCharset(entry->charset, m_ansiCodePage) == SymbolCodePage;
 }
 

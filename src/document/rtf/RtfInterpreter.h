@@ -6,7 +6,11 @@
 #include "RtfGroupStack.h"
 #include "RtfKeywords.h"
 #include "RtfLexer.h"
+#include "RtfNumbering.h"
+#include "RtfParagraphSequence.h"
 #include "RtfReader.h"
+#include "RtfRowDefinition.h"
+#include "RtfTableBuilder.h"
 #include "RtfTables.h"
 
 namespace virelai::rtf {
@@ -26,6 +30,8 @@ public:
 
 private:
     void handleToken(const RtfToken &token);
+    void closeGroup();
+    bool skipsIgnorableDestination(const RtfToken &token);
     bool skipsAsFallback(const RtfToken &token);
     void handleWord(const RtfToken &token);
     void handleSymbol(QChar symbol);
@@ -35,13 +41,24 @@ private:
 
     bool applyDestinationWord(Keyword keyword);
     bool applyTableWord(Keyword keyword, int param);
+    bool applyNumberingWord(Keyword keyword, int param);
     void applyDocumentWord(Keyword keyword, int param);
 
     void emitText(QStringView text);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
+    void showNumber();
+    bool applyTableFlowWord(Keyword keyword);
+    void followTable();
+    void endCell();
+    void writeTable();
+    RtfDocumentWriter &writer();
     void flushHighSurrogate();
-    void endParagraph();
+    // pageBreakAfter (\page): the text before the break keeps its page, the
+    // paragraph after it starts a new one.
+    void endParagraph(bool pageBreakAfter = false);
+    const QTextBlockFormat &currentBlockFormat();
     bool inSymbolFont() const;
+    bool isSymbolFont(int font) const;
     int currentCodePage() const;
     GroupState &state() { return m_stack.current(); }
 
@@ -54,9 +71,15 @@ private:
     ByteDecoder m_bytes;
     RtfFormatter m_formatter;
     RtfDocumentWriter m_writer;
+    ParagraphSequence m_paragraphs;
+    RtfNumbering m_numbering;
+    RowDefinitionReader m_rowDefinition;
+    RtfTableBuilder m_table {m_colors};
+    int m_spaceAboveTable = 0;
     int m_ansiCodePage = Windows1252;
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;
+    bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
     QString m_shown;
 };

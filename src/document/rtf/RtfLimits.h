@@ -16,6 +16,15 @@ constexpr int MaxColorTableEntries = 4096;
 constexpr int MaxFontNameLength = 256;
 // Tab stops of one paragraph beyond this are ignored.
 constexpr int MaxTabStops = 64;
+// Lists and list overrides beyond this are ignored; a list has 9 levels.
+constexpr int MaxLists = 1024;
+// A list level's text, and \pntxtb and \pntxta, are cut at this many characters.
+constexpr int MaxNumberTextLength = 64;
+// Cells of a row beyond this are joined to the row's last cell; a table inside
+// a table is read as paragraphs of its cell.
+constexpr int MaxTableColumns = 64;
+// Border widths (\brdrw) in twips, clamped.
+constexpr int MaxBorderTwips = 255;
 // \ucN is clamped to this many fallback characters.
 constexpr int MaxUnicodeSkip = 255;
 // Font sizes in half-points, clamped: 1 pt to 1638 pt.

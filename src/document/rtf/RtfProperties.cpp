@@ -37,6 +37,9 @@ bool applyCharacterWord(Keyword keyword, const RtfToken &token, const CharProps 
     case Keyword::Italic:
         chars.italic = on;
         return true;
+    case Keyword::Hidden:
+        chars.hidden = on;
+        return true;
     case Keyword::Underline:
         chars.underline = on;
         return true;
@@ -86,6 +89,30 @@ bool applyParagraphWord(Keyword keyword, int param, ParaProps &para)
         return true;
     case Keyword::SpaceAfter:
         para.spaceAfter = std::clamp(param, 0, MaxTwips);
+        return true;
+    case Keyword::SpaceBeforeAuto:
+        para.spaceBeforeAuto = param != 0;
+        return true;
+    case Keyword::SpaceAfterAuto:
+        para.spaceAfterAuto = param != 0;
+        return true;
+    case Keyword::ContextualSpacing:
+        para.contextualSpacing = true;
+        return true;
+    case Keyword::PageBreakBefore:
+        para.pageBreakBefore = true;
+        return true;
+    case Keyword::ParagraphStyle:
+        para.style = param;
+        return true;
+    case Keyword::InTable:
+        para.inTable = true;
+        return true;
+    case Keyword::ListOverrideNumber:
+        para.listOverride = param;
+        return true;
+    case Keyword::ListLevelNumber:
+        para.listLevel = param;
         return true;
     case Keyword::LineSpacing:
         para.lineSpacing = clampTwips(param);

@@ -2,6 +2,7 @@
 
 #include "RtfInterpreter.h"
 #include "RtfLimits.h"
+#include "RtfLineHeights.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace virelai {
 
@@ -32,6 +34,19 @@ double layoutUnitsPerTwip(const QTextCursor &cursor)
     if (device)
         return device->logicalDpiY() / TwipsPerInch;
     return tabUnitsPerTwip();
+}
+
+// Qt's layout leaves out the top margin of a document's first paragraph,
+// where word processors keep its space before: the document's frame takes it.
+void keepSpaceAboveFirstParagraph(QTextDocument &document)
+{
+    const double space = document.begin().blockFormat().topMargin();
+    if (space <= 0)
+        return;
+    QTextFrame *root = document.rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    format.setTopMargin(format.topMargin() + space);
+    root->setFrameFormat(format);
 }
 
 } // namespace
@@ -71,9 +86,13 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     }
     if (rtf.startsWith(QChar(ByteOrderMark)))
         rtf = rtf.sliced(1);
+    const int start = cursor.position();
     cursor.beginEditBlock();
     rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
     interpreter.run();
+    rtf::matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
+    if (start == 0)
+        keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();
     if (interpreter.binaryRanPastEnd() && result.complete)
         result = {false, QStringLiteral("binary data runs past the end of the text")};

@@ -29,9 +29,10 @@ bool isRtfText(QStringView text);
 // Writes the RTF text at the cursor; never throws, never crashes, bounded time and memory.
 RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &defaults = {});
 
-// Qt takes tab positions and tab stop distances in the screen's units and rescales
-// them itself to a layout's paint device, unlike every other length: give them as
-// twips times this, whatever device the document is laid out for.
+// Qt takes tab positions, tab stop distances, the space between paragraphs and
+// fixed line heights in the screen's units and rescales them itself to a
+// layout's paint device, unlike indents and font sizes: give them as twips
+// times this, whatever device the document is laid out for.
 double tabUnitsPerTwip();
 
 // Help files and stored documents are Windows-1252 bytes.

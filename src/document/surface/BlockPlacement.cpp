@@ -46,14 +46,23 @@ std::vector<size_t> readingOrder(const std::vector<BlockRequest> &requests)
     return order;
 }
 
+// The end of the content, or the first page break after `from`.
+double partLimit(const BlockRequest &request, double from)
+{
+    const auto &breaks = request.breaks;
+    const auto next = std::upper_bound(breaks.begin(), breaks.end(), from + Tolerance);
+    return next != breaks.end() ? std::min(*next, request.content) : request.content;
+}
+
 // Where a part from content position `from` ends with `room` left on the page;
 // none when not even its first line fits. A part at the top of a page always
 // takes at least one line, however tall.
 std::optional<double> endOfPart(const BlockRequest &request, double from, double room,
                                 bool atPageTop)
 {
-    if (request.content - from <= room + Tolerance)
-        return request.content;
+    const double limit = partLimit(request, from);
+    if (limit - from <= room + Tolerance)
+        return limit;
     const auto &cuts = request.cuts;
     const auto fitting = std::upper_bound(cuts.begin(), cuts.end(), from + room);
     if (fitting != cuts.begin() && *(fitting - 1) > from + Tolerance)
@@ -61,7 +70,7 @@ std::optional<double> endOfPart(const BlockRequest &request, double from, double
     if (!atPageTop)
         return std::nullopt;
     const auto next = std::upper_bound(cuts.begin(), cuts.end(), from + Tolerance);
-    return next != cuts.end() ? *next : request.content;
+    return next != cuts.end() ? std::min(*next, limit) : limit;
 }
 
 class Placer

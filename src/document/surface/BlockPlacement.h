@@ -12,7 +12,8 @@ namespace virelai {
 //   of the page's width, so a block across the page waits below every column;
 // - a block that reaches past the bottom continues on the next page, in its
 //   column, from the top (cut between lines; a block that cannot be cut moves
-//   whole); the blocks after it in its column follow there.
+//   whole); the blocks after it in its column follow there; a block also
+//   continues on the next page at each of its page breaks.
 // All values are twips of the page.
 
 inline constexpr double BlockGap = 100;
@@ -34,6 +35,7 @@ struct BlockRequest
     double content = 0; // the height that nothing may overlap
     double advance = 0; // where in the content a flowing block after it starts
     std::vector<double> cuts; // content positions where a page may end, ascending
+    std::vector<double> breaks; // content positions where a page must end, ascending
 };
 
 // One page's share of a block: its rectangle holds the padding around content

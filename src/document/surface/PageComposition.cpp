@@ -28,9 +28,11 @@ BlockRequest requestOf(const PendingBlock &block)
         request.content = request.advance = block.pictureHeight;
         break;
     case PendingBlock::Kind::Box: {
+        TextLines lines = measureLines(block.text);
         request.padding = block.inset;
         request.content = request.advance = block.boxHeight() - 2 * block.inset;
-        request.cuts = measureLines(block.text).cuts;
+        request.cuts = std::move(lines.cuts);
+        request.breaks = std::move(lines.breaks);
         break;
     }
     case PendingBlock::Kind::Text: {
@@ -38,6 +40,7 @@ BlockRequest requestOf(const PendingBlock &block)
         request.content = lines.inkBottom;
         request.advance = block.text.height;
         request.cuts = std::move(lines.cuts);
+        request.breaks = std::move(lines.breaks);
         break;
     }
     }

@@ -2,10 +2,9 @@
 
 #include "chart/BgrColor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextLayout>
 
 namespace virelai {
 
@@ -22,22 +21,18 @@ void TextItem::draw(QPainter &painter) const
     painter.save();
     painter.translate(m_topLeft.x(), m_topLeft.y() - m_sliceTop);
     painter.setPen(Qt::black);
-    // Each line belongs to the slice that holds its top. Lines are drawn one by
-    // one: Qt's own document drawing also draws the line just above its clip,
-    // which a PDF would then hold twice, on both sides of a page break.
+    // Each line belongs to the slice that holds its top. Qt draws every line
+    // that touches its clip, so the clip stops short of the slice's edges: the
+    // line ending where the slice starts, and the one starting where it ends,
+    // stay out, and a PDF never holds a line twice across a page break. Qt's
+    // drawing also paints tables' borders and shading and text backgrounds.
     constexpr double tolerance = 0.5;
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
-        const QTextLayout *layout = block.layout();
-        const QPointF position = layout->position();
-        if (position.y() >= m_sliceBottom - tolerance)
-            break;
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            const double top = position.y() + line.y();
-            if (top >= m_sliceTop - tolerance && top < m_sliceBottom - tolerance)
-                line.draw(&painter, position);
-        }
-    }
+    constexpr double wide = 1.0e7;
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    context.clip = QRectF(-wide, m_sliceTop + tolerance, 2 * wide,
+                          qMax(0.0, m_sliceBottom - m_sliceTop - 2 * tolerance));
+    m_document->documentLayout()->draw(&painter, context);
     painter.restore();
 }
 

@@ -10,6 +10,7 @@ struct ComposedText;
 struct TextLines
 {
     std::vector<double> cuts; // the top of every line but the first: where a page may end
+    std::vector<double> breaks; // the tops of lines that must start a page, ascending
     double inkBottom = 0; // the bottom of the lowest line, without the spacing below it
 };
 

@@ -7,6 +7,8 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace virelai;
@@ -93,6 +95,8 @@ private Q_SLOTS:
     void helpPageShowsTheFileWhole();
     void unreadableHelpFileKeepsThePage();
     void helpPageIgnoresChartTrouble();
+    void helpPageInTheWordProcessorsFont_data();
+    void helpPageInTheWordProcessorsFont();
     void longHelpFileRunsOnSeveralPages();
 };
 
@@ -332,6 +336,48 @@ void PageBuildersTest::helpPageIgnoresChartTrouble()
     bench.charts.throwing = true;
     builders.AffAide(QStringLiteral("aide.rtf"));
     QCOMPARE(bench.messages.prompts, QStringList {"Impossible d'ouvrir le fichier "});
+}
+
+namespace {
+
+// The fonts a PDF uses, as pdffonts names them.
+QString pdfFonts(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdffonts"), {path});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+void PageBuildersTest::helpPageInTheWordProcessorsFont_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("font");
+    QTest::newRow("no font named: Times New Roman")
+        << QByteArray("{\\rtf1\\ansi Aide}") << QStringLiteral("LiberationSerif");
+    QTest::newRow("the font the file names")
+        << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0 Aide}")
+        << QStringLiteral("LiberationMono");
+}
+
+// The builders' own texts keep the surface's font.
+void PageBuildersTest::helpPageInTheWordProcessorsFont()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, font);
+    BuildBench bench;
+    bench.helpFiles["/programme/aide.rtf"] = rtf;
+    PageBuilders builders(bench.context());
+    builders.AffAide(QStringLiteral("aide.rtf"));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("aide.pdf"));
+    QVERIFY(bench.VSPrinter1.writePdf(pdf));
+    const QString fonts = pdfFonts(pdf);
+    QVERIFY2(fonts.contains(font), qPrintable(fonts));
+    QVERIFY2(!fonts.contains(QStringLiteral("LiberationSans")), qPrintable(fonts));
+    QCOMPARE(bench.VSPrinter1.FontName(), QStringLiteral("Arial"));
 }
 
 void PageBuildersTest::longHelpFileRunsOnSeveralPages()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "RtfRowDefinition.h"
+#include "RtfTables.h"
+
+#include <QTextTableCellFormat>
+
+namespace virelai::rtf {
+
+// Where a cell sits in its table: the row's outer borders (\trbrdrt...) go to
+// the cells on the table's edges, its inside borders (\trbrdrh, \trbrdrv)
+// between cells. A cell's own border (\clbrdr*) wins.
+struct CellPosition
+{
+    bool firstRow = false;
+    bool lastRow = false;
+    bool firstCell = false;
+    bool lastCell = false;
+};
+
+// Padding, borders, shading and vertical alignment of a cell, in the layout's
+// units (screen units, as Qt takes table lengths).
+QTextTableCellFormat cellFormat(const CellDefinition &cell, const RowDefinition &row,
+                                CellPosition position, const RtfColorTable &colors);
+
+} // namespace virelai::rtf

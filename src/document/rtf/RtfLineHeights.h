@@ -1,0 +1,15 @@
+#pragma once
+
+class QTextDocument;
+
+namespace virelai::rtf {
+
+// Word processors give a font's single line the larger of its Windows ascent
+// plus descent and its hhea ascender, descender and line gap. Qt adds hhea's
+// line gap to the Windows ascent and descent, which makes the lines of fonts
+// whose two measures differ, such as Calibri, a fifth too tall. Each
+// paragraph's proportional line height between the two positions is scaled by
+// the ratio of the two measures for its largest font.
+void matchWordProcessorLineHeights(QTextDocument &document, int from, int to);
+
+} // namespace virelai::rtf

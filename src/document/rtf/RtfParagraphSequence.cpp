@@ -1,0 +1,46 @@
+#include "RtfParagraphSequence.h"
+
+namespace virelai::rtf {
+
+namespace {
+
+// The spacing word processors give \sbauto1 and \saauto1: 14 pt.
+constexpr int AutoSpacingTwips = 280;
+
+int spaceBefore(const ParaProps &props)
+{
+    return props.spaceBeforeAuto ? AutoSpacingTwips : props.spaceBefore;
+}
+
+int spaceAfter(const ParaProps &props)
+{
+    return props.spaceAfterAuto ? AutoSpacingTwips : props.spaceAfter;
+}
+
+} // namespace
+
+ParagraphContext ParagraphSequence::contextFor(const ParaProps &props) const
+{
+    ParagraphContext context;
+    context.pageBreakBefore = m_pageBreakPending || props.pageBreakBefore;
+    const bool sameStyle = sharesStyleWithPrevious(props);
+    if (!(sameStyle && props.contextualSpacing))
+        context.spaceAbove += spaceBefore(props);
+    if (!m_first && !(sameStyle && m_previous.contextualSpacing))
+        context.spaceAbove += spaceAfter(m_previous);
+    return context;
+}
+
+void ParagraphSequence::paragraphEnded(const ParaProps &props, bool pageBreakAfter)
+{
+    m_first = false;
+    m_previous = props;
+    m_pageBreakPending = pageBreakAfter;
+}
+
+bool ParagraphSequence::sharesStyleWithPrevious(const ParaProps &props) const
+{
+    return !m_first && props.style == m_previous.style;
+}
+
+} // namespace virelai::rtf

@@ -1,0 +1,134 @@
+// Where the control words put text once the document is laid out, in twips,
+// as word processors place it.
+#include "RtfTestDocument.h"
+
+#include <QFontDatabase>
+#include <QTest>
+#include <QTextLayout>
+
+using namespace virelai;
+using namespace virelai::test;
+
+namespace {
+
+// Read into a document without margins, as the surface does, and laid out.
+struct LaidOut
+{
+    QTextDocument document;
+    explicit LaidOut(const QString &rtf)
+    {
+        document.documentLayout()->setPaintDevice(twipsDevice());
+        document.setDocumentMargin(0);
+        QTextCursor cursor(&document);
+        readRtf(rtf, cursor);
+        document.setTextWidth(9000);
+        document.documentLayout()->documentSize();
+    }
+    QTextBlock block(const QString &probe) const { return blockHolding(document, probe); }
+};
+
+double topOf(const QTextBlock &block)
+{
+    return block.layout()->position().y();
+}
+
+double bottomOf(const QTextBlock &block)
+{
+    return topOf(block) + block.layout()->boundingRect().height();
+}
+
+// The distance between the tops of a paragraph's first two lines.
+double linePitch(const QString &rtf)
+{
+    const LaidOut laidOut(rtf);
+    const QTextLayout *layout = laidOut.block(QStringLiteral("a")).layout();
+    return layout->lineAt(1).y() - layout->lineAt(0).y();
+}
+
+} // namespace
+
+class TestRtfLayout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void spaceBetweenParagraphs_data();
+    void spaceBetweenParagraphs();
+    void lineSpacing_data();
+    void lineSpacing();
+    void singleLineAsWordProcessorsMeasureIt_data();
+    void singleLineAsWordProcessorsMeasureIt();
+};
+
+void TestRtfLayout::spaceBetweenParagraphs_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<double>("gapAboveB");
+    QTest::newRow("space after 283 twips is 283 twips") << "{\\sa283 a\\par b}" << 283.0;
+    QTest::newRow("space before") << "{a\\par\\sb120 b}" << 120.0;
+    QTest::newRow("space after and before add up") << "{\\sa200 a\\par\\sa0\\sb100 b}" << 300.0;
+    QTest::newRow("automatic spacing is 14 pt whatever sb says")
+        << "{a\\par\\sb100\\sbauto1 b}" << 280.0;
+    QTest::newRow("automatic space after") << "{\\sa100\\saauto1 a\\par\\pard b}" << 280.0;
+    QTest::newRow("contextual spacing between paragraphs of one style")
+        << "{\\s1\\contextualspace\\sa200 a\\par b}" << 0.0;
+    QTest::newRow("contextual spacing kept next to another style")
+        << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0;
+    QTest::newRow("space before the first paragraph") << "{\\sb400 b}" << 400.0;
+}
+
+void TestRtfLayout::spaceBetweenParagraphs()
+{
+    QFETCH(QString, rtf);
+    QFETCH(double, gapAboveB);
+    const LaidOut laidOut(rtf);
+    const QTextBlock b = laidOut.block(QStringLiteral("b"));
+    QVERIFY(b.isValid());
+    const double above = b.previous().isValid() ? bottomOf(b.previous()) : 0.0;
+    QCOMPARE(qRound(topOf(b) - above), qRound(gapAboveB));
+}
+
+void TestRtfLayout::lineSpacing_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<double>("twips");
+    QTest::addColumn<double>("singleLines");
+    QTest::newRow("exactly 480") << "{\\sl-480 a\\line b}" << 480.0 << 0.0;
+    QTest::newRow("exactly 200, tighter than the font") << "{\\sl-200 a\\line b}" << 200.0 << 0.0;
+    QTest::newRow("at least 480") << "{\\sl480\\slmult0 a\\line b}" << 480.0 << 0.0;
+    QTest::newRow("at least 100 keeps the font's height") << "{\\sl100 a\\line b}" << 0.0 << 1.0;
+    QTest::newRow("double") << "{\\sl480\\slmult1 a\\line b}" << 0.0 << 2.0;
+    QTest::newRow("115 percent") << "{\\sl276\\slmult1 a\\line b}" << 0.0 << 1.15;
+}
+
+void TestRtfLayout::lineSpacing()
+{
+    QFETCH(QString, rtf);
+    QFETCH(double, twips);
+    QFETCH(double, singleLines);
+    const double single = linePitch(QStringLiteral("{a\\line b}"));
+    QCOMPARE(qRound(linePitch(rtf)), qRound(twips + singleLines * single));
+}
+
+void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("ems");
+    // The larger of hhea's ascender, descender and line gap and OS/2's Windows
+    // ascent and descent, over the units per em.
+    QTest::newRow("Carlito (Calibri): hhea 1536 + 512 + 452") << "Carlito" << 2500.0 / 2048;
+    QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87")
+        << "Liberation Serif" << 2355.0 / 2048;
+}
+
+void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
+{
+    QFETCH(QString, family);
+    QFETCH(double, ems);
+    if (!QFontDatabase::families().contains(family))
+        QSKIP("font not installed (scripts/install-deps installs it)");
+    const QString rtf = "{\\rtf1{\\fonttbl{\\f0 " + family + ";}}\\f0\\fs22 a\\line b}";
+    QCOMPARE(qRound(linePitch(rtf)), qRound(ems * 11 * 20));
+}
+
+QTEST_MAIN(TestRtfLayout)
+#include "tst_rtflayout.moc"

@@ -1,0 +1,167 @@
+// Tables: where their cells' texts are laid out, in twips, and where their
+// borders and shading are drawn.
+#include "RtfTestDocument.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace virelai;
+using namespace virelai::test;
+
+namespace {
+
+constexpr double TextWidth = 9000;
+
+// Read into a document without margins, as the surface does, and laid out.
+struct LaidOut
+{
+    QTextDocument document;
+    explicit LaidOut(const QString &rtf)
+    {
+        document.documentLayout()->setPaintDevice(twipsDevice());
+        document.setDocumentMargin(0);
+        QTextCursor cursor(&document);
+        readRtf(rtf, cursor);
+        document.setTextWidth(TextWidth);
+        document.documentLayout()->documentSize();
+    }
+    QRectF rectOf(const QString &probe) const
+    {
+        return document.documentLayout()->blockBoundingRect(blockHolding(document, probe));
+    }
+    // Drawn at one pixel for 10 twips.
+    QImage image() const
+    {
+        QImage image(int(TextWidth / 10), 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.1, 0.1);
+        document.documentLayout()->draw(&painter, {});
+        return image;
+    }
+};
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+// Dark pixels on the row of pixels at y (twips), between x1 and x2 (twips).
+int darkPixels(const QImage &image, double y, double x1, double x2)
+{
+    int count = 0;
+    const int row = qRound(y / 10);
+    for (int x = qRound(x1 / 10); x < qRound(x2 / 10); ++x)
+        count += isDark(image.pixel(x, row)) ? 1 : 0;
+    return count;
+}
+
+const QString TwoCells = QStringLiteral("\\pard\\intbl a\\cell b\\cell\\row");
+
+} // namespace
+
+class TestRtfTables : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cellPlaces_data();
+    void cellPlaces();
+    void textAroundTheTableKeepsItsOrder();
+    void bordersWhereTheCellsSay();
+    void cellShading();
+};
+
+void TestRtfTables::cellPlaces_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("width");
+    QTest::newRow("cell text starts at its left edge and the gap")
+        << "{\\trowd\\trgaph100\\cellx2000\\cellx5000" + TwoCells + "}"
+        << "b" << 2100.0 << 2800.0;
+    QTest::newRow("row moved left by trleft")
+        << "{\\trowd\\trgaph100\\trleft-100\\cellx2000\\cellx5000" + TwoCells + "}"
+        << "a" << 0.0 << 1900.0;
+    QTest::newRow("centred row") << "{\\trowd\\trqc\\cellx2000\\cellx5000" + TwoCells + "}"
+                                 << "b" << 4000.0 << 3000.0;
+    QTest::newRow("cell padding instead of the gap (Word's clpadt is the left one)")
+        << "{\\trowd\\trgaph100\\clpadt300\\clpadft3\\cellx2000\\cellx5000" + TwoCells + "}"
+        << "a" << 300.0 << 1600.0;
+    QTest::newRow("merged cell spans the columns of the cells it takes in")
+        << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell "
+           "c\\cell\\row}"
+        << "a" << 0.0 << 4000.0;
+    QTest::newRow("the cell after a merged one keeps its place")
+        << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell "
+           "c\\cell\\row}"
+        << "c" << 4000.0 << 2000.0;
+    QTest::newRow("rows with other edges share one grid")
+        << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell b\\cell\\row"
+           "\\trowd\\cellx2000\\cellx6000\\pard\\intbl c\\cell d\\cell\\row}"
+        << "d" << 2000.0 << 4000.0;
+    QTest::newRow("a table inside a cell is read as paragraphs of that cell")
+        << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell\\pard\\intbl\\itap2 x\\nestcell "
+           "y\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables "
+           "\\par}\\pard\\intbl\\cell\\row}"
+        << "y" << 3000.0 << 3000.0;
+}
+
+void TestRtfTables::cellPlaces()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QString, probe);
+    QFETCH(double, left);
+    QFETCH(double, width);
+    const LaidOut laidOut(rtf);
+    const QRectF rect = laidOut.rectOf(probe);
+    QCOMPARE(qRound(rect.left()), qRound(left));
+    QCOMPARE(qRound(rect.width()), qRound(width));
+}
+
+void TestRtfTables::textAroundTheTableKeepsItsOrder()
+{
+    const LaidOut laidOut(
+        "{avant\\par\\trowd\\clvmgf\\clvertalc\\cellx2000\\cellx4000\\pard"
+        "\\intbl fusion\\cell b1\\par b2\\par b3\\cell\\row\\trowd\\clvmrg\\cellx2000"
+        "\\cellx4000\\pard\\intbl\\cell d\\cell\\row\\pard\\sb200 apr\\'e8s\\par}");
+    const QRectF before = laidOut.rectOf(QStringLiteral("avant"));
+    const QRectF merged = laidOut.rectOf(QStringLiteral("fusion"));
+    const QRectF b1 = laidOut.rectOf(QStringLiteral("b1"));
+    const QRectF d = laidOut.rectOf(QStringLiteral("d"));
+    const QRectF after = laidOut.rectOf(QStringLiteral("après"));
+    QCOMPARE(qRound(b1.top()), qRound(before.bottom()));
+    // The merged cell spans both rows, its text centred in their height.
+    QCOMPARE(qRound(merged.center().y()), qRound((b1.top() + d.bottom()) / 2));
+    QCOMPARE(qRound(after.top()), qRound(d.bottom() + 200));
+}
+
+void TestRtfTables::bordersWhereTheCellsSay()
+{
+    const LaidOut laidOut("{\\trowd\\clbrdrb\\brdrs\\brdrw30\\cellx3000\\clbrdrt\\brdrs\\brdrw30"
+                          "\\clbrdrr\\brdrdb\\brdrw75\\cellx6000\\pard\\intbl a\\cell b\\cell\\row"
+                          "\\pard\\par}");
+    const QImage image = laidOut.image();
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    QVERIFY(darkPixels(image, a.bottom(), 200, 2800) > 250);
+    QCOMPARE(darkPixels(image, a.top(), 200, 2800), 0);
+    QVERIFY(darkPixels(image, a.top(), 3200, 5800) > 250);
+    QCOMPARE(darkPixels(image, a.bottom(), 3200, 5800), 0);
+    QVERIFY(darkPixels(image, a.center().y(), 5900, 6100) >= 2);
+}
+
+void TestRtfTables::cellShading()
+{
+    const LaidOut laidOut("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+                          "{\\trowd\\clcbpat1\\cellx3000\\clcfpat2\\clcbpat0\\clshdng5000"
+                          "\\cellx6000\\pard\\intbl \\cell \\cell\\row}");
+    const QImage image = laidOut.image();
+    const QRectF cell = laidOut.document.documentLayout()->frameBoundingRect(
+        laidOut.document.rootFrame()->childFrames().front());
+    const int y = qRound(cell.center().y() / 10);
+    QCOMPARE(QColor(image.pixel(150, y)), QColor(255, 0, 0));
+    QCOMPARE(QColor(image.pixel(450, y)), QColor(127, 127, 255));
+}
+
+QTEST_MAIN(TestRtfTables)
+#include "tst_rtftables.moc"
