@@ -68,11 +68,49 @@ QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaul
     // Always explicit: the automatic colour is black, whatever the page's text colour.
     const QColor color = m_colors.color(props.color);
     format.setForeground(color.isValid() ? color : QColor(Qt::black));
-    // Any letter spacing keeps Qt from joining letters into ligature glyphs,
-    // whose letters a PDF's text would lose: "ti" of "Utilisez" in Calibri.
-    format.setFontLetterSpacingType(QFont::PercentageSpacing);
-    format.setFontLetterSpacing(100);
+    setLetterSpacing(format, props);
+    setDecorations(format, props);
     return format;
+}
+
+// Any letter spacing keeps Qt from joining letters into ligature glyphs,
+// whose letters a PDF's text would lose: "ti" of "Utilisez" in Calibri.
+void RtfFormatter::setLetterSpacing(QTextCharFormat &format, const CharProps &props)
+{
+    if (props.spacing == 0) {
+        format.setFontLetterSpacingType(QFont::PercentageSpacing);
+        format.setFontLetterSpacing(100);
+    } else {
+        format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        format.setFontLetterSpacing(scaledByLayout(props.spacing));
+    }
+}
+
+void RtfFormatter::setDecorations(QTextCharFormat &format, const CharProps &props) const
+{
+    format.setFontStrikeOut(props.strike);
+    if (props.capitals == CharProps::Capitals::All)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (props.capitals == CharProps::Capitals::Small)
+        format.setFontCapitalization(QFont::SmallCaps);
+    if (props.script == CharProps::Script::Super)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (props.script == CharProps::Script::Sub)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (const QColor background = backgroundOf(props); background.isValid())
+        format.setBackground(background);
+}
+
+// Highlighting wins over shading, which wins over \cb.
+QColor RtfFormatter::backgroundOf(const CharProps &props) const
+{
+    if (props.highlight > 0)
+        return m_colors.color(props.highlight);
+    if (props.shadingBackground >= 0 || props.shading > 0)
+        return m_colors.shading(props.shadingBackground, props.shadingForeground, props.shading);
+    if (props.background > 0)
+        return m_colors.color(props.background);
+    return {};
 }
 
 const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props,

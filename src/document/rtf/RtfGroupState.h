@@ -30,6 +30,15 @@ struct CharProps
     bool underline = false;
     int color = 0; // index in the colour table; 0 is the automatic colour
     bool hidden = false; // \v: read but never shown
+    bool strike = false;
+    enum class Capitals { None, All, Small } capitals = Capitals::None; // \caps, \scaps
+    enum class Script { Normal, Super, Sub } script = Script::Normal;
+    int highlight = 0; // \highlight: colour index; 0 none
+    int background = 0; // \cb: colour index; 0 none
+    int shadingBackground = -1; // \chcbpat: colour index; -1 none
+    int shadingForeground = -1; // \chcfpat
+    int shading = 0; // \chshdng: hundredths of a percent of the foreground
+    int spacing = 0; // \expnd, \expndtw: twips added between letters
     bool operator==(const CharProps &) const = default;
 };
 

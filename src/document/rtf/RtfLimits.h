@@ -23,6 +23,10 @@ constexpr int MaxNumberTextLength = 64;
 // Cells of a row beyond this are joined to the row's last cell; a table inside
 // a table is read as paragraphs of its cell.
 constexpr int MaxTableColumns = 64;
+// Letter spacing (\expnd in quarter points, \expndtw in twips), clamped.
+constexpr int MaxLetterSpacing = 2000;
+// Shading (\clshdng, \chshdng) counts hundredths of a percent.
+constexpr int FullShading = 10000;
 // Border widths (\brdrw) in twips, clamped.
 constexpr int MaxBorderTwips = 255;
 // \ucN is clamped to this many fallback characters.

@@ -40,6 +40,45 @@ bool applyCharacterWord(Keyword keyword, const RtfToken &token, const CharProps 
     case Keyword::Hidden:
         chars.hidden = on;
         return true;
+    case Keyword::Strike:
+        chars.strike = on;
+        return true;
+    case Keyword::AllCapitals:
+        chars.capitals = on ? CharProps::Capitals::All : CharProps::Capitals::None;
+        return true;
+    case Keyword::SmallCapitals:
+        chars.capitals = on ? CharProps::Capitals::Small : CharProps::Capitals::None;
+        return true;
+    case Keyword::Superscript:
+        chars.script = on ? CharProps::Script::Super : CharProps::Script::Normal;
+        return true;
+    case Keyword::Subscript:
+        chars.script = on ? CharProps::Script::Sub : CharProps::Script::Normal;
+        return true;
+    case Keyword::NoSuperSub:
+        chars.script = CharProps::Script::Normal;
+        return true;
+    case Keyword::Highlight:
+        chars.highlight = std::max(token.param, 0);
+        return true;
+    case Keyword::CharBackground:
+        chars.background = std::max(token.param, 0);
+        return true;
+    case Keyword::CharShadingBackground:
+        chars.shadingBackground = std::max(token.param, 0);
+        return true;
+    case Keyword::CharShadingForeground:
+        chars.shadingForeground = std::max(token.param, 0);
+        return true;
+    case Keyword::CharShading:
+        chars.shading = std::clamp(token.param, 0, FullShading);
+        return true;
+    case Keyword::ExpandQuarterPoints:
+        chars.spacing = std::clamp(token.param, -MaxLetterSpacing, MaxLetterSpacing) * 5;
+        return true;
+    case Keyword::ExpandTwips:
+        chars.spacing = std::clamp(token.param, -MaxLetterSpacing, MaxLetterSpacing);
+        return true;
     case Keyword::Underline:
         chars.underline = on;
         return true;
