@@ -17,6 +17,7 @@ enum class Destination {
     LegacyNumber, // {\pn}: a paragraph's old-style numbering
     LegacyTextBefore, // {\pntxtb}
     LegacyTextAfter, // {\pntxta}
+    Picture, // {\pict}: its words and hex data
     Skipped
 };
 
