@@ -1,5 +1,6 @@
 #include "RtfFormats.h"
 #include "RtfReader.h"
+#include "RtfTabLeaders.h"
 
 #include <QTextOption>
 
@@ -145,6 +146,7 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     setLineSpacing(format, props);
     format.setTabPositions(tabPositions(props));
+    setTabLeaders(format, props.tabStops, props.leftIndent + props.firstLineIndent);
     return format;
 }
 
@@ -165,20 +167,40 @@ void RtfFormatter::setLineSpacing(QTextBlockFormat &format, const ParaProps &pro
 // starts: the first line's indent is taken off. A hanging indent also stops a
 // tab at the left indent, as word processors do, so that the text after a
 // bullet lines up with the lines that follow it.
+// A decimal tab aligns on the comma, the decimal sign of these documents,
+// whatever the desktop's locale.
 QList<QTextOption::Tab> RtfFormatter::tabPositions(const ParaProps &props)
 {
     const int firstLineStart = props.leftIndent + props.firstLineIndent;
-    QList<int> stops;
-    for (const int position : props.tabStops) {
-        if (position > firstLineStart)
-            stops.append(position - firstLineStart);
+    QList<TabStop> stops;
+    for (TabStop stop : props.tabStops) {
+        if (stop.position > firstLineStart) {
+            stop.position -= firstLineStart;
+            stops.append(stop);
+        }
     }
     if (props.firstLineIndent < 0)
-        stops.append(-props.firstLineIndent);
-    std::sort(stops.begin(), stops.end());
+        stops.append(TabStop {-props.firstLineIndent});
+    std::sort(stops.begin(), stops.end(),
+              [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
     QList<QTextOption::Tab> tabs;
-    for (const int stop : stops)
-        tabs.append(QTextOption::Tab(stop * tabUnitsPerTwip(), QTextOption::LeftTab));
+    for (const TabStop &stop : stops) {
+        const double position = stop.position * tabUnitsPerTwip();
+        switch (stop.kind) {
+        case TabStop::Kind::Left:
+            tabs.append(QTextOption::Tab(position, QTextOption::LeftTab));
+            break;
+        case TabStop::Kind::Right:
+            tabs.append(QTextOption::Tab(position, QTextOption::RightTab));
+            break;
+        case TabStop::Kind::Center:
+            tabs.append(QTextOption::Tab(position, QTextOption::CenterTab));
+            break;
+        case TabStop::Kind::Decimal:
+            tabs.append(QTextOption::Tab(position, QTextOption::DelimiterTab, QChar(u',')));
+            break;
+        }
+    }
     return tabs;
 }
 

@@ -55,6 +55,17 @@ struct LegacyNumberProps
     bool operator==(const LegacyNumberProps &) const = default;
 };
 
+// A tab stop (\tx) with the words before it: \tqr, \tqc, \tqdec, leaders.
+struct TabStop
+{
+    enum class Kind { Left, Right, Center, Decimal };
+    enum class Leader { None, Dots, Hyphens, Underline, ThickLine, Equals };
+    int position = 0; // twips from the left margin
+    Kind kind = Kind::Left;
+    Leader leader = Leader::None;
+    bool operator==(const TabStop &) const = default;
+};
+
 // Paragraph properties; lengths in twips.
 struct ParaProps
 {
@@ -75,7 +86,8 @@ struct ParaProps
     LegacyNumberProps legacyNumber;
     int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
-    QList<int> tabStops;
+    QList<TabStop> tabStops;
+    TabStop nextTab; // the kind and leader \tx gives its stop
     bool operator==(const ParaProps &) const = default;
 };
 

@@ -160,8 +160,34 @@ bool applyParagraphWord(Keyword keyword, int param, ParaProps &para)
         para.lineSpacingMultiple = param != 0;
         return true;
     case Keyword::TabStop:
+        para.nextTab.position = std::clamp(param, 0, MaxTwips);
         if (para.tabStops.size() < MaxTabStops)
-            para.tabStops.append(std::clamp(param, 0, MaxTwips));
+            para.tabStops.append(para.nextTab);
+        para.nextTab = {};
+        return true;
+    case Keyword::TabRight:
+        para.nextTab.kind = TabStop::Kind::Right;
+        return true;
+    case Keyword::TabCenter:
+        para.nextTab.kind = TabStop::Kind::Center;
+        return true;
+    case Keyword::TabDecimal:
+        para.nextTab.kind = TabStop::Kind::Decimal;
+        return true;
+    case Keyword::TabLeaderDots:
+        para.nextTab.leader = TabStop::Leader::Dots;
+        return true;
+    case Keyword::TabLeaderHyphens:
+        para.nextTab.leader = TabStop::Leader::Hyphens;
+        return true;
+    case Keyword::TabLeaderUnderline:
+        para.nextTab.leader = TabStop::Leader::Underline;
+        return true;
+    case Keyword::TabLeaderThickLine:
+        para.nextTab.leader = TabStop::Leader::ThickLine;
+        return true;
+    case Keyword::TabLeaderEquals:
+        para.nextTab.leader = TabStop::Leader::Equals;
         return true;
     default:
         return false;

@@ -6,6 +6,8 @@
 #include <QTextFrame>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace virelai {
 
 namespace {
@@ -18,20 +20,19 @@ public:
         , m_pageHeight(pageHeight)
     { }
 
-    // startsPage: the line must begin a page (a page break before its paragraph).
+    // startsPage: the line must begin a page (a page break before its
+    // paragraph); the page then starts below the line before, so that the
+    // paragraph keeps its space before.
     void addLine(double lineTop, double lineBottom, bool startsPage)
     {
         const bool overflows = lineBottom - m_current.top > m_available;
         const bool sliceHasLines = lineTop > m_current.top;
-        if ((startsPage && m_linesInSlice > 0)
-            || (overflows && (sliceHasLines || m_slices.empty()))) {
-            m_current.bottom = lineTop;
-            m_slices.push_back(m_current);
-            m_current.top = lineTop;
-            m_available = m_pageHeight;
-            m_linesInSlice = 0;
-        }
+        if (startsPage && m_linesInSlice > 0)
+            cutAt(std::min(m_previousBottom, lineTop));
+        else if (overflows && (sliceHasLines || m_slices.empty()))
+            cutAt(lineTop);
         ++m_linesInSlice;
+        m_previousBottom = lineBottom;
     }
 
     std::vector<TextSlice> finish(double documentBottom)
@@ -42,10 +43,20 @@ public:
     }
 
 private:
+    void cutAt(double y)
+    {
+        m_current.bottom = y;
+        m_slices.push_back(m_current);
+        m_current.top = y;
+        m_available = m_pageHeight;
+        m_linesInSlice = 0;
+    }
+
     double m_available;
     double m_pageHeight;
     TextSlice m_current;
     int m_linesInSlice = 0;
+    double m_previousBottom = 0;
     std::vector<TextSlice> m_slices;
 };
 
