@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::size_t InsideHorizontal = 4;
 constexpr std::size_t InsideVertical = 5;
-constexpr int FullShading = 10000;
 
 double layoutUnits(int twips)
 {
@@ -70,21 +69,6 @@ QColor colorOr(const RtfColorTable &colors, int index, QColor fallback)
     return color.isValid() ? color : fallback;
 }
 
-// \clshdng mixes the foreground colour into the background, in hundredths of a percent.
-QColor shadingColor(const CellDefinition &cell, const RtfColorTable &colors)
-{
-    const QColor background = colorOr(colors, cell.background, Qt::white);
-    if (cell.shading <= 0)
-        return background;
-    const QColor foreground = colorOr(colors, cell.foreground, Qt::black);
-    const auto mix = [&](int front, int back) {
-        return (front * cell.shading + back * (FullShading - cell.shading)) / FullShading;
-    };
-    return QColor(mix(foreground.red(), background.red()),
-                  mix(foreground.green(), background.green()),
-                  mix(foreground.blue(), background.blue()));
-}
-
 void setBorder(QTextTableCellFormat &format, Side side, const Border &border,
                const RtfColorTable &colors)
 {
@@ -138,7 +122,7 @@ QTextTableCellFormat cellFormat(const CellDefinition &cell, const RowDefinition 
     for (const Side side : {Side::Top, Side::Left, Side::Bottom, Side::Right})
         setBorder(format, side, borderOf(cell, row, position, side), colors);
     if (cell.background >= 0 || cell.shading > 0)
-        format.setBackground(shadingColor(cell, colors));
+        format.setBackground(colors.shading(cell.background, cell.foreground, cell.shading));
     format.setVerticalAlignment(qtVerticalAlignment(cell.verticalAlignment));
     return format;
 }

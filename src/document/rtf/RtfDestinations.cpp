@@ -15,6 +15,8 @@ void RtfInterpreter::closeGroup()
         return;
     if (closing == Destination::LevelText)
         m_numbering.endLevelText();
+    else if (closing == Destination::Picture)
+        showPicture();
     else if (closing == Destination::LegacyNumber)
         state().para.legacyNumber = m_numbering.legacyNumber();
 }
@@ -28,7 +30,7 @@ bool RtfInterpreter::skipsIgnorableDestination(const RtfToken &token)
     if (token.kind == RtfToken::Kind::ControlWord) {
         const Keyword keyword = lookupKeyword(token.name);
         if (keyword == Keyword::ListTable || keyword == Keyword::ListOverrideTable
-            || keyword == Keyword::LegacyNumber)
+            || keyword == Keyword::LegacyNumber || keyword == Keyword::ShapePicture)
             return false;
     }
     state().destination = Destination::Skipped;
@@ -73,6 +75,13 @@ bool RtfInterpreter::applyDestinationWord(Keyword keyword)
     case Keyword::LegacyTextAfter:
         destination = Destination::LegacyTextAfter;
         return true;
+    case Keyword::Picture:
+        m_pictures.begin();
+        destination = Destination::Picture;
+        return true;
+    case Keyword::ShapePicture:
+        // {\*\shppict} only wraps the picture to show.
+        return true;
     default:
         return false;
     }
@@ -93,6 +102,11 @@ bool RtfInterpreter::applyNumberingWord(Keyword keyword, int param)
             || keyword == Keyword::SkippedDestination)
             return false;
         m_numbering.applyLegacyWord(keyword, param);
+        return true;
+    case Destination::Picture:
+        if (keyword == Keyword::SkippedDestination)
+            return false;
+        m_pictures.applyWord(keyword, param);
         return true;
     case Destination::LevelText:
     case Destination::ListText:

@@ -1,5 +1,6 @@
 #include "RtfFormats.h"
 #include "RtfReader.h"
+#include "RtfTabLeaders.h"
 
 #include <QTextOption>
 
@@ -68,11 +69,49 @@ QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaul
     // Always explicit: the automatic colour is black, whatever the page's text colour.
     const QColor color = m_colors.color(props.color);
     format.setForeground(color.isValid() ? color : QColor(Qt::black));
-    // Any letter spacing keeps Qt from joining letters into ligature glyphs,
-    // whose letters a PDF's text would lose: "ti" of "Utilisez" in Calibri.
-    format.setFontLetterSpacingType(QFont::PercentageSpacing);
-    format.setFontLetterSpacing(100);
+    setLetterSpacing(format, props);
+    setDecorations(format, props);
     return format;
+}
+
+// Any letter spacing keeps Qt from joining letters into ligature glyphs,
+// whose letters a PDF's text would lose: "ti" of "Utilisez" in Calibri.
+void RtfFormatter::setLetterSpacing(QTextCharFormat &format, const CharProps &props)
+{
+    if (props.spacing == 0) {
+        format.setFontLetterSpacingType(QFont::PercentageSpacing);
+        format.setFontLetterSpacing(100);
+    } else {
+        format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        format.setFontLetterSpacing(scaledByLayout(props.spacing));
+    }
+}
+
+void RtfFormatter::setDecorations(QTextCharFormat &format, const CharProps &props) const
+{
+    format.setFontStrikeOut(props.strike);
+    if (props.capitals == CharProps::Capitals::All)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (props.capitals == CharProps::Capitals::Small)
+        format.setFontCapitalization(QFont::SmallCaps);
+    if (props.script == CharProps::Script::Super)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (props.script == CharProps::Script::Sub)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (const QColor background = backgroundOf(props); background.isValid())
+        format.setBackground(background);
+}
+
+// Highlighting wins over shading, which wins over \cb.
+QColor RtfFormatter::backgroundOf(const CharProps &props) const
+{
+    if (props.highlight > 0)
+        return m_colors.color(props.highlight);
+    if (props.shadingBackground >= 0 || props.shading > 0)
+        return m_colors.shading(props.shadingBackground, props.shadingForeground, props.shading);
+    if (props.background > 0)
+        return m_colors.color(props.background);
+    return {};
 }
 
 const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props,
@@ -107,6 +146,7 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     setLineSpacing(format, props);
     format.setTabPositions(tabPositions(props));
+    setTabLeaders(format, props.tabStops, props.leftIndent + props.firstLineIndent);
     return format;
 }
 
@@ -127,20 +167,40 @@ void RtfFormatter::setLineSpacing(QTextBlockFormat &format, const ParaProps &pro
 // starts: the first line's indent is taken off. A hanging indent also stops a
 // tab at the left indent, as word processors do, so that the text after a
 // bullet lines up with the lines that follow it.
+// A decimal tab aligns on the comma, the decimal sign of these documents,
+// whatever the desktop's locale.
 QList<QTextOption::Tab> RtfFormatter::tabPositions(const ParaProps &props)
 {
     const int firstLineStart = props.leftIndent + props.firstLineIndent;
-    QList<int> stops;
-    for (const int position : props.tabStops) {
-        if (position > firstLineStart)
-            stops.append(position - firstLineStart);
+    QList<TabStop> stops;
+    for (TabStop stop : props.tabStops) {
+        if (stop.position > firstLineStart) {
+            stop.position -= firstLineStart;
+            stops.append(stop);
+        }
     }
     if (props.firstLineIndent < 0)
-        stops.append(-props.firstLineIndent);
-    std::sort(stops.begin(), stops.end());
+        stops.append(TabStop {-props.firstLineIndent});
+    std::sort(stops.begin(), stops.end(),
+              [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
     QList<QTextOption::Tab> tabs;
-    for (const int stop : stops)
-        tabs.append(QTextOption::Tab(stop * tabUnitsPerTwip(), QTextOption::LeftTab));
+    for (const TabStop &stop : stops) {
+        const double position = stop.position * tabUnitsPerTwip();
+        switch (stop.kind) {
+        case TabStop::Kind::Left:
+            tabs.append(QTextOption::Tab(position, QTextOption::LeftTab));
+            break;
+        case TabStop::Kind::Right:
+            tabs.append(QTextOption::Tab(position, QTextOption::RightTab));
+            break;
+        case TabStop::Kind::Center:
+            tabs.append(QTextOption::Tab(position, QTextOption::CenterTab));
+            break;
+        case TabStop::Kind::Decimal:
+            tabs.append(QTextOption::Tab(position, QTextOption::DelimiterTab, QChar(u',')));
+            break;
+        }
+    }
     return tabs;
 }
 

@@ -29,6 +29,9 @@ public:
 
 private:
     QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont) const;
+    static void setLetterSpacing(QTextCharFormat &format, const CharProps &props);
+    void setDecorations(QTextCharFormat &format, const CharProps &props) const;
+    QColor backgroundOf(const CharProps &props) const;
     QTextBlockFormat buildBlockFormat(const ParaProps &props,
                                       const ParagraphContext &context) const;
     void setLineSpacing(QTextBlockFormat &format, const ParaProps &props) const;

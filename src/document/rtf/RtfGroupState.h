@@ -17,6 +17,7 @@ enum class Destination {
     LegacyNumber, // {\pn}: a paragraph's old-style numbering
     LegacyTextBefore, // {\pntxtb}
     LegacyTextAfter, // {\pntxta}
+    Picture, // {\pict}: its words and hex data
     Skipped
 };
 
@@ -30,6 +31,15 @@ struct CharProps
     bool underline = false;
     int color = 0; // index in the colour table; 0 is the automatic colour
     bool hidden = false; // \v: read but never shown
+    bool strike = false;
+    enum class Capitals { None, All, Small } capitals = Capitals::None; // \caps, \scaps
+    enum class Script { Normal, Super, Sub } script = Script::Normal;
+    int highlight = 0; // \highlight: colour index; 0 none
+    int background = 0; // \cb: colour index; 0 none
+    int shadingBackground = -1; // \chcbpat: colour index; -1 none
+    int shadingForeground = -1; // \chcfpat
+    int shading = 0; // \chshdng: hundredths of a percent of the foreground
+    int spacing = 0; // \expnd, \expndtw: twips added between letters
     bool operator==(const CharProps &) const = default;
 };
 
@@ -43,6 +53,17 @@ struct LegacyNumberProps
     QString textBefore;
     QString textAfter;
     bool operator==(const LegacyNumberProps &) const = default;
+};
+
+// A tab stop (\tx) with the words before it: \tqr, \tqc, \tqdec, leaders.
+struct TabStop
+{
+    enum class Kind { Left, Right, Center, Decimal };
+    enum class Leader { None, Dots, Hyphens, Underline, ThickLine, Equals };
+    int position = 0; // twips from the left margin
+    Kind kind = Kind::Left;
+    Leader leader = Leader::None;
+    bool operator==(const TabStop &) const = default;
 };
 
 // Paragraph properties; lengths in twips.
@@ -65,7 +86,8 @@ struct ParaProps
     LegacyNumberProps legacyNumber;
     int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
-    QList<int> tabStops;
+    QList<TabStop> tabStops;
+    TabStop nextTab; // the kind and leader \tx gives its stop
     bool operator==(const ParaProps &) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "RtfCharacters.h"
 #include "RtfLimits.h"
+#include "RtfPictureObjects.h"
 #include "RtfProperties.h"
 
 #include <QStringDecoder>
@@ -41,6 +42,8 @@ RtfInterpreter::RtfInterpreter(QStringView input, QTextCursor &cursor, const Rtf
     , m_stack(outsideState(m_defaultChars))
     , m_formatter(defaults, unitsPerTwip, m_fonts, m_colors)
     , m_writer(cursor)
+    , m_document(cursor.document())
+    , m_unitsPerTwip(unitsPerTwip)
 { }
 
 void RtfInterpreter::run()
@@ -253,6 +256,9 @@ void RtfInterpreter::emitText(QStringView text)
         break;
     case Destination::Skipped:
         break;
+    case Destination::Picture:
+        m_pictures.addHexText(text);
+        break;
     default:
         m_numbering.addText(current.destination, text);
         break;
@@ -327,6 +333,22 @@ void RtfInterpreter::writeTable()
     });
     // Below a table, a paragraph's space before is its own.
     m_paragraphs.paragraphEnded(ParaProps {}, false);
+}
+
+// At the end of its {\pict}, in the line, as tall and wide as the RTF says.
+// Pictures belong to the document being read, also those of a table's cells.
+void RtfInterpreter::showPicture()
+{
+    const RtfPictureReader::Picture picture = m_pictures.finish();
+    if (state().destination != Destination::Text || state().chars.hidden || !m_document
+        || picture.twips.isEmpty())
+        return;
+    followTable();
+    showNumber();
+    const QTextCharFormat format
+        = RtfPictureObjects::of(*m_document).add(picture.picture, picture.twips * m_unitsPerTwip);
+    const QChar object(QChar::ObjectReplacementCharacter);
+    writer().appendText(QStringView(&object, 1), format, currentBlockFormat());
 }
 
 RtfDocumentWriter &RtfInterpreter::writer()

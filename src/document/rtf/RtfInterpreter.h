@@ -8,6 +8,7 @@
 #include "RtfLexer.h"
 #include "RtfNumbering.h"
 #include "RtfParagraphSequence.h"
+#include "RtfPictures.h"
 #include "RtfReader.h"
 #include "RtfRowDefinition.h"
 #include "RtfTableBuilder.h"
@@ -51,6 +52,7 @@ private:
     void followTable();
     void endCell();
     void writeTable();
+    void showPicture();
     RtfDocumentWriter &writer();
     void flushHighSurrogate();
     // pageBreakAfter (\page): the text before the break keeps its page, the
@@ -76,6 +78,9 @@ private:
     RowDefinitionReader m_rowDefinition;
     RtfTableBuilder m_table {m_colors};
     int m_spaceAboveTable = 0;
+    RtfPictureReader m_pictures;
+    QTextDocument *m_document;
+    double m_unitsPerTwip;
     int m_ansiCodePage = Windows1252;
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;

@@ -23,6 +23,18 @@ constexpr int MaxNumberTextLength = 64;
 // Cells of a row beyond this are joined to the row's last cell; a table inside
 // a table is read as paragraphs of its cell.
 constexpr int MaxTableColumns = 64;
+// Pictures: a PNG or JPEG is decoded when it has at most this many pixels and
+// the text's decoded pictures stay within this many bytes; otherwise it keeps
+// its place as a frame.
+constexpr qint64 MaxPicturePixels = qint64(16) * 1024 * 1024;
+constexpr qint64 MaxDecodedPictureBytes = qint64(128) * 1024 * 1024;
+// \picw, \pich and \picscalex, \picscaley (percent), clamped.
+constexpr int MaxPictureSide = 1000000;
+constexpr int MaxPictureScale = 10000;
+// Letter spacing (\expnd in quarter points, \expndtw in twips), clamped.
+constexpr int MaxLetterSpacing = 2000;
+// Shading (\clshdng, \chshdng) counts hundredths of a percent.
+constexpr int FullShading = 10000;
 // Border widths (\brdrw) in twips, clamped.
 constexpr int MaxBorderTwips = 255;
 // \ucN is clamped to this many fallback characters.

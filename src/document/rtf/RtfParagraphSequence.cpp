@@ -26,7 +26,8 @@ ParagraphContext ParagraphSequence::contextFor(const ParaProps &props) const
     const bool sameStyle = sharesStyleWithPrevious(props);
     if (!(sameStyle && props.contextualSpacing))
         context.spaceAbove += spaceBefore(props);
-    if (!m_first && !(sameStyle && m_previous.contextualSpacing))
+    // On a new page the space after the paragraph on the page before is gone.
+    if (!m_first && !context.pageBreakBefore && !(sameStyle && m_previous.contextualSpacing))
         context.spaceAbove += spaceAfter(m_previous);
     return context;
 }

@@ -40,6 +40,45 @@ bool applyCharacterWord(Keyword keyword, const RtfToken &token, const CharProps 
     case Keyword::Hidden:
         chars.hidden = on;
         return true;
+    case Keyword::Strike:
+        chars.strike = on;
+        return true;
+    case Keyword::AllCapitals:
+        chars.capitals = on ? CharProps::Capitals::All : CharProps::Capitals::None;
+        return true;
+    case Keyword::SmallCapitals:
+        chars.capitals = on ? CharProps::Capitals::Small : CharProps::Capitals::None;
+        return true;
+    case Keyword::Superscript:
+        chars.script = on ? CharProps::Script::Super : CharProps::Script::Normal;
+        return true;
+    case Keyword::Subscript:
+        chars.script = on ? CharProps::Script::Sub : CharProps::Script::Normal;
+        return true;
+    case Keyword::NoSuperSub:
+        chars.script = CharProps::Script::Normal;
+        return true;
+    case Keyword::Highlight:
+        chars.highlight = std::max(token.param, 0);
+        return true;
+    case Keyword::CharBackground:
+        chars.background = std::max(token.param, 0);
+        return true;
+    case Keyword::CharShadingBackground:
+        chars.shadingBackground = std::max(token.param, 0);
+        return true;
+    case Keyword::CharShadingForeground:
+        chars.shadingForeground = std::max(token.param, 0);
+        return true;
+    case Keyword::CharShading:
+        chars.shading = std::clamp(token.param, 0, FullShading);
+        return true;
+    case Keyword::ExpandQuarterPoints:
+        chars.spacing = std::clamp(token.param, -MaxLetterSpacing, MaxLetterSpacing) * 5;
+        return true;
+    case Keyword::ExpandTwips:
+        chars.spacing = std::clamp(token.param, -MaxLetterSpacing, MaxLetterSpacing);
+        return true;
     case Keyword::Underline:
         chars.underline = on;
         return true;
@@ -121,8 +160,34 @@ bool applyParagraphWord(Keyword keyword, int param, ParaProps &para)
         para.lineSpacingMultiple = param != 0;
         return true;
     case Keyword::TabStop:
+        para.nextTab.position = std::clamp(param, 0, MaxTwips);
         if (para.tabStops.size() < MaxTabStops)
-            para.tabStops.append(std::clamp(param, 0, MaxTwips));
+            para.tabStops.append(para.nextTab);
+        para.nextTab = {};
+        return true;
+    case Keyword::TabRight:
+        para.nextTab.kind = TabStop::Kind::Right;
+        return true;
+    case Keyword::TabCenter:
+        para.nextTab.kind = TabStop::Kind::Center;
+        return true;
+    case Keyword::TabDecimal:
+        para.nextTab.kind = TabStop::Kind::Decimal;
+        return true;
+    case Keyword::TabLeaderDots:
+        para.nextTab.leader = TabStop::Leader::Dots;
+        return true;
+    case Keyword::TabLeaderHyphens:
+        para.nextTab.leader = TabStop::Leader::Hyphens;
+        return true;
+    case Keyword::TabLeaderUnderline:
+        para.nextTab.leader = TabStop::Leader::Underline;
+        return true;
+    case Keyword::TabLeaderThickLine:
+        para.nextTab.leader = TabStop::Leader::ThickLine;
+        return true;
+    case Keyword::TabLeaderEquals:
+        para.nextTab.leader = TabStop::Leader::Equals;
         return true;
     default:
         return false;

@@ -3,6 +3,7 @@
 #include "RtfInterpreter.h"
 #include "RtfLimits.h"
 #include "RtfLineHeights.h"
+#include "RtfTabLeaders.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -91,6 +92,8 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
     interpreter.run();
     rtf::matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
+    rtf::fillTabLeaders(*cursor.document(), start, cursor.position(),
+                        defaults.textWidth * layoutUnitsPerTwip(cursor));
     if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();

@@ -15,6 +15,7 @@ struct RtfDefaults
     QString fontFamily = QStringLiteral("Arial");
     double fontPointSize = 12.0;
     int lineSpacingPercent = 100; // applied to every paragraph written (proportional height)
+    double textWidth = 0; // twips the text is laid out in; 0 unknown: tab leaders not filled
 };
 
 struct RtfReadResult

@@ -104,7 +104,7 @@ bool RowDefinitionReader::applyCellWord(Keyword keyword, int param)
         m_cell.foreground = std::max(param, 0);
         return true;
     case Keyword::CellShading:
-        m_cell.shading = std::clamp(param, 0, 10000);
+        m_cell.shading = std::clamp(param, 0, FullShading);
         return true;
     case Keyword::CellVerticalMergeFirst:
         m_cell.verticalMerge = Merge::First;

@@ -82,4 +82,21 @@ QColor RtfColorTable::color(int index) const
     return m_colors.at(index);
 }
 
+QColor RtfColorTable::shading(int backgroundIndex, int foregroundIndex, int hundredths) const
+{
+    const QColor named = backgroundIndex >= 0 ? color(backgroundIndex) : QColor();
+    const QColor background = named.isValid() ? named : QColor(Qt::white);
+    if (hundredths <= 0)
+        return background;
+    const QColor front = foregroundIndex >= 0 ? color(foregroundIndex) : QColor();
+    const QColor foreground = front.isValid() ? front : QColor(Qt::black);
+    const int share = std::min(hundredths, FullShading);
+    const auto mix = [share](int f, int b) {
+        return (f * share + b * (FullShading - share)) / FullShading;
+    };
+    return QColor(mix(foreground.red(), background.red()),
+                  mix(foreground.green(), background.green()),
+                  mix(foreground.blue(), background.blue()));
+}
+
 } // namespace virelai::rtf

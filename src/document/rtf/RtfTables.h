@@ -50,6 +50,9 @@ public:
     void addText(QStringView text);
     // Invalid for the automatic colour and for indexes the table does not hold.
     QColor color(int index) const;
+    // Shading (\clshdng, \chshdng): the foreground (black by default) mixed
+    // into the background (white by default), in hundredths of a percent.
+    QColor shading(int backgroundIndex, int foregroundIndex, int hundredths) const;
     int generation() const { return int(m_colors.size()); }
 
 private:

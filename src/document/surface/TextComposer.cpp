@@ -84,6 +84,7 @@ QString writeRtf(QTextDocument &document, const TextRequest &request)
     RtfDefaults defaults;
     defaults.fontFamily = request.plainStyle.family;
     defaults.lineSpacingPercent = request.lineSpacingPercent;
+    defaults.textWidth = request.wrap ? request.width : 0;
     QTextCursor cursor(&document);
     const RtfReadResult result = readRtf(request.text, cursor, defaults);
     return result.complete ? QString() : result.problem;

@@ -56,15 +56,19 @@ private:
             const double top = blockTop + line.y();
             if (top > 0) {
                 m_lines.cuts.push_back(top);
+                // The new page starts below the line before, so that the
+                // paragraph keeps its space before.
                 if (breakBefore && i == 0)
-                    m_lines.breaks.push_back(top);
+                    m_lines.breaks.push_back(std::min(m_previousBottom, top));
             }
-            m_lines.inkBottom = std::max(m_lines.inkBottom, top + line.height());
+            m_previousBottom = top + line.height();
+            m_lines.inkBottom = std::max(m_lines.inkBottom, m_previousBottom);
         }
     }
 
     TextLines &m_lines;
     double m_offset = 0;
+    double m_previousBottom = 0;
 };
 
 void sortUnique(std::vector<double> &positions)

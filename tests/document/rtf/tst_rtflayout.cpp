@@ -3,6 +3,7 @@
 #include "RtfTestDocument.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
 
@@ -55,6 +56,9 @@ private Q_SLOTS:
     void spaceBetweenParagraphs();
     void lineSpacing_data();
     void lineSpacing();
+    void tabStops_data();
+    void tabStops();
+    void leadersFillTheTab();
     void singleLineAsWordProcessorsMeasureIt_data();
     void singleLineAsWordProcessorsMeasureIt();
 };
@@ -107,6 +111,59 @@ void TestRtfLayout::lineSpacing()
     QFETCH(double, singleLines);
     const double single = linePitch(QStringLiteral("{a\\line b}"));
     QCOMPARE(qRound(linePitch(rtf)), qRound(twips + singleLines * single));
+}
+
+void TestRtfLayout::tabStops_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<QChar>("edge"); // l: its left edge, r: its right edge, c: its middle
+    QTest::newRow("left") << "{\\tx3000 a\\tab bc}"
+                          << "bc" << QChar('l');
+    QTest::newRow("right: the text ends at the stop") << "{\\tqr\\tx3000 a\\tab 12}"
+                                                      << "12" << QChar('r');
+    QTest::newRow("centre: the text centred on the stop") << "{\\tqc\\tx3000 a\\tab WWW}"
+                                                          << "WWW" << QChar('c');
+    QTest::newRow("decimal: on the comma, whatever the locale") << "{\\tqdec\\tx3000 a\\tab 112,25}"
+                                                                << "," << QChar('l');
+}
+
+// Each stop is at 3000 twips.
+void TestRtfLayout::tabStops()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QString, probe);
+    QFETCH(QChar, edge);
+    const LaidOut laidOut(rtf);
+    const QTextBlock block = laidOut.document.begin();
+    const QTextLine line = block.layout()->lineAt(0);
+    const int start = int(block.text().lastIndexOf(probe));
+    const double left = line.cursorToX(start);
+    const double right = line.cursorToX(start + int(probe.size()));
+    const double x = edge == u'l' ? left : edge == u'r' ? right : (left + right) / 2;
+    QCOMPARE(qRound(x / 10), 300);
+}
+
+// A leader fills the room the tab takes with its character, up to the text
+// after it; the tab keeps the little that is left.
+void TestRtfLayout::leadersFillTheTab()
+{
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(twipsDevice());
+    document.setDocumentMargin(0);
+    QTextCursor cursor(&document);
+    RtfDefaults defaults;
+    defaults.textWidth = 9000;
+    readRtf(QStringLiteral("{\\tldot\\tqr\\tx5000 Chapitre\\tab 12}"), cursor, defaults);
+    document.setTextWidth(9000);
+    const QTextBlock block = document.begin();
+    const QString text = block.text();
+    QVERIFY2(QRegularExpression("^Chapitre\\.{20,}\t12$").match(text).hasMatch(), qPrintable(text));
+    const QTextLine line = block.layout()->lineAt(0);
+    const int tab = text.indexOf(u'\t');
+    const double dot = line.cursorToX(tab) - line.cursorToX(tab - 1);
+    QVERIFY(line.cursorToX(tab + 1) - line.cursorToX(tab) < dot);
+    QCOMPARE(qRound(line.cursorToX(text.size()) / 10), 500);
 }
 
 void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()

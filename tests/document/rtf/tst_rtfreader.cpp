@@ -30,6 +30,8 @@ private Q_SLOTS:
     void blocks();
     void characterFormats_data();
     void characterFormats();
+    void decorations_data();
+    void decorations();
     void paragraphFormats_data();
     void paragraphFormats();
     void bulletTextLinesUpWithItsIndent();
@@ -188,6 +190,51 @@ void TestRtfReader::characterFormats()
     QCOMPARE(format.fontItalic(), expected.italic);
     QCOMPARE(format.fontUnderline(), expected.underline);
     QCOMPARE(format.foreground().color(), expected.color);
+}
+
+void TestRtfReader::decorations_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<bool>("strike");
+    QTest::addColumn<int>("capitals");
+    QTest::addColumn<int>("script");
+    QTest::addColumn<QColor>("background");
+    const QString colours
+        = QStringLiteral("{\\colortbl;\\red255\\green255\\blue0;\\red0\\green0\\blue255;}");
+    const int none = int(QFont::MixedCase);
+    const int normal = int(QTextCharFormat::AlignNormal);
+    QTest::newRow("strike") << "{\\strike x}" << true << none << normal << QColor();
+    QTest::newRow("small capitals")
+        << "{\\scaps x}" << false << int(QFont::SmallCaps) << normal << QColor();
+    QTest::newRow("capitals") << "{\\caps x}" << false << int(QFont::AllUppercase) << normal
+                              << QColor();
+    QTest::newRow("superscript") << "{\\super x}" << false << none
+                                 << int(QTextCharFormat::AlignSuperScript) << QColor();
+    QTest::newRow("nosupersub ends it")
+        << "{\\sub\\nosupersub x}" << false << none << normal << QColor();
+    QTest::newRow("highlight from the colour table")
+        << colours + "{\\highlight1 x}" << false << none << normal << QColor(255, 255, 0);
+    QTest::newRow("shading mixes the foreground into the background")
+        << colours + "{\\chcbpat1\\chcfpat2\\chshdng5000 x}" << false << none << normal
+        << QColor(127, 127, 127);
+    QTest::newRow("highlight 0 is none")
+        << colours + "{\\highlight1\\highlight0 x}" << false << none << normal << QColor();
+}
+
+void TestRtfReader::decorations()
+{
+    QFETCH(QString, rtf);
+    QFETCH(bool, strike);
+    QFETCH(int, capitals);
+    QFETCH(int, script);
+    QFETCH(QColor, background);
+    const ReadDocument read = readIntoDocument(rtf);
+    const QTextCharFormat format = formatOf(*read.document, QStringLiteral("x"));
+    QCOMPARE(format.fontStrikeOut(), strike);
+    QCOMPARE(int(format.fontCapitalization()), capitals);
+    QCOMPARE(int(format.verticalAlignment()), script);
+    QCOMPARE(format.background().style() == Qt::NoBrush ? QColor() : format.background().color(),
+             background);
 }
 
 void TestRtfReader::paragraphFormats_data()
