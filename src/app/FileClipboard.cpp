@@ -1,5 +1,7 @@
 #include "FileClipboard.h"
 
+#include "app/ClipboardLimit.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -8,8 +10,9 @@ namespace virelai {
 
 namespace {
 
-// Far above any chart data or pupil list; keeps a wrong file from filling memory.
-constexpr qint64 LargestDataFile = 64 * 1024 * 1024;
+// UTF-8 takes at most three bytes for one character of the text (four for two),
+// and a byte-order mark may come first: a longer file cannot be within the limit.
+constexpr qint64 LargestDataFile = 3 * LargestClipboardText + 3;
 
 } // namespace
 
@@ -23,13 +26,14 @@ std::optional<FileClipboard> FileClipboard::load(const QString &path, QString &e
 {
     QFile file(path);
     if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
-        if (file.size() > LargestDataFile) {
-            erreur = QStringLiteral("Le fichier de données %1 est trop grand.").arg(path);
+        const QByteArray bytes = file.read(LargestDataFile + 1);
+        QString text = decodeClipboardBytes(bytes);
+        if (bytes.size() > LargestDataFile || text.size() > LargestClipboardText) {
+            erreur = messageFichierDeDonneesTropGrand(path);
             return std::nullopt;
         }
-        const QByteArray bytes = file.read(LargestDataFile);
         if (bytes.size() == file.size())
-            return FileClipboard(decodeClipboardBytes(bytes));
+            return FileClipboard(std::move(text));
     }
     erreur = QStringLiteral("Impossible de lire le fichier de données %1").arg(path);
     return std::nullopt;

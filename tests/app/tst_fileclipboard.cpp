@@ -1,3 +1,4 @@
+#include "app/ClipboardLimit.h"
 #include "app/FileClipboard.h"
 
 #include <QTemporaryDir>
@@ -14,6 +15,8 @@ private Q_SLOTS:
     void loadsFileBytesAsTheyAre();
     void refusesWhatCannotBeRead_data();
     void refusesWhatCannotBeRead();
+    void refusesATextPastTheLimit_data();
+    void refusesATextPastTheLimit();
 };
 
 void TestFileClipboard::decodes_data()
@@ -76,6 +79,41 @@ void TestFileClipboard::refusesWhatCannotBeRead()
     QString erreur;
     QVERIFY(!FileClipboard::load(path, erreur).has_value());
     QVERIFY2(erreur.contains(path), qPrintable(erreur));
+}
+
+void TestFileClipboard::refusesATextPastTheLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("accepted");
+    const QByteArray e = QByteArray("\xc3\xa9");
+    const QByteArray smile = QByteArray("\xf0\x9f\x98\x80"); // two characters of the text
+    const int limit = int(LargestClipboardText);
+    QTest::newRow("as long as a clipboard text may be") << QByteArray(limit, 'a') << true;
+    QTest::newRow("one character more") << QByteArray(limit + 1, 'a') << false;
+    QTest::newRow("accented letters count once each") << e.repeated(limit) << true;
+    QTest::newRow("with a byte-order mark, that does not count")
+        << QByteArray("\xef\xbb\xbf") + e.repeated(limit) << true;
+    QTest::newRow("letters outside 16 bits count twice") << smile.repeated(limit / 2 + 1) << false;
+    QTest::newRow("far past the limit") << QByteArray(16 * limit, '\n') << false;
+}
+
+void TestFileClipboard::refusesATextPastTheLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, accepted);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("liste.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QString erreur;
+    const auto clipboard = FileClipboard::load(path, erreur);
+    QCOMPARE(clipboard.has_value(), accepted);
+    QCOMPARE(erreur, accepted ? QString() : messageFichierDeDonneesTropGrand(path));
+    if (accepted)
+        QCOMPARE(clipboard->text(), decodeClipboardBytes(bytes));
 }
 
 QTEST_APPLESS_MAIN(TestFileClipboard)

@@ -23,6 +23,20 @@ assert_in_order "$TEXT" "Aide de Virelai" "À quoi sert ce programme ?" "Élève
     "Résultats d'un élève"
 case "$TEXT" in *"Suggestions pédagogiques du"*) fail "l'aide porte un pied de page" ;; esac
 
+# A help file longer than the pages a document may have: the pages that fit,
+# and one line on stderr that says the rest is not shown.
+{
+    printf '{\\rtf1\\fs1200 '
+    for _ in $(seq 510); do printf 'a\\par '; done
+    printf '}'
+} >"$WORK/longue.rtf"
+run_pdf longue "11,0,longue.rtf,,"
+[ "$STATUS" -eq 0 ] || fail "aide trop longue : statut $STATUS ($ERRORS)"
+[ "$(pdfinfo "$WORK/longue.pdf" | awk '/^Pages:/ { print $2 }')" -eq 500 ] \
+    || fail "aide trop longue : pas 500 pages"
+TOLD="Le document ne montre pas tout son texte : un texte plus long que 500 pages est coupé"
+[ "$(grep -c "$TOLD" "$WORK/longue.err")" -eq 1 ] || fail "aide trop longue : message « $ERRORS »"
+
 run_pdf absent "-3,0,absent.rtf,,"
 [ "$STATUS" -eq 1 ] || fail "aide absente : statut $STATUS au lieu de 1"
 case "$ERRORS" in

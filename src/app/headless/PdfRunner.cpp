@@ -133,6 +133,7 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
     Surface VSPrinter1;
     bool documentShown = false;
     QObject::connect(&VSPrinter1, &Surface::documentShown, [&] { documentShown = true; });
+    QObject::connect(&VSPrinter1, &Surface::textCut, printError);
     NoWindow window;
     StderrMessages messages;
     NoPointer pointer;

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "app/ClipboardLimit.h"
 #include "app/StartupInfo.h"
 #include "app/TextClipboard.h"
 #include "app/menus/WindowCommands.h"
@@ -21,14 +22,19 @@
 
 namespace virelai {
 
-Form1::Form1(std::unique_ptr<ClipboardSource> clipboard, QWidget *parent)
+Form1::Form1(std::unique_ptr<ClipboardSource> clipboard,
+             std::unique_ptr<TeacherMessages> messageSink, QWidget *parent)
     : QMainWindow(parent)
     , clipboard(std::move(clipboard))
-    , messages(std::make_unique<WindowMessages>(this))
+    , messages(messageSink ? std::move(messageSink) : std::make_unique<WindowMessages>(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Aide en ligne"));
     createControls();
+    // Once the page that lacks the text is on screen, so the teacher sees it.
+    connect(VSPrinter1, &Surface::textCut, this, [this](const QString &message) {
+        messages->inform(message, QStringLiteral("Texte incomplet"));
+    });
     installWindowCommands(*this, *messages);
     setInitialInnerSize();
     applyLayout();
@@ -45,7 +51,10 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
     if (auto error = decodeCommandLine(commandLine, request))
         return error;
     navigation->retenirOrigine();
-    clipboard = std::make_unique<TextClipboard>(clipboard->text());
+    QString refus;
+    clipboard = std::make_unique<TextClipboard>(clipboardTextWithinLimit(clipboard->text(), refus));
+    if (!refus.isEmpty())
+        messages->inform(refus, QStringLiteral("Presse-papiers"));
     session = std::make_unique<DocumentSession>(request, *clipboard, *VSPrinter1, *this, *messages,
                                                 clock);
     InitAppli();

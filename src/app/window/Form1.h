@@ -30,7 +30,6 @@ class OutlineNavigation;
 class PreviewWidget;
 class PrinterSetup;
 class Surface;
-class WindowMessages;
 
 // The program's one window. The preview covers the whole inner area; the
 // outline pane, the legend box and the case buttons lie under it. Positions are
@@ -40,7 +39,10 @@ class Form1 : public QMainWindow, public DocumentWindow
     Q_OBJECT
 
 public:
-    explicit Form1(std::unique_ptr<ClipboardSource> clipboard, QWidget *parent = nullptr);
+    // Messages go to modal boxes over the window unless tests give their own.
+    explicit Form1(std::unique_ptr<ClipboardSource> clipboard,
+                   std::unique_ptr<TeacherMessages> messageSink = nullptr,
+                   QWidget *parent = nullptr);
     ~Form1() override;
 
     // The start-up sequence: chemin, NumVersion, caption, layout, the request
@@ -118,9 +120,10 @@ private:
     // that request's figures on the clipboard; the teacher may copy something
     // else in another program before a page set-up or a case button rebuilds
     // the page. So Form_Load puts the text it reads in place of the source,
-    // and every build uses that text.
+    // and every build uses that text; a text past the clipboard's limit is
+    // refused there, once.
     std::unique_ptr<ClipboardSource> clipboard;
-    std::unique_ptr<WindowMessages> messages;
+    std::unique_ptr<TeacherMessages> messages;
     // The panes under the preview and the focus they take when uncovered.
     std::vector<std::pair<QWidget *, Qt::FocusPolicy>> focusWhenUncovered;
     std::unique_ptr<DocumentSession> session;

@@ -4,6 +4,7 @@
 #include "RtfLimits.h"
 #include "RtfPictureObjects.h"
 #include "RtfProperties.h"
+#include "document/surface/DocumentLimits.h"
 
 #include <QStringDecoder>
 #include <QTextTable>
@@ -48,8 +49,15 @@ RtfInterpreter::RtfInterpreter(QStringView input, QTextCursor &cursor, const Rtf
 
 void RtfInterpreter::run()
 {
-    for (RtfToken token = m_lexer.next(); token.kind != RtfToken::Kind::End; token = m_lexer.next())
+    for (RtfToken token = m_lexer.next(); token.kind != RtfToken::Kind::End;
+         token = m_lexer.next()) {
+        // Past the last paragraph a text may have, only closing braces are read.
+        m_paragraphsLeftOut
+            = m_paragraphsEnded >= MaxParagraphs && token.kind != RtfToken::Kind::GroupClose;
+        if (m_paragraphsLeftOut)
+            break;
         handleToken(token);
+    }
     flushHighSurrogate();
     if (m_table.hasContent())
         writeTable();
@@ -316,6 +324,7 @@ void RtfInterpreter::followTable()
 
 void RtfInterpreter::endCell()
 {
+    ++m_paragraphsEnded; // a cell's last paragraph
     flushHighSurrogate();
     const bool wasInTable = state().para.inTable;
     state().para.inTable = true;
@@ -366,6 +375,7 @@ void RtfInterpreter::flushHighSurrogate()
 
 void RtfInterpreter::endParagraph(bool pageBreakAfter)
 {
+    ++m_paragraphsEnded;
     flushHighSurrogate();
     followTable();
     const GroupState &current = state();

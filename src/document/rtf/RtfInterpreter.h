@@ -28,6 +28,8 @@ public:
 
     void run();
     bool binaryRanPastEnd() const { return m_lexer.binaryRanPastEnd(); }
+    // The text went on past its MaxParagraphs-th paragraph: the rest was not read.
+    bool paragraphsLeftOut() const { return m_paragraphsLeftOut; }
 
 private:
     void handleToken(const RtfToken &token);
@@ -84,6 +86,8 @@ private:
     int m_ansiCodePage = Windows1252;
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;
+    int m_paragraphsEnded = 0;
+    bool m_paragraphsLeftOut = false;
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
     QString m_shown;

@@ -4,6 +4,7 @@
 #include "RtfLimits.h"
 #include "RtfLineHeights.h"
 #include "RtfTabLeaders.h"
+#include "document/surface/DocumentLimits.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -82,7 +83,7 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     if (rtf.size() > rtf::MaxTextLength) {
         rtf = rtf.first(rtf::MaxTextLength);
         result = {false,
-                  QStringLiteral("text longer than %1 characters: the rest was not read")
+                  QStringLiteral("un texte dépasse %1 caractères, la suite n'est pas lue")
                       .arg(rtf::MaxTextLength)};
     }
     if (rtf.startsWith(QChar(ByteOrderMark)))
@@ -97,8 +98,12 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();
+    if (interpreter.paragraphsLeftOut() && result.complete)
+        result = {false, causeParagraphsPastLimit()};
     if (interpreter.binaryRanPastEnd() && result.complete)
-        result = {false, QStringLiteral("binary data runs past the end of the text")};
+        result = {false,
+                  QStringLiteral("des données binaires (\\bin) vont au-delà de la fin "
+                                 "d'un texte, qui s'arrête là")};
     return result;
 }
 

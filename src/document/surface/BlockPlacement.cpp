@@ -94,11 +94,20 @@ private:
     void place(size_t index)
     {
         const BlockRequest &request = m_requests[index];
-        Spot spot = request.flows && index > 0 ? flowEnd(index - 1) : Spot {0, request.top};
+        const bool flows = request.flows && index > 0;
+        if (flows && m_placement.blocks[index - 1].empty()) {
+            m_placement.cut = true; // the block it follows was left out
+            return;
+        }
+        Spot spot = flows ? flowEnd(index - 1) : Spot {0, request.top};
         if (const auto floor = lowestAbove(request, std::nullopt); floor && isAbove(spot, *floor))
             spot = {floor->page, floor->y + BlockGap};
         double from = 0;
         for (;;) {
+            if (spot.page >= m_frame.pageLimit) {
+                m_placement.cut = true;
+                return;
+            }
             const double room = m_frame.bottom - spot.y - 2 * request.padding;
             const bool atPageTop = spot.y <= m_frame.top + Tolerance;
             if (const auto end = endOfPart(request, from, room, atPageTop)) {

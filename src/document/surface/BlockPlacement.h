@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentLimits.h"
+
 #include <vector>
 
 namespace virelai {
@@ -13,7 +15,9 @@ namespace virelai {
 // - a block that reaches past the bottom continues on the next page, in its
 //   column, from the top (cut between lines; a block that cannot be cut moves
 //   whole); the blocks after it in its column follow there; a block also
-//   continues on the next page at each of its page breaks.
+//   continues on the next page at each of its page breaks;
+// - nothing goes past the last page a document may have: what would is left
+//   out, so that no text, however long, costs more pages than MaxPages.
 // All values are twips of the page.
 
 inline constexpr double BlockGap = 100;
@@ -23,6 +27,7 @@ struct PageFrame
 {
     double top = 0;
     double bottom = 0; // the lowest a block may reach
+    int pageLimit = MaxPages;
 };
 
 struct BlockRequest
@@ -57,6 +62,7 @@ struct Placement
 {
     std::vector<std::vector<BlockPart>> blocks; // in the order of the requests
     int pageCount = 1;
+    bool cut = false; // some content would have gone past the page limit and was left out
 };
 
 Placement placeBlocks(const PageFrame &frame, const std::vector<BlockRequest> &requests);

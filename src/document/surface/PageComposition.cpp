@@ -82,26 +82,39 @@ bool tighten(std::vector<PendingBlock> &blocks, int step)
     return tightened;
 }
 
-// The text of content [from, to) with its top at textTop: each piece draws
-// the lines it holds in that range.
-void drawText(SurfaceDocument &document, int page, const ComposedText &text, double left,
-              double textTop, double from, double to)
+// Where each piece of a text starts in its content, and where the last ends.
+std::vector<double> pieceTops(const ComposedText &text)
 {
-    double offset = 0;
-    for (const auto &piece : text.pieces) {
-        const double height = piece->documentLayout()->documentSize().height();
+    std::vector<double> tops {0};
+    for (const auto &piece : text.pieces)
+        tops.push_back(tops.back() + piece->documentLayout()->documentSize().height());
+    return tops;
+}
+
+// The text of content [from, to) with its top at textTop: each piece draws the
+// lines it holds in that range. A part of a long text meets only the pieces of
+// its own page.
+void drawText(SurfaceDocument &document, int page, const ComposedText &text,
+              const std::vector<double> &tops, double left, double textTop, double from, double to)
+{
+    const auto first = std::upper_bound(tops.begin(), tops.end() - 1, from);
+    for (auto top = first == tops.begin() ? first : first - 1; top + 1 < tops.end(); ++top) {
+        const double offset = *top;
+        if (offset >= to)
+            break;
         const double sliceTop = std::max(from - offset, 0.0);
-        const double sliceBottom = std::min(to - offset, height);
+        const double sliceBottom = std::min(to, *(top + 1)) - offset;
         if (sliceBottom > sliceTop)
             document.addItem(
                 page,
-                std::make_shared<TextItem>(piece, QPointF(left, textTop + offset + sliceTop - from),
+                std::make_shared<TextItem>(text.pieces[size_t(top - tops.begin())],
+                                           QPointF(left, textTop + offset + sliceTop - from),
                                            sliceTop, sliceBottom));
-        offset += height;
     }
 }
 
-void drawPart(SurfaceDocument &document, const PendingBlock &block, const BlockPart &part)
+void drawPart(SurfaceDocument &document, const PendingBlock &block, const std::vector<double> &tops,
+              const BlockPart &part)
 {
     const QRectF rect(part.left, part.top, part.width, part.height);
     switch (block.kind) {
@@ -112,11 +125,11 @@ void drawPart(SurfaceDocument &document, const PendingBlock &block, const BlockP
         if (block.shaded)
             document.addItem(part.page,
                              std::make_shared<BoxItem>(rect, block.brushColor, block.penStyle));
-        drawText(document, part.page, block.text, part.left + block.indent, part.top + block.inset,
-                 part.from, part.to);
+        drawText(document, part.page, block.text, tops, part.left + block.indent,
+                 part.top + block.inset, part.from, part.to);
         break;
     case PendingBlock::Kind::Text:
-        drawText(document, part.page, block.text, part.left, part.top, part.from, part.to);
+        drawText(document, part.page, block.text, tops, part.left, part.top, part.from, part.to);
         break;
     }
     document.addToMap({block.role, block.number, part.page, rect});
@@ -129,8 +142,8 @@ double PendingBlock::boxHeight() const
     return std::max(leastHeight, text.height + 2 * inset);
 }
 
-std::shared_ptr<SurfaceDocument> composePages(std::vector<PendingBlock> blocks,
-                                              const PageGeometry &geometry, double lowestBottom)
+ComposedPages composePages(std::vector<PendingBlock> blocks, const PageGeometry &geometry,
+                           double lowestBottom)
 {
     const PageFrame frame {geometry.margins.top(), lowestBottom};
     Placement placement = placeBlocks(frame, requestsOf(blocks));
@@ -140,10 +153,12 @@ std::shared_ptr<SurfaceDocument> composePages(std::vector<PendingBlock> blocks,
     auto document = std::make_shared<SurfaceDocument>();
     for (int page = 0; page < placement.pageCount; ++page)
         document->addPage(geometry);
-    for (size_t i = 0; i < blocks.size(); ++i)
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        const std::vector<double> tops = pieceTops(blocks[i].text);
         for (const BlockPart &part : placement.blocks[i])
-            drawPart(*document, blocks[i], part);
-    return document;
+            drawPart(*document, blocks[i], tops, part);
+    }
+    return {std::move(document), placement.cut};
 }
 
 } // namespace virelai

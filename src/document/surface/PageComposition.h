@@ -44,11 +44,17 @@ struct PendingBlock
     double boxHeight() const;
 };
 
+struct ComposedPages
+{
+    std::shared_ptr<SurfaceDocument> document;
+    bool cut = false; // what would have gone past MaxPages is left out
+};
+
 // The pages of a document: its blocks placed by the page's rules, nothing below
 // lowestBottom on any page. When they run past the first page, the boxes with
 // widened line spacing are tightened first, ten points at a time down to single
-// spacing; what still does not fit continues on further pages.
-std::shared_ptr<SurfaceDocument> composePages(std::vector<PendingBlock> blocks,
-                                              const PageGeometry &geometry, double lowestBottom);
+// spacing; what still does not fit continues on further pages, up to MaxPages.
+ComposedPages composePages(std::vector<PendingBlock> blocks, const PageGeometry &geometry,
+                           double lowestBottom);
 
 } // namespace virelai

@@ -1,5 +1,6 @@
 #include "Surface.h"
 
+#include "DocumentLimits.h"
 #include "SurfaceDocument.h"
 #include "SurfaceOutput.h"
 #include "TextComposer.h"
@@ -230,6 +231,9 @@ TextRequest Surface::textRequest(const QString &text, double width, bool wrap,
         = {m_fontName, m_fontSize, m_fontBold, m_fontUnderline, m_textColor, m_spaceAfter};
     request.lineSpacingPercent = m_lineSpacing;
     request.width = width;
+    // Past that height the text would run beyond the last page: a page holds
+    // no more of it (a line taller than a page aside).
+    request.heightLimit = MaxPages * pageGeometryNow().printableHeight();
     request.wrap = wrap;
     request.alwaysPlain = alwaysPlain;
     return request;
@@ -238,9 +242,15 @@ TextRequest Surface::textRequest(const QString &text, double width, bool wrap,
 ComposedText Surface::compose(const TextRequest &request)
 {
     ComposedText composed = composeText(request);
-    if (!composed.problem.isEmpty())
-        Q_EMIT textProblem(composed.problem);
+    for (const QString &cut : composed.cuts)
+        noteCut(cut);
     return composed;
+}
+
+void Surface::noteCut(const QString &cause)
+{
+    if (!m_cuts.contains(cause))
+        m_cuts.append(cause);
 }
 
 PendingBlock Surface::textBlock(const QString &text, double left, double width, bool alwaysPlain)
@@ -285,6 +295,7 @@ void Surface::startDocument()
 {
     m_building = std::make_unique<DocumentUnderConstruction>();
     m_building->geometry = pageGeometryNow();
+    m_cuts.clear();
     m_currentX = MarginLeft();
     m_currentY = MarginTop();
     m_flowPoint.reset();
@@ -298,11 +309,17 @@ void Surface::endDocument()
     double lowestBottom = geometry.printableBottom();
     if (!m_footerText.isEmpty())
         lowestBottom = qMin(lowestBottom, footerTop(geometry, composeFooter(1, geometry).height));
-    auto document = composePages(std::move(m_building->blocks), geometry, lowestBottom);
+    ComposedPages pages = composePages(std::move(m_building->blocks), geometry, lowestBottom);
     m_building.reset();
-    addFooters(*document);
-    m_shown = std::move(document);
+    if (pages.cut)
+        noteCut(causeTextPastLastPage());
+    addFooters(*pages.document);
+    m_shown = std::move(pages.document);
+    const QStringList cuts = std::exchange(m_cuts, {});
     Q_EMIT documentShown();
+    if (!cuts.isEmpty())
+        Q_EMIT textCut(QStringLiteral("Le document ne montre pas tout son texte : %1.")
+                           .arg(cuts.join(QStringLiteral(" ; "))));
 }
 
 ComposedText Surface::composeFooter(int page, const PageGeometry &geometry)

@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -156,13 +157,17 @@ public:
 Q_SIGNALS:
     // A new document is on screen (DocAction 6).
     void documentShown();
-    // A text could not be read whole; what could be read is on the page.
-    void textProblem(const QString &problem);
+    // Right after documentShown, once, when part of that document's text is not
+    // on its pages (paragraphs past MaxParagraphs, text past MaxPages pages, a
+    // text the RTF reader could not read to its end): one French sentence that
+    // says what was left out.
+    void textCut(const QString &message);
 
 private:
     PageGeometry pageGeometryNow() const;
     TextRequest textRequest(const QString &text, double width, bool wrap, bool alwaysPlain) const;
     ComposedText compose(const TextRequest &request);
+    void noteCut(const QString &cause);
     PendingBlock textBlock(const QString &text, double left, double width, bool alwaysPlain);
     void addBlock(PendingBlock block);
     bool flowsOnHere() const;
@@ -197,6 +202,8 @@ private:
     // Where the last text or box left the position; a block asked for there flows.
     std::optional<QPointF> m_flowPoint;
     std::unique_ptr<DocumentUnderConstruction> m_building;
+    // Why text of the document being built is not on its pages, each cause once.
+    QStringList m_cuts;
     std::shared_ptr<const SurfaceDocument> m_shown;
     PrintHandler m_printHandler;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -29,6 +31,8 @@ struct TextRequest
     double width = 0; // twips
     bool wrap = true;
     bool alwaysPlain = false; // ParagraphText never reads RTF
+    // Text past this height (twips) is not composed, and the text counts as cut.
+    double heightLimit = std::numeric_limits<double>::infinity();
 };
 
 struct ComposedText
@@ -37,7 +41,7 @@ struct ComposedText
     // at once is cut into several pieces. Never empty.
     std::vector<std::shared_ptr<QTextDocument>> pieces;
     double height = 0; // of all the pieces
-    QString problem; // set when a text could not be read whole
+    QStringList cuts; // why some of the text is not there, in French
 };
 
 ComposedText composeText(const TextRequest &request);

@@ -1,7 +1,10 @@
 #include "TextPieces.h"
 
 #include "Twips.h"
+#include "document/rtf/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -24,37 +27,49 @@ constexpr double MarginWeight = 8.0;
 // alone, however empty, stays within a piece.
 constexpr double MaxParagraphMargin = MaxPieceHeight / (4 * MarginWeight);
 
+// Qt takes paragraph spacing and fixed or least line heights in the screen's
+// units, as it takes tab positions, and rescales them to the layout's device:
+// what they weigh in layout units is this many times their value.
+double lengthScale(const QTextDocument &document)
+{
+    const QPaintDevice *device = document.documentLayout()->paintDevice();
+    const double layoutUnitsPerTwip = device ? device->logicalDpiY() / TwipsPerInch : 1.0;
+    return layoutUnitsPerTwip / tabUnitsPerTwip();
+}
+
 double lineHeightBound(const QTextBlockFormat &block, const QTextCharFormat &format,
-                       double defaultPointSize)
+                       double defaultPointSize, double scale)
 {
     const double pointSize = format.fontPointSize() > 0 ? format.fontPointSize() : defaultPointSize;
     double height = pointSize * LineHeightPerPoint;
     if (block.lineHeightType() == QTextBlockFormat::ProportionalHeight)
         height *= std::max(1.0, block.lineHeight() / 100.0);
     else if (block.lineHeightType() != QTextBlockFormat::SingleHeight)
-        height += std::max(0.0, block.lineHeight());
+        height += scale * std::max(0.0, block.lineHeight());
     return height;
 }
 
 // What a paragraph costs before any of its characters: its spacing and one
 // line, which it takes even when empty.
-double paragraphBound(const QTextBlock &block, double defaultPointSize)
+double paragraphBound(const QTextBlock &block, double defaultPointSize, double scale)
 {
     const QTextBlockFormat format = block.blockFormat();
-    return MarginWeight * (std::max(0.0, format.topMargin()) + std::max(0.0, format.bottomMargin()))
-        + lineHeightBound(format, block.charFormat(), defaultPointSize);
+    const double spacing = std::max(0.0, format.topMargin()) + std::max(0.0, format.bottomMargin());
+    return MarginWeight * scale * spacing
+        + lineHeightBound(format, block.charFormat(), defaultPointSize, scale);
 }
 
 // Spacing beyond any page would on its own break Qt's layout; it is cut to a
 // height that still leaves the paragraph alone on many pages.
-void boundParagraphMargins(QTextDocument &document)
+void boundParagraphMargins(QTextDocument &document, double scale)
 {
+    const double largest = MaxParagraphMargin / scale;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
-        if (format.topMargin() <= MaxParagraphMargin && format.bottomMargin() <= MaxParagraphMargin)
+        if (format.topMargin() <= largest && format.bottomMargin() <= largest)
             continue;
-        format.setTopMargin(std::min(format.topMargin(), MaxParagraphMargin));
-        format.setBottomMargin(std::min(format.bottomMargin(), MaxParagraphMargin));
+        format.setTopMargin(std::min(format.topMargin(), largest));
+        format.setBottomMargin(std::min(format.bottomMargin(), largest));
         QTextCursor(block).setBlockFormat(format);
     }
 }
@@ -70,8 +85,9 @@ struct PieceRange
 class PieceCutter
 {
 public:
-    explicit PieceCutter(const QTextDocument &document)
+    PieceCutter(const QTextDocument &document, double scale)
         : m_defaultPointSize(document.defaultFont().pointSizeF())
+        , m_scale(scale)
     { }
 
     std::vector<PieceRange> cut(const QTextDocument &document)
@@ -85,7 +101,7 @@ public:
 private:
     void addParagraph(const QTextBlock &block)
     {
-        const double bound = paragraphBound(block, m_defaultPointSize);
+        const double bound = paragraphBound(block, m_defaultPointSize, m_scale);
         m_paragraphUsed = 0;
         // Checked for every paragraph, empty ones too: their heights add up.
         if (m_used + bound > MaxPieceHeight)
@@ -98,8 +114,8 @@ private:
 
     void addFragment(const QTextBlock &block, const QTextFragment &fragment)
     {
-        const double perCharacter
-            = lineHeightBound(block.blockFormat(), fragment.charFormat(), m_defaultPointSize);
+        const double perCharacter = lineHeightBound(block.blockFormat(), fragment.charFormat(),
+                                                    m_defaultPointSize, m_scale);
         int position = fragment.position();
         const int end = position + fragment.length();
         while (position < end) {
@@ -135,6 +151,7 @@ private:
     }
 
     double m_defaultPointSize;
+    double m_scale;
     double m_used = 0;
     double m_paragraphUsed = 0;
     int m_pieceStart = 0;
@@ -157,16 +174,20 @@ std::shared_ptr<QTextDocument> copyRange(const QTextDocument &source, const Piec
 
 std::vector<std::shared_ptr<QTextDocument>>
 splitIntoPieces(const std::shared_ptr<QTextDocument> &document,
-                const std::function<std::shared_ptr<QTextDocument>()> &makeEmpty)
+                const std::function<std::shared_ptr<QTextDocument>()> &makeEmpty,
+                const std::function<bool(QTextDocument &)> &wantsMore)
 {
-    boundParagraphMargins(*document);
-    const std::vector<PieceRange> ranges = PieceCutter(*document).cut(*document);
+    const double scale = lengthScale(*document);
+    boundParagraphMargins(*document, scale);
+    const std::vector<PieceRange> ranges = PieceCutter(*document, scale).cut(*document);
     if (ranges.size() == 1)
         return {document};
     std::vector<std::shared_ptr<QTextDocument>> pieces;
-    pieces.reserve(ranges.size());
-    for (const PieceRange &range : ranges)
+    for (const PieceRange &range : ranges) {
+        if (!pieces.empty() && wantsMore && !wantsMore(*pieces.back()))
+            break;
         pieces.push_back(copyRange(*document, range, makeEmpty()));
+    }
     return pieces;
 }
 

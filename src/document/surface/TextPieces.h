@@ -19,9 +19,12 @@ inline constexpr double MaxPieceHeight = 4.0e6;
 // Splits a document that is not laid out yet into pieces each within
 // MaxPieceHeight, at paragraph ends where it can, inside a paragraph where one
 // alone is too tall. A document within the bound comes back as it is.
-// makeEmpty gives a new document set up like the original.
+// makeEmpty gives a new document set up like the original. Each piece that
+// another follows is handed to wantsMore (when given), which may lay it out:
+// on false, the pieces after it are never made and their text is left out.
 std::vector<std::shared_ptr<QTextDocument>>
 splitIntoPieces(const std::shared_ptr<QTextDocument> &document,
-                const std::function<std::shared_ptr<QTextDocument>()> &makeEmpty);
+                const std::function<std::shared_ptr<QTextDocument>()> &makeEmpty,
+                const std::function<bool(QTextDocument &)> &wantsMore = {});
 
 } // namespace virelai

@@ -1,7 +1,11 @@
+#include "app/ClipboardLimit.h"
 #include "app/FileClipboard.h"
+#include "app/SystemClipboard.h"
 #include "app/window/Form1.h"
 #include "app/window/WindowPictures.h"
+#include "document/builders/DocumentSession.h"
 #include "document/preview/PreviewWidget.h"
+#include "document/surface/DocumentLimits.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
@@ -34,6 +38,32 @@ QString sampleText(const QString &name)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// What the window tells the teacher, in order.
+class RecordingMessages : public TeacherMessages
+{
+public:
+    QStringList told;
+    void MsgBox(const QString &Prompt, const QString &Title) override
+    {
+        told << Title + QStringLiteral(" : ") + Prompt;
+    }
+};
+
+// A window reading the system clipboard, with its messages recorded.
+std::unique_ptr<Form1> formOnSystemClipboard(RecordingMessages *&messages)
+{
+    auto recording = std::make_unique<RecordingMessages>();
+    messages = recording.get();
+    return std::make_unique<Form1>(std::make_unique<SystemClipboard>(), std::move(recording));
+}
+
+// A pupil list of exactly `length` characters.
+QString pupilList(qsizetype length)
+{
+    const QString line = QStringLiteral("X     X  BERNARD Chloé\r\n");
+    return line.repeated(length / line.size() + 1).left(length);
+}
+
 int toPixels(float twips, const QWidget &widget)
 {
     return int(std::lround(twipsToPixels(twips, widget.logicalDpiY())));
@@ -55,6 +85,9 @@ private Q_SLOTS:
     void dropOnThePreviewUncoversTheOutline();
     void opensWhereThePageIsLegible();
     void keysNeverReachCoveredPanes();
+    void clipboardPastTheLimitIsRefused_data();
+    void clipboardPastTheLimitIsRefused();
+    void textLeftOutIsToldOnce();
 };
 
 void Form1Test::controlsAtCreation()
@@ -183,6 +216,58 @@ void Form1Test::keysNeverReachCoveredPanes()
     // Uncovered, the outline pane takes the focus again.
     form->VSPrinter1_DragDrop(3000, 0);
     QCOMPARE(form->Outline1->focusPolicy(), Qt::StrongFocus);
+}
+
+void Form1Test::clipboardPastTheLimitIsRefused_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("as long as a clipboard text may be") << LargestClipboardText << true;
+    QTest::newRow("one character more") << LargestClipboardText + 1 << false;
+}
+
+// The system clipboard's text is read whole, then refused past the limit: the
+// page is built as with an empty clipboard, and the teacher is told why.
+void Form1Test::clipboardPastTheLimitIsRefused()
+{
+    QFETCH(qsizetype, length);
+    QFETCH(bool, accepted);
+    const QString list = pupilList(length);
+    QGuiApplication::clipboard()->setText(list);
+    RecordingMessages *messages = nullptr;
+    const auto form = formOnSystemClipboard(messages);
+    QVERIFY(!form->Form_Load(QStringLiteral("5,1,Élèves concernés (CE2 B),CE2,")));
+    if (accepted) {
+        QCOMPARE(messages->told, QStringList());
+    } else {
+        QCOMPARE(messages->told.size(), 1);
+        const QString told = messages->told.front();
+        QVERIFY2(told.startsWith(QStringLiteral("Presse-papiers : Le texte du presse-papiers est "
+                                                "refusé")),
+                 qPrintable(told));
+        QVERIFY(told.contains(groupedInFrench(length)));
+        QVERIFY(told.contains(groupedInFrench(LargestClipboardText)));
+    }
+    const bool noPupil = form->documentSession()->texts().Suggestion.contains(
+        QStringLiteral("Il n'y a pas d'élèves"));
+    QCOMPARE(noPupil, !accepted);
+}
+
+// A class list longer than the pages a document may have: the page is shown
+// with what fits, and one message says that the rest is not.
+void Form1Test::textLeftOutIsToldOnce()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("{\\fs600 ")
+                                          + QStringLiteral("a\\par ").repeated(MaxPages + 10)
+                                          + QLatin1Char('}'));
+    RecordingMessages *messages = nullptr;
+    const auto form = formOnSystemClipboard(messages);
+    QVERIFY(!form->Form_Load(QStringLiteral("7,1,Élèves concernés,textes narratifs,")));
+    QCOMPARE(form->VSPrinter1->pageCount(), MaxPages);
+    QCOMPARE(messages->told,
+             QStringList {QStringLiteral("Texte incomplet : Le document ne montre pas tout son "
+                                         "texte : %1.")
+                              .arg(causeTextPastLastPage())});
 }
 
 QTEST_MAIN(Form1Test)

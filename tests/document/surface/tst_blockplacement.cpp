@@ -61,6 +61,8 @@ class TestBlockPlacement : public QObject
 private Q_SLOTS:
     void rules_data();
     void rules();
+    void nothingPastTheLastPage_data();
+    void nothingPastTheLastPage();
 };
 
 void TestBlockPlacement::rules_data()
@@ -141,6 +143,46 @@ void TestBlockPlacement::rules()
                  qPrintable(where + QStringLiteral(" top %1").arg(actual[i].top)));
         QVERIFY2(qFuzzyCompare(actual[i].height, parts[i].height),
                  qPrintable(where + QStringLiteral(" height %1").arg(actual[i].height)));
+    }
+}
+
+void TestBlockPlacement::nothingPastTheLastPage_data()
+{
+    QTest::addColumn<Requests>("requests");
+    QTest::addColumn<Parts>("parts");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("a box longer than the pages allowed stops at the last one")
+        << Requests {box(0, 50, 600, 3000)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 1000}} << true;
+    QTest::newRow("a block flowing after one cut at the last page is left out")
+        << Requests {box(0, 50, 600, 3000), flowing(80, 90)}
+        << Parts {{0, 0, 600, 400}, {0, 1, 0, 1000}} << true;
+    QTest::newRow(
+        "a block that would start past the last page is left out, and one flowing after it")
+        << Requests {box(0, 50, 0, 1700), block(0, 50, 900, 50), flowing(80, 90)}
+        << Parts {{0, 0, 0, 1000}, {0, 1, 0, 900}} << true;
+    QTest::newRow("what fits on the pages allowed is whole")
+        << Requests {box(0, 50, 600, 800)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}} << false;
+}
+
+// Pages of 1000 twips, two at most.
+void TestBlockPlacement::nothingPastTheLastPage()
+{
+    QFETCH(Requests, requests);
+    QFETCH(Parts, parts);
+    QFETCH(bool, cut);
+    const Placement placement = placeBlocks(PageFrame {0, 1000, 2}, requests);
+    QCOMPARE(placement.cut, cut);
+    QCOMPARE(placement.pageCount, 2);
+    Parts actual;
+    for (size_t i = 0; i < placement.blocks.size(); ++i)
+        for (const BlockPart &part : placement.blocks[i])
+            actual.push_back({i, part.page, part.top, part.height});
+    QCOMPARE(actual.size(), parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) {
+        QCOMPARE(actual[i].block, parts[i].block);
+        QCOMPARE(actual[i].page, parts[i].page);
+        QCOMPARE(actual[i].top, parts[i].top);
+        QCOMPARE(actual[i].height, parts[i].height);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "SurfaceTestSupport.h"
+#include "document/surface/DocumentLimits.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
 
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void paragraphMovesPositionDown();
     void longRichTextContinuesOnNewPages();
     void blockAskedInsideAnotherGoesBelowIt();
+    void whatIsLeftOutIsToldOnce_data();
+    void whatIsLeftOutIsToldOnce();
 };
 
 namespace {
@@ -355,6 +358,59 @@ void TestSurface::blockAskedInsideAnotherGoesBelowIt()
     QCOMPARE(map[1].rect.top(), map[0].rect.bottom() + 100);
     const QImage page = surface.renderPageImage(0, 96);
     QVERIFY(countPixels(page, page.rect(), isInk) > 0);
+}
+
+// One message per document, once it is shown, however many texts lack their
+// end: a text too long for the pages is cut, as is one of more paragraphs than
+// a text may have, however it is written.
+void TestSurface::whatIsLeftOutIsToldOnce_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("texts");
+    QTest::addColumn<QStringList>("causes");
+    const QString tallLines = QStringLiteral("{\\fs1600 ")
+        + QStringLiteral("a\\par ").repeated(MaxPages + 10) + QLatin1Char('}');
+    QTest::newRow("texts that fit") << richParagraphs(120) << 2 << QStringList();
+    QTest::newRow("lines past the last page, in two texts")
+        << tallLines << 2 << QStringList {causeTextPastLastPage()};
+    QTest::newRow("a plain text of too many lines, too long for the pages as well")
+        << QStringLiteral("x\n").repeated(MaxParagraphs) + QLatin1Char('y') << 1
+        << QStringList {causeParagraphsPastLimit(), causeTextPastLastPage()};
+    QTest::newRow("an RTF text of too many paragraphs") << QStringLiteral("{\\fs2 ")
+            + QStringLiteral("\\par ").repeated(MaxParagraphs)
+            + QStringLiteral("y}") << 1 << QStringList {causeParagraphsPastLimit()};
+    QTest::newRow("an RTF text of as many paragraphs as a text may have")
+        << QStringLiteral("{\\fs2 ") + QStringLiteral("x\\par ").repeated(MaxParagraphs)
+            + QLatin1Char('}')
+        << 1 << QStringList();
+}
+
+void TestSurface::whatIsLeftOutIsToldOnce()
+{
+    QFETCH(QString, text);
+    QFETCH(int, texts);
+    QFETCH(QStringList, causes);
+    Surface surface;
+    QStringList told;
+    std::shared_ptr<const SurfaceDocument> shownWhenTold;
+    connect(&surface, &Surface::textCut, [&](const QString &message) {
+        told << message;
+        shownWhenTold = surface.shownDocument();
+    });
+    surface.setDocAction(Surface::NewDocument);
+    for (int i = 0; i < texts; ++i)
+        surface.setRichText(text);
+    surface.setDocAction(Surface::EndDocument);
+    if (causes.isEmpty()) {
+        QCOMPARE(told, QStringList());
+        return;
+    }
+    QCOMPARE(told,
+             QStringList {QStringLiteral("Le document ne montre pas tout son texte : %1.")
+                              .arg(causes.join(QStringLiteral(" ; ")))});
+    QCOMPARE(shownWhenTold, surface.shownDocument());
+    if (causes.contains(causeTextPastLastPage()))
+        QCOMPARE(surface.pageCount(), MaxPages);
 }
 
 QTEST_MAIN(TestSurface)

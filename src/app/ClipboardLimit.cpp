@@ -1,0 +1,34 @@
+#include "ClipboardLimit.h"
+
+#include "document/surface/DocumentLimits.h"
+
+namespace virelai {
+
+namespace {
+
+QString admis()
+{
+    return QStringLiteral("les %1 caractères admis pour une liste d'élèves ou des données de "
+                          "graphiques")
+        .arg(groupedInFrench(LargestClipboardText));
+}
+
+} // namespace
+
+QString clipboardTextWithinLimit(QString text, QString &refus)
+{
+    if (text.size() <= LargestClipboardText)
+        return text;
+    refus = QStringLiteral("Le texte du presse-papiers est refusé : ses %1 caractères dépassent "
+                           "%2. La page est construite comme si le presse-papiers était vide.")
+                .arg(groupedInFrench(text.size()), admis());
+    return {};
+}
+
+QString messageFichierDeDonneesTropGrand(const QString &path)
+{
+    return QStringLiteral("Le fichier de données %1 est refusé : son texte dépasse %2.")
+        .arg(path, admis());
+}
+
+} // namespace virelai

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace virelai {
+
+// The longest clipboard text a page is built from, in characters: a class list
+// takes a few thousand, the host's chart data at most 32 765. A longer text is
+// refused whole, so that nothing after reading it costs more than this one.
+inline constexpr qsizetype LargestClipboardText = 65536;
+
+// The text when it is within the limit. Otherwise the empty text, as if the
+// clipboard held none, and `refus` says in French what was refused.
+QString clipboardTextWithinLimit(QString text, QString &refus);
+
+// The refusal of a --data file whose text would be longer than the limit.
+QString messageFichierDeDonneesTropGrand(const QString &path);
+
+} // namespace virelai
