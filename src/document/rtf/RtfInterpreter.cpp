@@ -51,10 +51,8 @@ void RtfInterpreter::run()
 {
     for (RtfToken token = m_lexer.next(); token.kind != RtfToken::Kind::End;
          token = m_lexer.next()) {
-        // Past the last paragraph a text may have, only closing braces are read.
-        m_paragraphsLeftOut
-            = m_paragraphsEnded >= MaxParagraphs && token.kind != RtfToken::Kind::GroupClose;
-        if (m_paragraphsLeftOut)
+        // Past the last paragraph or cell a text may have, only closing braces are read.
+        if (token.kind != RtfToken::Kind::GroupClose && !withinLimits())
             break;
         handleToken(token);
     }
@@ -62,6 +60,15 @@ void RtfInterpreter::run()
     if (m_table.hasContent())
         writeTable();
     m_writer.finish();
+}
+
+bool RtfInterpreter::withinLimits()
+{
+    if (m_paragraphsEnded >= MaxParagraphs)
+        m_leftOut = causeParagraphsPastLimit();
+    else if (m_cellsEnded >= MaxTableCells)
+        m_leftOut = causeTableCellsPastLimit();
+    return m_leftOut.isEmpty();
 }
 
 void RtfInterpreter::handleToken(const RtfToken &token)
@@ -324,7 +331,7 @@ void RtfInterpreter::followTable()
 
 void RtfInterpreter::endCell()
 {
-    ++m_paragraphsEnded; // a cell's last paragraph
+    ++m_cellsEnded;
     flushHighSurrogate();
     const bool wasInTable = state().para.inTable;
     state().para.inTable = true;

@@ -28,10 +28,12 @@ public:
 
     void run();
     bool binaryRanPastEnd() const { return m_lexer.binaryRanPastEnd(); }
-    // The text went on past its MaxParagraphs-th paragraph: the rest was not read.
-    bool paragraphsLeftOut() const { return m_paragraphsLeftOut; }
+    // Why the end of the text was not read: it went on past the last paragraph
+    // or table cell a text may have. Empty when it was read to its end.
+    const QString &leftOut() const { return m_leftOut; }
 
 private:
+    bool withinLimits();
     void handleToken(const RtfToken &token);
     void closeGroup();
     bool skipsIgnorableDestination(const RtfToken &token);
@@ -87,7 +89,8 @@ private:
     int m_defaultFont = 0;
     int m_fallbackToSkip = 0;
     int m_paragraphsEnded = 0;
-    bool m_paragraphsLeftOut = false;
+    int m_cellsEnded = 0;
+    QString m_leftOut;
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
     QString m_shown;

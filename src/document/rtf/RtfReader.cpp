@@ -4,7 +4,6 @@
 #include "RtfLimits.h"
 #include "RtfLineHeights.h"
 #include "RtfTabLeaders.h"
-#include "document/surface/DocumentLimits.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -98,8 +97,8 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();
-    if (interpreter.paragraphsLeftOut() && result.complete)
-        result = {false, causeParagraphsPastLimit()};
+    if (!interpreter.leftOut().isEmpty() && result.complete)
+        result = {false, interpreter.leftOut()};
     if (interpreter.binaryRanPastEnd() && result.complete)
         result = {false,
                   QStringLiteral("des données binaires (\\bin) vont au-delà de la fin "

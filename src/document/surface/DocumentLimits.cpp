@@ -21,4 +21,11 @@ QString causeParagraphsPastLimit()
         .arg(groupedInFrench(MaxParagraphs));
 }
 
+QString causeTableCellsPastLimit()
+{
+    return QStringLiteral("un texte de plus de %1 cellules de tableau est coupé, la suite n'est "
+                          "pas lue")
+        .arg(groupedInFrench(MaxTableCells));
+}
+
 } // namespace virelai

@@ -15,6 +15,9 @@ inline constexpr int MaxPages = 500;
 // Paragraphs (lines of a plain text) of one text: a 100-page help file has a
 // few thousand, a whole school's pupil list one or two thousand.
 inline constexpr int MaxParagraphs = 100000;
+// Table cells of one text: a help file's tables hold a few hundred. A cell
+// costs far more than a paragraph, and the more the larger its table.
+inline constexpr int MaxTableCells = 5000;
 
 // Digits grouped as French writes them ("65 536"), whatever the desktop's language.
 QString groupedInFrench(qint64 number);
@@ -22,5 +25,6 @@ QString groupedInFrench(qint64 number);
 // Why text is missing, in French, for the message that says so.
 QString causeTextPastLastPage();
 QString causeParagraphsPastLimit();
+QString causeTableCellsPastLimit();
 
 } // namespace virelai

@@ -56,6 +56,16 @@ QString richParagraphs(int count)
     return rtf + QLatin1Char('}');
 }
 
+// Rows of 64 cells of one letter each.
+QString tableRows(int count)
+{
+    QString row = QStringLiteral("\\trowd");
+    for (int cell = 1; cell <= 64; ++cell)
+        row += QStringLiteral("\\cellx%1").arg(cell * 100);
+    return (row + QStringLiteral(" a\\cell").repeated(64) + QStringLiteral("\\row "))
+        .repeated(count);
+}
+
 } // namespace
 
 void TestSurface::initialState()
@@ -379,6 +389,9 @@ void TestSurface::whatIsLeftOutIsToldOnce_data()
     QTest::newRow("an RTF text of too many paragraphs") << QStringLiteral("{\\fs2 ")
             + QStringLiteral("\\par ").repeated(MaxParagraphs)
             + QStringLiteral("y}") << 1 << QStringList {causeParagraphsPastLimit()};
+    QTest::newRow("an RTF text of too many table cells")
+        << QStringLiteral("{") + tableRows(MaxTableCells / 64 + 1) + QStringLiteral("\\pard y}")
+        << 1 << QStringList {causeTableCellsPastLimit()};
     QTest::newRow("an RTF text of as many paragraphs as a text may have")
         << QStringLiteral("{\\fs2 ") + QStringLiteral("x\\par ").repeated(MaxParagraphs)
             + QLatin1Char('}')
