@@ -1,5 +1,6 @@
 #include "RtfLexer.h"
 
+#include "RtfHex.h"
 #include "RtfLimits.h"
 
 #include <limits>
@@ -22,18 +23,6 @@ bool isAsciiDigit(QChar c)
 bool isLineBreak(QChar c)
 {
     return c == u'\r' || c == u'\n';
-}
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
 }
 
 } // namespace

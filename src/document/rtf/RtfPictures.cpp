@@ -1,5 +1,6 @@
 #include "RtfPictures.h"
 
+#include "RtfHex.h"
 #include "RtfLimits.h"
 #include "document/metafile/MetafilePicture.h"
 
@@ -45,18 +46,6 @@ public:
         painter.drawRect(target);
     }
 };
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
 
 double boundedTwips(double twips)
 {

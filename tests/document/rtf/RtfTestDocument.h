@@ -41,6 +41,17 @@ inline ReadDocument readIntoDocument(const QString &rtf, const RtfDefaults &defa
     return read;
 }
 
+// Reads into a document without margins, as the surface does, laid out at width.
+inline void readAndLayOut(QTextDocument &document, const QString &rtf, double width)
+{
+    document.documentLayout()->setPaintDevice(twipsDevice());
+    document.setDocumentMargin(0);
+    QTextCursor cursor(&document);
+    readRtf(rtf, cursor);
+    document.setTextWidth(width);
+    document.documentLayout()->documentSize();
+}
+
 inline QStringList blockTexts(const QTextDocument &document)
 {
     QStringList texts;

@@ -16,15 +16,7 @@ namespace {
 struct LaidOut
 {
     QTextDocument document;
-    explicit LaidOut(const QString &rtf)
-    {
-        document.documentLayout()->setPaintDevice(twipsDevice());
-        document.setDocumentMargin(0);
-        QTextCursor cursor(&document);
-        readRtf(rtf, cursor);
-        document.setTextWidth(9000);
-        document.documentLayout()->documentSize();
-    }
+    explicit LaidOut(const QString &rtf) { readAndLayOut(document, rtf, 9000); }
     QTextBlock block(const QString &probe) const { return blockHolding(document, probe); }
 };
 

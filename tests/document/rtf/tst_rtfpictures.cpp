@@ -55,15 +55,7 @@ QString hugePng()
 struct LaidOut
 {
     QTextDocument document;
-    explicit LaidOut(const QString &rtf)
-    {
-        document.documentLayout()->setPaintDevice(twipsDevice());
-        document.setDocumentMargin(0);
-        QTextCursor cursor(&document);
-        readRtf(rtf, cursor);
-        document.setTextWidth(TextWidth);
-        document.documentLayout()->documentSize();
-    }
+    explicit LaidOut(const QString &rtf) { readAndLayOut(document, rtf, TextWidth); }
     QTextLine firstLine() const { return document.begin().layout()->lineAt(0); }
     // Where the text after the picture starts.
     double afterPicture() const

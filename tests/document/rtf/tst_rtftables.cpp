@@ -16,15 +16,7 @@ constexpr double TextWidth = 9000;
 struct LaidOut
 {
     QTextDocument document;
-    explicit LaidOut(const QString &rtf)
-    {
-        document.documentLayout()->setPaintDevice(twipsDevice());
-        document.setDocumentMargin(0);
-        QTextCursor cursor(&document);
-        readRtf(rtf, cursor);
-        document.setTextWidth(TextWidth);
-        document.documentLayout()->documentSize();
-    }
+    explicit LaidOut(const QString &rtf) { readAndLayOut(document, rtf, TextWidth); }
     QRectF rectOf(const QString &probe) const
     {
         return document.documentLayout()->blockBoundingRect(blockHolding(document, probe));
