@@ -122,11 +122,16 @@ RtfTableBuilder::placeCells(const std::vector<int> &edges) const
                 = c < row.definition.cells.size() ? row.definition.cells[c] : CellDefinition {};
             const QTextDocument *content
                 = c < row.cells.size() ? row.cells[c].content.get() : nullptr;
-            const int first = columnOf(edges, own[c]);
-            const int last = std::max(first + 1, columnOf(edges, own[c + 1]));
+            const int columns = int(edges.size()) - 1;
+            const int first = std::min(columnOf(edges, own[c]), columns - 1);
+            const int last = std::clamp(columnOf(edges, own[c + 1]), first + 1, columns);
             const auto above = mergingDown.find(first);
-            const bool joinsLeft = definition.horizontalMerge == Merge::Continued && c > 0
-                && !placements.empty() && placements.back().row == int(r);
+            const bool sameRowBefore = !placements.empty() && placements.back().row == int(r);
+            // Cells past the joined last columns land in a column already taken: they join it.
+            const bool columnTaken
+                = sameRowBefore && first < placements.back().column + placements.back().columnSpan;
+            const bool joinsLeft = sameRowBefore
+                && (columnTaken || (definition.horizontalMerge == Merge::Continued && c > 0));
             const bool joinsAbove
                 = definition.verticalMerge == Merge::Continued && above != mergingDown.end();
             Placement *joined = joinsLeft ? &placements.back()
@@ -134,7 +139,7 @@ RtfTableBuilder::placeCells(const std::vector<int> &edges) const
                                           : nullptr;
             if (joined) {
                 if (joinsLeft)
-                    joined->columnSpan = last - joined->column;
+                    joined->columnSpan = std::max(joined->columnSpan, last - joined->column);
                 else {
                     joined->rowSpan = int(r) - joined->row + 1;
                     stillMerging[first] = above->second;
