@@ -1,5 +1,7 @@
 #include "RtfPageFurniture.h"
 
+#include "RtfPictureObjects.h"
+
 #include <QObject>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -52,6 +54,7 @@ std::shared_ptr<QTextDocument> withPageNumbers(const QTextDocument &document, in
                                                int pageCount)
 {
     std::shared_ptr<QTextDocument> copy(document.clone());
+    rtf::RtfPictureObjects::shareWith(document, *copy);
     std::vector<QTextFragment> fields;
     for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {

@@ -2,7 +2,9 @@
 // pdftotext: where pages break, and that the text reads back as written.
 #include "../surface/SurfaceTestSupport.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void headersAndFooters();
     void aHeaderPushesTheTextDown();
     void theSurfacesFooterWins();
+    void aHeadersPictureIsDrawn();
     void footnotesAtTheBottomOfTheirPage();
 
 private:
@@ -178,6 +181,28 @@ void TestRtfPages::theSurfacesFooterWins()
     const QString pdf
         = writeDocument(QStringLiteral("{\\rtf1{\\footer\\pard Propre\\par}Corps}"), surface);
     QCOMPARE(pageWords(pdf, 1), QStringList {"Corps Pied"});
+}
+
+// A header's picture is drawn with it, also once its page numbers are filled in.
+void TestRtfPages::aHeadersPictureIsDrawn()
+{
+    QImage black(8, 8, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    black.save(&buffer, "PNG");
+    Surface surface;
+    writeDocument("{\\rtf1\\headery720{\\header\\pard{\\pict\\pngblip\\picwgoal400\\pichgoal400 "
+                      + QString::fromLatin1(png.toHex()) + "}\\par}Corps}",
+                  surface);
+    // At 72 dpi, a 20-point square from 36 points down and 42.5 across.
+    const QImage page = surface.renderPageImage(0, 72);
+    int dark = 0;
+    for (int y = 40; y < 52; ++y)
+        for (int x = 46; x < 58; ++x)
+            dark += qGray(page.pixel(x, y)) < 64;
+    QCOMPARE(dark, 144);
 }
 
 // Each note goes under the text of the page that holds its anchor; the text
