@@ -11,7 +11,11 @@ void RtfInterpreter::closeGroup()
     const Destination closing = state().destination;
     if (closing == Destination::FontTable)
         m_fonts.endGroup();
-    if (!m_stack.close() || state().destination == closing)
+    if (!m_stack.close())
+        return;
+    if (m_side && m_stack.depth() < m_side->depth)
+        endSide();
+    if (state().destination == closing)
         return;
     if (closing == Destination::LevelText)
         m_numbering.endLevelText();
@@ -30,7 +34,8 @@ bool RtfInterpreter::skipsIgnorableDestination(const RtfToken &token)
     if (token.kind == RtfToken::Kind::ControlWord) {
         const Keyword keyword = lookupKeyword(token.name);
         if (keyword == Keyword::ListTable || keyword == Keyword::ListOverrideTable
-            || keyword == Keyword::LegacyNumber || keyword == Keyword::ShapePicture)
+            || keyword == Keyword::LegacyNumber || keyword == Keyword::ShapePicture
+            || keyword == Keyword::FieldInstruction || keyword == Keyword::Footnote)
             return false;
     }
     state().destination = Destination::Skipped;
@@ -78,6 +83,10 @@ bool RtfInterpreter::applyDestinationWord(Keyword keyword)
     case Keyword::Picture:
         m_pictures.begin();
         destination = Destination::Picture;
+        return true;
+    case Keyword::FieldInstruction:
+        m_fieldInstruction.clear();
+        destination = Destination::FieldInstruction;
         return true;
     case Keyword::ShapePicture:
         // {\*\shppict} only wraps the picture to show.

@@ -1,4 +1,6 @@
 #include "RtfFormats.h"
+#include "RtfLineHeights.h"
+#include "RtfPageFurniture.h"
 #include "RtfReader.h"
 #include "RtfTabLeaders.h"
 
@@ -9,6 +11,9 @@
 namespace virelai::rtf {
 
 namespace {
+
+// Percent of the font's height.
+constexpr double SuperscriptRaise = 33.0;
 
 // \sl counts twips; with \slmult1 a single line is 240.
 constexpr double SingleLineTwips = 240.0;
@@ -56,7 +61,7 @@ const QTextCharFormat &RtfFormatter::charFormat(const CharProps &props, int defa
     return cache.format;
 }
 
-QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaultFont) const
+QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaultFont)
 {
     QTextCharFormat format;
     const FontEntry *entry = fontEntry(props.font, defaultFont);
@@ -71,6 +76,9 @@ QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaul
     format.setForeground(color.isValid() ? color : QColor(Qt::black));
     setLetterSpacing(format, props);
     setDecorations(format, props);
+    if (props.field != 0)
+        format.setProperty(FieldProperty, props.field);
+    m_usesCorrectedFonts = m_usesCorrectedFonts || needsLineHeightCorrection(format.font());
     return format;
 }
 
@@ -94,9 +102,12 @@ void RtfFormatter::setDecorations(QTextCharFormat &format, const CharProps &prop
         format.setFontCapitalization(QFont::AllUppercase);
     else if (props.capitals == CharProps::Capitals::Small)
         format.setFontCapitalization(QFont::SmallCaps);
-    if (props.script == CharProps::Script::Super)
+    // Word processors raise a superscript by a third of the line, where Qt
+    // raises it by half and makes its line taller.
+    if (props.script == CharProps::Script::Super) {
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (props.script == CharProps::Script::Sub)
+        format.setSuperScriptBaseline(SuperscriptRaise);
+    } else if (props.script == CharProps::Script::Sub)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     if (const QColor background = backgroundOf(props); background.isValid())
         format.setBackground(background);
@@ -117,10 +128,18 @@ QColor RtfFormatter::backgroundOf(const CharProps &props) const
 const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props,
                                                   const ParagraphContext &context)
 {
-    for (const BlockCache &cache : m_blockCache) {
-        if (cache.valid && cache.props == props && cache.context == context)
+    // Text mostly goes on in the paragraph format it was last written in.
+    const BlockCache &last = m_blockCache[m_lastBlockCache];
+    if (last.valid && last.context == context && last.props == props)
+        return last.format;
+    for (std::size_t i = 0; i < m_blockCache.size(); ++i) {
+        const BlockCache &cache = m_blockCache[i];
+        if (cache.valid && cache.context == context && cache.props == props) {
+            m_lastBlockCache = i;
             return cache.format;
+        }
     }
+    m_lastBlockCache = m_nextBlockCache;
     BlockCache &cache = m_blockCache[m_nextBlockCache];
     m_nextBlockCache = (m_nextBlockCache + 1) % m_blockCache.size();
     cache.props = props;
@@ -134,7 +153,7 @@ const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props,
 // Qt would take the larger of it and the upper one's bottom margin, and leaves
 // out the last paragraph's bottom margin anyway.
 QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
-                                                const ParagraphContext &context) const
+                                                const ParagraphContext &context)
 {
     QTextBlockFormat format;
     format.setAlignment(props.alignment);
@@ -146,7 +165,8 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     setLineSpacing(format, props);
     format.setTabPositions(tabPositions(props));
-    setTabLeaders(format, props.tabStops, props.leftIndent + props.firstLineIndent);
+    m_usesLeaders = setTabLeaders(format, props.tabStops, props.leftIndent + props.firstLineIndent)
+        || m_usesLeaders;
     return format;
 }
 

@@ -26,14 +26,17 @@ public:
     const QTextBlockFormat &blockFormat(const ParaProps &props, const ParagraphContext &context);
     // The font entry the properties name, or the default font's, or none.
     const FontEntry *fontEntry(int font, int defaultFont) const;
+    // Whether a format written so far uses a font whose lines need correcting,
+    // or a tab stop with a leader.
+    bool usesCorrectedFonts() const { return m_usesCorrectedFonts; }
+    bool usesLeaders() const { return m_usesLeaders; }
 
 private:
-    QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont) const;
+    QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont);
     static void setLetterSpacing(QTextCharFormat &format, const CharProps &props);
     void setDecorations(QTextCharFormat &format, const CharProps &props) const;
     QColor backgroundOf(const CharProps &props) const;
-    QTextBlockFormat buildBlockFormat(const ParaProps &props,
-                                      const ParagraphContext &context) const;
+    QTextBlockFormat buildBlockFormat(const ParaProps &props, const ParagraphContext &context);
     void setLineSpacing(QTextBlockFormat &format, const ParaProps &props) const;
     double units(int twips) const { return twips * m_unitsPerTwip; }
     static QList<QTextOption::Tab> tabPositions(const ParaProps &props);
@@ -42,6 +45,8 @@ private:
     double m_unitsPerTwip;
     const RtfFontTable &m_fonts;
     const RtfColorTable &m_colors;
+    bool m_usesCorrectedFonts = false;
+    bool m_usesLeaders = false;
 
     struct CharCache
     {
@@ -65,6 +70,7 @@ private:
     // Likewise for paragraphs: headings, body text and indented items alternate.
     std::array<BlockCache, 8> m_blockCache;
     std::size_t m_nextBlockCache = 0;
+    std::size_t m_lastBlockCache = 0;
 };
 
 } // namespace virelai::rtf

@@ -18,6 +18,7 @@ enum class Destination {
     LegacyTextBefore, // {\pntxtb}
     LegacyTextAfter, // {\pntxta}
     Picture, // {\pict}: its words and hex data
+    FieldInstruction, // {\*\fldinst}: which field it is
     Skipped
 };
 
@@ -40,6 +41,7 @@ struct CharProps
     int shadingForeground = -1; // \chcfpat
     int shading = 0; // \chshdng: hundredths of a percent of the foreground
     int spacing = 0; // \expnd, \expndtw: twips added between letters
+    int field = 0; // in a field's result whose text changes with the page: rtf::PageField
     bool operator==(const CharProps &) const = default;
 };
 
@@ -83,11 +85,12 @@ struct ParaProps
     bool inTable = false; // \intbl: the paragraph is in a table's cell
     int listOverride = 0; // \ls: 0 none
     int listLevel = 0; // \ilvl
-    LegacyNumberProps legacyNumber;
     int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
-    QList<TabStop> tabStops;
     TabStop nextTab; // the kind and leader \tx gives its stop
+    // Last, so that comparing stops at the plain numbers when they differ.
+    QList<TabStop> tabStops;
+    LegacyNumberProps legacyNumber;
     bool operator==(const ParaProps &) const = default;
 };
 

@@ -57,6 +57,8 @@ void RtfInterpreter::run()
         handleToken(token);
     }
     flushHighSurrogate();
+    while (m_side)
+        endSide();
     if (m_table.hasContent())
         writeTable();
     m_writer.finish();
@@ -151,7 +153,8 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         endParagraph(true);
         return;
     }
-    if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param))
+    if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param)
+        || applyFurnitureWord(keyword, param))
         return;
     if (applyCharacterWord(keyword, token, m_defaultChars, state())
         || applyParagraphWord(keyword, param, state().para))
@@ -274,6 +277,10 @@ void RtfInterpreter::emitText(QStringView text)
     case Destination::Picture:
         m_pictures.addHexText(text);
         break;
+    case Destination::FieldInstruction:
+        if (m_fieldInstruction.size() < MaxNumberTextLength)
+            m_fieldInstruction += text;
+        break;
     default:
         m_numbering.addText(current.destination, text);
         break;
@@ -344,7 +351,7 @@ void RtfInterpreter::endCell()
 
 void RtfInterpreter::writeTable()
 {
-    m_writer.insertFrame([this](QTextCursor &cursor) -> QTextFrame * {
+    flowWriter().insertFrame([this](QTextCursor &cursor) -> QTextFrame * {
         return m_table.write(cursor, m_spaceAboveTable);
     });
     // Below a table, a paragraph's space before is its own.
@@ -356,20 +363,32 @@ void RtfInterpreter::writeTable()
 void RtfInterpreter::showPicture()
 {
     const RtfPictureReader::Picture picture = m_pictures.finish();
-    if (state().destination != Destination::Text || state().chars.hidden || !m_document
+    QTextDocument *document = flowDocument();
+    if (state().destination != Destination::Text || state().chars.hidden || !document
         || picture.twips.isEmpty())
         return;
     followTable();
     showNumber();
     const QTextCharFormat format
-        = RtfPictureObjects::of(*m_document).add(picture.picture, picture.twips * m_unitsPerTwip);
+        = RtfPictureObjects::of(*document).add(picture.picture, picture.twips * m_unitsPerTwip);
     const QChar object(QChar::ObjectReplacementCharacter);
     writer().appendText(QStringView(&object, 1), format, currentBlockFormat());
 }
 
 RtfDocumentWriter &RtfInterpreter::writer()
 {
-    return m_table.cellOpen() ? m_table.cellWriter() : m_writer;
+    return m_table.cellOpen() ? m_table.cellWriter() : flowWriter();
+}
+
+RtfDocumentWriter &RtfInterpreter::flowWriter()
+{
+    return m_side ? m_side->document.writer() : m_writer;
+}
+
+// Pictures belong to the document they are drawn with, also those of a table's cells.
+QTextDocument *RtfInterpreter::flowDocument()
+{
+    return m_side ? &m_side->document.document() : m_document;
 }
 
 void RtfInterpreter::flushHighSurrogate()

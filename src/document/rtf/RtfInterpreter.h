@@ -7,10 +7,12 @@
 #include "RtfKeywords.h"
 #include "RtfLexer.h"
 #include "RtfNumbering.h"
+#include "RtfPageFurniture.h"
 #include "RtfParagraphSequence.h"
 #include "RtfPictures.h"
 #include "RtfReader.h"
 #include "RtfRowDefinition.h"
+#include "RtfSideDocument.h"
 #include "RtfTableBuilder.h"
 #include "RtfTables.h"
 
@@ -31,6 +33,8 @@ public:
     // Why the end of the text was not read: it went on past the last paragraph
     // or table cell a text may have. Empty when it was read to its end.
     const QString &leftOut() const { return m_leftOut; }
+    bool usesCorrectedFonts() const { return m_formatter.usesCorrectedFonts(); }
+    bool usesLeaders() const { return m_formatter.usesLeaders(); }
 
 private:
     bool withinLimits();
@@ -58,6 +62,13 @@ private:
     void writeTable();
     void showPicture();
     RtfDocumentWriter &writer();
+    RtfDocumentWriter &flowWriter();
+    QTextDocument *flowDocument();
+    bool applyFurnitureWord(Keyword keyword, int param);
+    void beginSide(Keyword keyword);
+    void endSide();
+    void showFootnoteNumber();
+    void anchorFootnote();
     void flushHighSurrogate();
     // pageBreakAfter (\page): the text before the break keeps its page, the
     // paragraph after it starts a new one.
@@ -83,6 +94,18 @@ private:
     RtfTableBuilder m_table {m_colors};
     int m_spaceAboveTable = 0;
     RtfPictureReader m_pictures;
+    // The header, footer or footnote being read, aside from the flow.
+    struct Side
+    {
+        Keyword kind;
+        int depth; // of its group
+        RtfSideDocument document;
+        ParagraphSequence flowParagraphs;
+    };
+    std::unique_ptr<Side> m_side;
+    int m_footnotes = 0; // footnotes read so far
+    bool m_footnoteAnchored = false; // \chftn written for the next footnote
+    QString m_fieldInstruction;
     QTextDocument *m_document;
     double m_unitsPerTwip;
     int m_ansiCodePage = Windows1252;

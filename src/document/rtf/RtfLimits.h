@@ -31,6 +31,8 @@ constexpr qint64 MaxDecodedPictureBytes = qint64(128) * 1024 * 1024;
 // \picw, \pich and \picscalex, \picscaley (percent), clamped.
 constexpr int MaxPictureSide = 1000000;
 constexpr int MaxPictureScale = 10000;
+// Footnotes beyond this stay in the text where they stand.
+constexpr int MaxFootnotes = 4096;
 // Letter spacing (\expnd in quarter points, \expndtw in twips), clamped.
 constexpr int MaxLetterSpacing = 2000;
 // Shading (\clshdng, \chshdng) counts hundredths of a percent.

@@ -43,7 +43,9 @@ double wordProcessorLine(const QRawFont &raw)
     return std::max(hheaLine, windowsLine) / unitsPerEm;
 }
 
-double correction(const QFont &font)
+} // namespace
+
+double lineHeightCorrection(const QFont &font)
 {
     static QHash<QString, double> cache;
     const QString key = font.family() + u'|' + QString::number(font.weight()) + u'|'
@@ -60,30 +62,66 @@ double correction(const QFont &font)
     return ratio;
 }
 
-// The font of the block's largest text, or of its mark when it has none.
-QFont largestFont(const QTextBlock &block)
+bool needsLineHeightCorrection(const QFont &font)
 {
-    QTextCharFormat largest = block.charFormat();
-    double size = -1;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextCharFormat format = it.fragment().charFormat();
-        if (format.fontPointSize() > size) {
-            size = format.fontPointSize();
-            largest = format;
-        }
+    return std::abs(lineHeightCorrection(font) - 1.0) > Tolerance;
+}
+
+namespace {
+
+// What a character format asks of its line: its size and its font's ratio.
+struct FormatLine
+{
+    double pointSize = 0;
+    double ratio = 1;
+};
+
+// Looked up once per format: a long text has many paragraphs and few formats.
+class FormatLines
+{
+public:
+    explicit FormatLines(const QTextDocument &document)
+        : m_formats(document.allFormats())
+    { }
+    const FormatLine &of(int formatIndex)
+    {
+        const auto found = m_lines.constFind(formatIndex);
+        if (found != m_lines.cend())
+            return found.value();
+        const QTextCharFormat format = m_formats.value(formatIndex).toCharFormat();
+        return *m_lines.insert(formatIndex,
+                               {format.fontPointSize(), lineHeightCorrection(format.font())});
     }
-    return largest.font();
+
+private:
+    QList<QTextFormat> m_formats;
+    QHash<int, FormatLine> m_lines;
+};
+
+// The ratio for the block's largest text, or for its mark when it has none.
+double ratioOf(const QTextBlock &block, FormatLines &lines)
+{
+    FormatLine largest = lines.of(block.charFormatIndex());
+    bool hasText = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const FormatLine &line = lines.of(it.fragment().charFormatIndex());
+        if (!hasText || line.pointSize > largest.pointSize)
+            largest = line;
+        hasText = true;
+    }
+    return largest.ratio;
 }
 
 } // namespace
 
 void matchWordProcessorLineHeights(QTextDocument &document, int from, int to)
 {
+    FormatLines lines(document);
     const QTextBlock last = document.findBlock(to);
     for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         if (format.lineHeightType() == QTextBlockFormat::ProportionalHeight) {
-            const double ratio = correction(largestFont(block));
+            const double ratio = ratioOf(block, lines);
             if (std::abs(ratio - 1.0) > Tolerance) {
                 format.setLineHeight(format.lineHeight() * ratio,
                                      QTextBlockFormat::ProportionalHeight);

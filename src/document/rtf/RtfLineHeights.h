@@ -1,5 +1,6 @@
 #pragma once
 
+class QFont;
 class QTextDocument;
 
 namespace virelai::rtf {
@@ -11,5 +12,8 @@ namespace virelai::rtf {
 // paragraph's proportional line height between the two positions is scaled by
 // the ratio of the two measures for its largest font.
 void matchWordProcessorLineHeights(QTextDocument &document, int from, int to);
+// The ratio for one font: 1 when Qt and word processors agree.
+double lineHeightCorrection(const QFont &font);
+bool needsLineHeightCorrection(const QFont &font);
 
 } // namespace virelai::rtf

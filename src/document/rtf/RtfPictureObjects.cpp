@@ -28,6 +28,14 @@ RtfPictureObjects &RtfPictureObjects::of(QTextDocument &document)
     return *objects;
 }
 
+void RtfPictureObjects::shareWith(const QTextDocument &original, QTextDocument &copy)
+{
+    const auto *objects
+        = original.findChild<RtfPictureObjects *>(QString(), Qt::FindDirectChildrenOnly);
+    if (objects)
+        of(copy).m_pictures = objects->m_pictures;
+}
+
 QTextCharFormat RtfPictureObjects::add(std::shared_ptr<const PagePicture> picture, QSizeF size)
 {
     QTextCharFormat format;

@@ -91,9 +91,11 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     cursor.beginEditBlock();
     rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
     interpreter.run();
-    rtf::matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
-    rtf::fillTabLeaders(*cursor.document(), start, cursor.position(),
-                        defaults.textWidth * layoutUnitsPerTwip(cursor));
+    if (interpreter.usesCorrectedFonts())
+        rtf::matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
+    if (interpreter.usesLeaders())
+        rtf::fillTabLeaders(*cursor.document(), start, cursor.position(),
+                            defaults.textWidth * layoutUnitsPerTwip(cursor));
     if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();

@@ -102,7 +102,7 @@ std::vector<Fill> fillsOf(const QTextBlock &block, double width, QPaintDevice *d
 
 } // namespace
 
-void setTabLeaders(QTextBlockFormat &format, const QList<TabStop> &stops, int firstLineStart)
+bool setTabLeaders(QTextBlockFormat &format, const QList<TabStop> &stops, int firstLineStart)
 {
     QList<QVariant> positions;
     QString leaders;
@@ -114,9 +114,10 @@ void setTabLeaders(QTextBlockFormat &format, const QList<TabStop> &stops, int fi
         leaders.append(leader.isNull() ? QChar(u' ') : leader);
     }
     if (leaders.trimmed().isEmpty())
-        return;
+        return false;
     format.setProperty(LeaderPositions, positions);
     format.setProperty(LeaderCharacters, leaders);
+    return true;
 }
 
 void fillTabLeaders(QTextDocument &document, int from, int to, double textWidth)
@@ -126,9 +127,9 @@ void fillTabLeaders(QTextDocument &document, int from, int to, double textWidth)
     QPaintDevice *device = document.documentLayout()->paintDevice();
     const QTextBlock last = document.findBlock(to);
     for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
-        const bool hasLeaders = block.blockFormat().hasProperty(LeaderCharacters);
-        const bool inFlow = document.rootFrame() == QTextCursor(block).currentFrame();
-        if (hasLeaders && inFlow && block.length() <= MaxLeaderParagraph) {
+        if (block.blockFormat().hasProperty(LeaderCharacters)
+            && block.length() <= MaxLeaderParagraph
+            && document.rootFrame() == QTextCursor(block).currentFrame()) {
             const std::vector<Fill> fills
                 = fillsOf(block, textWidth, device, document.defaultTextOption());
             for (auto fill = fills.rbegin(); fill != fills.rend(); ++fill) {

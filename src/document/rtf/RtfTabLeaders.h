@@ -8,8 +8,9 @@ class QTextDocument;
 
 namespace virelai::rtf {
 
-// Marks the stops of a paragraph that have leaders (\tldot, \tlul...).
-void setTabLeaders(QTextBlockFormat &format, const QList<TabStop> &stops, int firstLineStart);
+// Marks the stops of a paragraph that have leaders (\tldot, \tlul...); false
+// when none has.
+bool setTabLeaders(QTextBlockFormat &format, const QList<TabStop> &stops, int firstLineStart);
 
 // Word processors fill the room a tab takes up to a stop with a leader with
 // dots, hyphens or a line, written as text. Qt has no leaders: once the width

@@ -54,23 +54,16 @@ double partLimit(const BlockRequest &request, double from)
     return next != breaks.end() ? std::min(*next, request.content) : request.content;
 }
 
-// Where a part from content position `from` ends with `room` left on the page;
-// none when not even its first line fits. A part at the top of a page always
-// takes at least one line, however tall.
-std::optional<double> endOfPart(const BlockRequest &request, double from, double room,
-                                bool atPageTop)
+// The notes whose anchors lie in content [from, to).
+std::pair<size_t, size_t> notesIn(const BlockRequest &request, double from, double to)
 {
-    const double limit = partLimit(request, from);
-    if (limit - from <= room + Tolerance)
-        return limit;
-    const auto &cuts = request.cuts;
-    const auto fitting = std::upper_bound(cuts.begin(), cuts.end(), from + room);
-    if (fitting != cuts.begin() && *(fitting - 1) > from + Tolerance)
-        return *(fitting - 1);
-    if (!atPageTop)
-        return std::nullopt;
-    const auto next = std::upper_bound(cuts.begin(), cuts.end(), from + Tolerance);
-    return next != cuts.end() ? std::min(*next, limit) : limit;
+    const auto &notes = request.notes;
+    const auto below = [](const FootNote &note, double y) {
+        return note.at < y - Tolerance;
+    };
+    const auto first = std::lower_bound(notes.begin(), notes.end(), from, below);
+    const auto last = std::lower_bound(first, notes.end(), to, below);
+    return {size_t(first - notes.begin()), size_t(last - notes.begin())};
 }
 
 class Placer
@@ -91,6 +84,58 @@ public:
     }
 
 private:
+    // Where a part from content position `from` ends when it starts at `spot`;
+    // none when not even its first line and its notes fit. A part at the top
+    // of a page always takes at least one line, however tall.
+    std::optional<double> endOfPart(const BlockRequest &request, double from, const Spot &spot,
+                                    bool atPageTop) const
+    {
+        const double room = m_frame.bottomOf(spot.page) - spot.y - 2 * request.padding;
+        const auto fits = [&](double end, double reach) {
+            return reach - from + notesHeight(request, spot.page, from, end) <= room + Tolerance;
+        };
+        const double limit = partLimit(request, from);
+        if (fits(limit, limit))
+            return limit;
+        const auto &cuts = request.cuts;
+        const auto first = std::upper_bound(cuts.begin(), cuts.end(), from + Tolerance);
+        // Beyond the cut after the room, not even the text above a cut fits.
+        auto cut = std::upper_bound(first, cuts.end(), from + room);
+        if (cut != cuts.end())
+            ++cut;
+        while (cut != first) {
+            --cut;
+            const size_t index = size_t(cut - cuts.begin());
+            const double reach
+                = index < request.cutEnds.size() ? std::min(*cut, request.cutEnds[index]) : *cut;
+            if (*cut < limit && fits(*cut, reach))
+                return *cut;
+        }
+        if (!atPageTop)
+            return std::nullopt;
+        return first != cuts.end() ? std::min(*first, limit) : limit;
+    }
+
+    // The room the notes anchored in content [from, to) take on the page,
+    // with the gap above the page's first note.
+    double notesHeight(const BlockRequest &request, int page, double from, double to) const
+    {
+        const auto [first, last] = notesIn(request, from, to);
+        double height = notesOn(page);
+        if (first == last)
+            return height;
+        if (height == 0)
+            height = m_frame.noteGap;
+        for (size_t note = first; note < last; ++note)
+            height += request.notes[note].height;
+        return height;
+    }
+
+    double notesOn(int page) const
+    {
+        return size_t(page) < m_notesOnPage.size() ? m_notesOnPage[size_t(page)] : 0.0;
+    }
+
     void place(size_t index)
     {
         const BlockRequest &request = m_requests[index];
@@ -108,9 +153,8 @@ private:
                 m_placement.cut = true;
                 return;
             }
-            const double room = m_frame.bottom - spot.y - 2 * request.padding;
-            const bool atPageTop = spot.y <= m_frame.top + Tolerance;
-            if (const auto end = endOfPart(request, from, room, atPageTop)) {
+            const bool atPageTop = spot.y <= m_frame.topOf(spot.page) + Tolerance;
+            if (const auto end = endOfPart(request, from, spot, atPageTop)) {
                 addPart(index, spot, from, *end);
                 from = *end;
                 if (from >= request.content)
@@ -123,9 +167,15 @@ private:
     void addPart(size_t index, const Spot &spot, double from, double to)
     {
         const BlockRequest &request = m_requests[index];
+        const auto [notesFrom, notesTo] = notesIn(request, from, to);
         const BlockPart part {
-            spot.page, request.left, spot.y, request.width, 2 * request.padding + (to - from), from,
-            to};
+            spot.page, request.left, spot.y,    request.width, 2 * request.padding + (to - from),
+            from,      to,           notesFrom, notesTo};
+        if (notesTo > notesFrom) {
+            const double height = notesHeight(request, spot.page, from, to);
+            m_notesOnPage.resize(std::max(m_notesOnPage.size(), size_t(spot.page) + 1));
+            m_notesOnPage[size_t(spot.page)] = height;
+        }
         m_placement.blocks[index].push_back(part);
         m_placed.push_back(part);
         m_placement.pageCount = std::max(m_placement.pageCount, spot.page + 1);
@@ -158,13 +208,14 @@ private:
     {
         if (const auto floor = lowestAbove(request, page))
             return {page, floor->y + BlockGap};
-        return {page, m_frame.top};
+        return {page, m_frame.topOf(page)};
     }
 
     const PageFrame &m_frame;
     const std::vector<BlockRequest> &m_requests;
     Placement m_placement;
     std::vector<BlockPart> m_placed;
+    std::vector<double> m_notesOnPage; // the room footnotes take at each page's bottom
 };
 
 } // namespace

@@ -1,13 +1,17 @@
 #include "PageComposition.h"
 
 #include "BlockPlacement.h"
+#include "DocumentFurniture.h"
+#include "Footnotes.h"
 #include "SurfaceDocument.h"
 #include "TextLines.h"
+#include "document/rtf/RtfPageFurniture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <limits>
 
 namespace virelai {
 
@@ -16,7 +20,23 @@ namespace {
 constexpr int SingleSpacing = 100;
 constexpr int TighteningStep = 10;
 
-BlockRequest requestOf(const PendingBlock &block)
+// The text's footnotes, each as high as it is at the page's text width.
+std::vector<FootNote> notesOf(const PendingBlock &block, const std::vector<NoteAnchor> &anchors,
+                              double noteWidth)
+{
+    std::vector<FootNote> notes;
+    if (anchors.empty())
+        return notes;
+    const auto &footnotes = block.text.furniture->footnotes;
+    for (const NoteAnchor &anchor : anchors) {
+        if (anchor.note >= 0 && size_t(anchor.note) < footnotes.size())
+            notes.push_back(
+                {anchor.at, layOutAside(*footnotes[size_t(anchor.note)], noteWidth), anchor.note});
+    }
+    return notes;
+}
+
+BlockRequest requestOf(const PendingBlock &block, double noteWidth)
 {
     BlockRequest request;
     request.left = block.topLeft.x();
@@ -33,6 +53,7 @@ BlockRequest requestOf(const PendingBlock &block)
         request.content = request.advance = block.boxHeight() - 2 * block.inset;
         request.cuts = std::move(lines.cuts);
         request.breaks = std::move(lines.breaks);
+        request.notes = notesOf(block, lines.notes, noteWidth);
         break;
     }
     case PendingBlock::Kind::Text: {
@@ -40,20 +61,41 @@ BlockRequest requestOf(const PendingBlock &block)
         request.content = lines.inkBottom;
         request.advance = block.text.height;
         request.cuts = std::move(lines.cuts);
+        request.cutEnds = std::move(lines.cutEnds);
         request.breaks = std::move(lines.breaks);
+        request.notes = notesOf(block, lines.notes, noteWidth);
         break;
     }
     }
     return request;
 }
 
-std::vector<BlockRequest> requestsOf(const std::vector<PendingBlock> &blocks)
+// A block asked for above the text's top (inside a help document's header)
+// starts below it.
+std::vector<BlockRequest> requestsOf(const std::vector<PendingBlock> &blocks, double noteWidth,
+                                     double textTop)
 {
     std::vector<BlockRequest> requests;
     requests.reserve(blocks.size());
-    for (const PendingBlock &block : blocks)
-        requests.push_back(requestOf(block));
+    for (const PendingBlock &block : blocks) {
+        requests.push_back(requestOf(block, noteWidth));
+        requests.back().top = std::max(requests.back().top, textTop);
+    }
     return requests;
+}
+
+PageFrame frameOf(const PageGeometry &geometry, double lowestBottom,
+                  const DocumentFurniture *furniture)
+{
+    PageFrame frame {geometry.margins.top(), lowestBottom};
+    frame.noteGap = FootnoteGap;
+    if (furniture) {
+        frame.top = furniture->bodyTop(1);
+        frame.bottom = std::min(lowestBottom, furniture->bodyBottom(1));
+        frame.firstTop = furniture->bodyTop(0);
+        frame.firstBottom = std::min(lowestBottom, furniture->bodyBottom(0));
+    }
+    return frame;
 }
 
 bool isTightenable(const PendingBlock &block)
@@ -135,6 +177,25 @@ void drawPart(SurfaceDocument &document, const PendingBlock &block, const std::v
     document.addToMap({block.role, block.number, part.page, rect});
 }
 
+// Each page's notes in the order of their anchors, under the page's text.
+void drawFootnotes(SurfaceDocument &document, const std::vector<PendingBlock> &blocks,
+                   const std::vector<BlockRequest> &requests, const Placement &placement,
+                   const PageFrame &frame)
+{
+    std::vector<std::vector<std::shared_ptr<QTextDocument>>> notes(size_t(placement.pageCount));
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        for (const BlockPart &part : placement.blocks[i]) {
+            for (size_t note = part.notesFrom; note < part.notesTo; ++note)
+                notes[size_t(part.page)].push_back(
+                    blocks[i].text.furniture->footnotes[size_t(requests[i].notes[note].note)]);
+        }
+    }
+    for (int page = 0; page < placement.pageCount; ++page) {
+        if (!notes[size_t(page)].empty())
+            addFootnotes(document, page, frame.bottomOf(page), notes[size_t(page)]);
+    }
+}
+
 } // namespace
 
 double PendingBlock::boxHeight() const
@@ -143,12 +204,18 @@ double PendingBlock::boxHeight() const
 }
 
 ComposedPages composePages(std::vector<PendingBlock> blocks, const PageGeometry &geometry,
-                           double lowestBottom)
+                           double lowestBottom, const DocumentFurniture *furniture)
 {
-    const PageFrame frame {geometry.margins.top(), lowestBottom};
-    Placement placement = placeBlocks(frame, requestsOf(blocks));
-    for (int step = 1; placement.pageCount > 1 && tighten(blocks, step); ++step)
-        placement = placeBlocks(frame, requestsOf(blocks));
+    const PageFrame frame = frameOf(geometry, lowestBottom, furniture);
+    const double noteWidth = geometry.printableWidth();
+    // Builders may ask for blocks above the top margin; only a header moves them.
+    const double textTop = furniture ? frame.topOf(0) : -std::numeric_limits<double>::infinity();
+    std::vector<BlockRequest> requests = requestsOf(blocks, noteWidth, textTop);
+    Placement placement = placeBlocks(frame, requests);
+    for (int step = 1; placement.pageCount > 1 && tighten(blocks, step); ++step) {
+        requests = requestsOf(blocks, noteWidth, textTop);
+        placement = placeBlocks(frame, requests);
+    }
 
     auto document = std::make_shared<SurfaceDocument>();
     for (int page = 0; page < placement.pageCount; ++page)
@@ -157,6 +224,11 @@ ComposedPages composePages(std::vector<PendingBlock> blocks, const PageGeometry 
         const std::vector<double> tops = pieceTops(blocks[i].text);
         for (const BlockPart &part : placement.blocks[i])
             drawPart(*document, blocks[i], tops, part);
+    }
+    drawFootnotes(*document, blocks, requests, placement, frame);
+    if (furniture) {
+        for (int page = 0; page < placement.pageCount; ++page)
+            furniture->addHeaderAndFooter(*document, page);
     }
     return {std::move(document), placement.cut};
 }

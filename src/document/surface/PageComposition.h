@@ -11,6 +11,7 @@
 
 namespace virelai {
 
+class DocumentFurniture;
 class SurfaceDocument;
 struct PageGeometry;
 
@@ -54,7 +55,9 @@ struct ComposedPages
 // lowestBottom on any page. When they run past the first page, the boxes with
 // widened line spacing are tightened first, ten points at a time down to single
 // spacing; what still does not fit continues on further pages, up to MaxPages.
+// The footnotes of the texts go to the bottom of their pages; a help document's
+// header and footer (furniture, when given) take their room on every page.
 ComposedPages composePages(std::vector<PendingBlock> blocks, const PageGeometry &geometry,
-                           double lowestBottom);
+                           double lowestBottom, const DocumentFurniture *furniture = nullptr);
 
 } // namespace virelai

@@ -1,5 +1,6 @@
 #include "Surface.h"
 
+#include "DocumentFurniture.h"
 #include "DocumentLimits.h"
 #include "SurfaceDocument.h"
 #include "SurfaceOutput.h"
@@ -309,7 +310,9 @@ void Surface::endDocument()
     double lowestBottom = geometry.printableBottom();
     if (!m_footerText.isEmpty())
         lowestBottom = qMin(lowestBottom, footerTop(geometry, composeFooter(1, geometry).height));
-    ComposedPages pages = composePages(std::move(m_building->blocks), geometry, lowestBottom);
+    const std::unique_ptr<DocumentFurniture> furniture = furnitureOf(m_building->blocks, geometry);
+    ComposedPages pages
+        = composePages(std::move(m_building->blocks), geometry, lowestBottom, furniture.get());
     m_building.reset();
     if (pages.cut)
         noteCut(causeTextPastLastPage());
@@ -320,6 +323,19 @@ void Surface::endDocument()
     if (!cuts.isEmpty())
         Q_EMIT textCut(QStringLiteral("Le document ne montre pas tout son texte : %1.")
                            .arg(cuts.join(QStringLiteral(" ; "))));
+}
+
+// The header and footer of the first help document that has any: a help page
+// shows one document.
+std::unique_ptr<DocumentFurniture> Surface::furnitureOf(const std::vector<PendingBlock> &blocks,
+                                                        const PageGeometry &geometry) const
+{
+    for (const PendingBlock &block : blocks) {
+        if (block.text.furniture && block.text.furniture->hasHeaderOrFooter())
+            return std::make_unique<DocumentFurniture>(*block.text.furniture, geometry,
+                                                       !m_footerText.isEmpty());
+    }
+    return nullptr;
 }
 
 ComposedText Surface::composeFooter(int page, const PageGeometry &geometry)

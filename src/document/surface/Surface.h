@@ -19,6 +19,7 @@ class QPainter;
 
 namespace virelai {
 
+class DocumentFurniture;
 class SurfaceDocument;
 struct ComposedText;
 struct DocumentUnderConstruction;
@@ -174,6 +175,8 @@ private:
     DocumentUnderConstruction &openDocument();
     void startDocument();
     void endDocument();
+    std::unique_ptr<DocumentFurniture> furnitureOf(const std::vector<PendingBlock> &blocks,
+                                                   const PageGeometry &geometry) const;
     ComposedText composeFooter(int page, const PageGeometry &geometry);
     void addFooters(SurfaceDocument &document);
     static double footerTop(const PageGeometry &geometry, double footerHeight);

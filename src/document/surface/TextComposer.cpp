@@ -4,6 +4,7 @@
 #include "TextPieces.h"
 #include "TwipsDevice.h"
 #include "chart/BgrColor.h"
+#include "document/rtf/RtfPageFurniture.h"
 #include "document/rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -147,8 +148,12 @@ ComposedText composeText(const TextRequest &request)
     if (!rich) {
         if (!writePlain(*document, request))
             composed.cuts.append(causeParagraphsPastLimit());
-    } else if (const QString problem = writeRtf(*document, request); !problem.isEmpty())
-        composed.cuts.append(problem);
+    } else {
+        if (const QString problem = writeRtf(*document, request); !problem.isEmpty())
+            composed.cuts.append(problem);
+        if (const PageFurniture *furniture = pageFurnitureOf(*document))
+            composed.furniture = std::make_shared<const PageFurniture>(*furniture);
+    }
     layOut(composed, document, request,
            [&request, &defaultFont] { return emptyDocument(request, defaultFont); });
     return composed;

@@ -12,6 +12,8 @@ class QTextDocument;
 
 namespace virelai {
 
+struct PageFurniture;
+
 // What a plain text is written in; RTF starts from its own defaults instead.
 struct PlainTextStyle
 {
@@ -42,6 +44,8 @@ struct ComposedText
     std::vector<std::shared_ptr<QTextDocument>> pieces;
     double height = 0; // of all the pieces
     QStringList cuts; // why some of the text is not there, in French
+    // An RTF document's header, footer and footnotes, when it has any.
+    std::shared_ptr<const PageFurniture> furniture;
 };
 
 ComposedText composeText(const TextRequest &request);

@@ -1,6 +1,7 @@
 #include "TextLines.h"
 
 #include "TextComposer.h"
+#include "document/rtf/RtfPageFurniture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -14,11 +15,19 @@ namespace virelai {
 
 namespace {
 
+struct LineSpan
+{
+    double top;
+    double bottom;
+};
+
 class LineCollector
 {
 public:
-    explicit LineCollector(TextLines &lines)
+    LineCollector(TextLines &lines, std::vector<LineSpan> &spans, bool withNotes)
         : m_lines(lines)
+        , m_spans(spans)
+        , m_withNotes(withNotes)
     { }
 
     void addPiece(const QTextDocument &piece, double offset)
@@ -54,22 +63,59 @@ private:
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
             const double top = blockTop + line.y();
-            if (top > 0) {
-                m_lines.cuts.push_back(top);
-                // The new page starts below the line before, so that the
-                // paragraph keeps its space before.
-                if (breakBefore && i == 0)
-                    m_lines.breaks.push_back(std::min(m_previousBottom, top));
-            }
+            // The new page starts below the line before, so that the
+            // paragraph keeps its space before.
+            if (top > 0 && breakBefore && i == 0)
+                m_lines.breaks.push_back(std::min(m_previousBottom, top));
+            m_spans.push_back({top, top + line.height()});
             m_previousBottom = top + line.height();
             m_lines.inkBottom = std::max(m_lines.inkBottom, m_previousBottom);
+        }
+        if (m_withNotes)
+            addNotes(block, blockTop);
+    }
+
+    void addNotes(const QTextBlock &block, double blockTop)
+    {
+        const QTextLayout *layout = block.layout();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(FootnoteAnchorProperty))
+                continue;
+            const QTextLine line
+                = layout->lineForTextPosition(fragment.position() - block.position());
+            if (line.isValid())
+                m_lines.notes.push_back(
+                    {blockTop + line.y(), format.intProperty(FootnoteAnchorProperty)});
         }
     }
 
     TextLines &m_lines;
+    std::vector<LineSpan> &m_spans;
+    bool m_withNotes;
     double m_offset = 0;
     double m_previousBottom = 0;
 };
+
+// Cells of one table row hold lines side by side, not in order: each distinct
+// line top is a cut, and what lies above it ends at the lowest bottom of the
+// lines that start higher.
+void setCuts(TextLines &lines, std::vector<LineSpan> &spans)
+{
+    std::sort(spans.begin(), spans.end(),
+              [](const auto &a, const auto &b) { return a.top < b.top; });
+    lines.cuts.reserve(spans.size());
+    lines.cutEnds.reserve(spans.size());
+    double above = 0;
+    for (const auto &span : spans) {
+        if (span.top > 0 && (lines.cuts.empty() || lines.cuts.back() < span.top)) {
+            lines.cuts.push_back(span.top);
+            lines.cutEnds.push_back(above);
+        }
+        above = std::max(above, span.bottom);
+    }
+}
 
 void sortUnique(std::vector<double> &positions)
 {
@@ -82,15 +128,17 @@ void sortUnique(std::vector<double> &positions)
 TextLines measureLines(const ComposedText &text)
 {
     TextLines lines;
-    LineCollector collector(lines);
+    std::vector<LineSpan> spans;
+    LineCollector collector(lines, spans, text.furniture && !text.furniture->footnotes.empty());
     double offset = 0;
     for (const auto &piece : text.pieces) {
         collector.addPiece(*piece, offset);
         offset += piece->documentLayout()->documentSize().height();
     }
-    // Cells of one table row hold lines side by side, not in order.
-    sortUnique(lines.cuts);
+    setCuts(lines, spans);
     sortUnique(lines.breaks);
+    std::stable_sort(lines.notes.begin(), lines.notes.end(),
+                     [](const NoteAnchor &a, const NoteAnchor &b) { return a.at < b.at; });
     return lines;
 }
 

@@ -2,7 +2,10 @@
 // pdftotext: where pages break, and that the text reads back as written.
 #include "../surface/SurfaceTestSupport.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
+#include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +23,41 @@ QStringList pageWords(const QString &pdf, int pageCount)
     return pages;
 }
 
+struct WordBox
+{
+    int page = 0; // from 1; 0 not found
+    double top = 0; // points from the page's top
+    double bottom = 0;
+};
+
+// Where pdftotext finds a word first.
+WordBox findWord(const QString &pdf, const QString &word)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression pageOrWord(
+        QStringLiteral("<page |<word xMin=\"[-\\d.]+\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" "
+                       "yMax=\"([-\\d.]+)\">([^<]*)</word>"));
+    WordBox box;
+    for (auto it = pageOrWord.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
+            ++box.page;
+        } else if (match.captured(3) == word) {
+            box.top = match.captured(1).toDouble();
+            box.bottom = match.captured(2).toDouble();
+            return box;
+        }
+    }
+    return {};
+}
+
+// A4 at 850 twips all round, in points.
+constexpr double PageHeight = 841.89;
+constexpr double Margin = 42.5;
+
 } // namespace
 
 class TestRtfPages : public QObject
@@ -29,6 +67,12 @@ private Q_SLOTS:
     void pageBreaks_data();
     void pageBreaks();
     void ligatureLettersReadBack();
+    void headersAndFooters_data();
+    void headersAndFooters();
+    void aHeaderPushesTheTextDown();
+    void theSurfacesFooterWins();
+    void aHeadersPictureIsDrawn();
+    void footnotesAtTheBottomOfTheirPage();
 
 private:
     QString writeDocument(const QString &rtf, Surface &surface);
@@ -85,6 +129,109 @@ void TestRtfPages::ligatureLettersReadBack()
     const QString pdf = writeDocument(
         QStringLiteral("{\\rtf1{\\fonttbl{\\f0 Carlito;}}\\f0 Utilisez la distribution}"), surface);
     QCOMPARE(pdfText(pdf).simplified(), QStringLiteral("Utilisez la distribution"));
+}
+
+void TestRtfPages::headersAndFooters_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QStringList>("pages");
+    const QString footer
+        = QStringLiteral("{\\footer\\pard\\qc Page {\\field{\\*\\fldinst PAGE }{\\fldrslt 9}} sur "
+                         "{\\field{\\*\\fldinst NUMPAGES }{\\fldrslt 9}}\\par}");
+    QTest::newRow("on every page, page number and count")
+        << "{\\rtf1{\\header\\pard En-t\\'eate\\par}" + footer + "Un\\page Deux}"
+        << QStringList {"En-tête Un Page 1 sur 2", "En-tête Deux Page 2 sur 2"};
+    QTest::newRow("title page: the first page's own, here none")
+        << "{\\rtf1\\titlepg{\\header\\pard Haut\\par}" + footer + "Un\\page Deux}"
+        << QStringList {"Un", "Haut Deux Page 2 sur 2"};
+    QTest::newRow("title page with a first header")
+        << "{\\rtf1\\titlepg{\\headerf\\pard Premier\\par}{\\header\\pard Suite\\par}"
+           "Un\\page Deux}"
+        << QStringList {"Premier Un", "Suite Deux"};
+}
+
+void TestRtfPages::headersAndFooters()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QStringList, pages);
+    Surface surface;
+    const QString pdf = writeDocument(rtf, surface);
+    QCOMPARE(pageWords(pdf, surface.pageCount()), pages);
+}
+
+// The header stands at its distance from the paper's top edge; when it reaches
+// below the top margin, the text starts under it.
+void TestRtfPages::aHeaderPushesTheTextDown()
+{
+    Surface surface;
+    const QString pdf = writeDocument(
+        "{\\rtf1\\headery720{\\header\\pard\\fs40 Haut\\par Bas\\par}Corps}", surface);
+    const WordBox header = findWord(pdf, QStringLiteral("Haut"));
+    const WordBox low = findWord(pdf, QStringLiteral("Bas"));
+    const WordBox body = findWord(pdf, QStringLiteral("Corps"));
+    QVERIFY(qAbs(header.top - 36) < 3);
+    QVERIFY2(body.top > low.bottom - 3, qPrintable(QString::number(body.top)));
+    QVERIFY(body.top > Margin + 20);
+}
+
+void TestRtfPages::theSurfacesFooterWins()
+{
+    Surface surface;
+    surface.setFooterText(QStringLiteral("{Pied}"));
+    const QString pdf
+        = writeDocument(QStringLiteral("{\\rtf1{\\footer\\pard Propre\\par}Corps}"), surface);
+    QCOMPARE(pageWords(pdf, 1), QStringList {"Corps Pied"});
+}
+
+// A header's picture is drawn with it, also once its page numbers are filled in.
+void TestRtfPages::aHeadersPictureIsDrawn()
+{
+    QImage black(8, 8, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    black.save(&buffer, "PNG");
+    Surface surface;
+    writeDocument("{\\rtf1\\headery720{\\header\\pard{\\pict\\pngblip\\picwgoal400\\pichgoal400 "
+                      + QString::fromLatin1(png.toHex()) + "}\\par}Corps}",
+                  surface);
+    // At 72 dpi, a 20-point square from 36 points down and 42.5 across.
+    const QImage page = surface.renderPageImage(0, 72);
+    int dark = 0;
+    for (int y = 40; y < 52; ++y)
+        for (int x = 46; x < 58; ++x)
+            dark += qGray(page.pixel(x, y)) < 64;
+    QCOMPARE(dark, 144);
+}
+
+// Each note goes under the text of the page that holds its anchor; the text
+// makes room for it.
+void TestRtfPages::footnotesAtTheBottomOfTheirPage()
+{
+    QString body;
+    for (int i = 100; i < 160; ++i)
+        body += QStringLiteral("Ligne %1\\par ").arg(i);
+    Surface surface;
+    const QString pdf = writeDocument(
+        "{\\rtf1 Appel{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Premiere.}\\par " + body
+            + "Second{\\super\\chftn}{\\*\\footnote\\chftn\\pard\\plain\\tab Deuxieme.}\\par}",
+        surface);
+    const WordBox first = findWord(pdf, QStringLiteral("Premiere."));
+    QCOMPARE(first.page, 1);
+    QVERIFY(first.bottom > PageHeight - Margin - 20 && first.bottom <= PageHeight - Margin + 3);
+    QVERIFY(pdfText(pdf, 1).contains(QStringLiteral("Appel1")));
+    const WordBox second = findWord(pdf, QStringLiteral("Deuxieme."));
+    QCOMPARE(second.page, 2);
+    QCOMPARE(findWord(pdf, QStringLiteral("Second")).page, 2);
+    // The last line of page 1 stays above its note.
+    const QStringList lines = pdfText(pdf, 1).split(u'\n');
+    int lastNumber = 0;
+    for (const QString &line : lines) {
+        if (line.trimmed().startsWith(QStringLiteral("Ligne")))
+            lastNumber = line.trimmed().section(u' ', 1, 1).toInt();
+    }
+    QVERIFY(findWord(pdf, QString::number(lastNumber)).bottom < first.top);
 }
 
 QTEST_MAIN(TestRtfPages)

@@ -114,6 +114,23 @@ void TestBlockPlacement::rules_data()
     }()} << Parts {{0, 0, 0, 1200}, {0, 1, 0, 1300}} << 2;
     QTest::newRow("a box with no line that fits moves on to the next page")
         << Requests {box(0, 100, 880, 300)} << Parts {{0, 1, 0, 400}} << 2;
+    QTest::newRow("a footnote's room is kept on its anchor's page; the line moves on with it")
+        << Requests {[] {
+               BlockRequest text = box(0, 100, 0, 1500);
+               text.padding = 0;
+               text.notes = {{800, 250, 0}};
+               return text;
+           }()}
+        << Parts {{0, 0, 0, 800}, {0, 1, 0, 700}} << 2;
+    QTest::newRow("a text's last line on a page may have its spacing below run past the bottom")
+        << Requests {[] {
+               BlockRequest text = box(0, 100, 30, 1500);
+               text.padding = 0;
+               for (const double cut : text.cuts)
+                   text.cutEnds.push_back(cut - 40);
+               return text;
+           }()}
+        << Parts {{0, 0, 30, 1000}, {0, 1, 0, 500}} << 2;
 }
 
 void TestBlockPlacement::rules()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "RtfDocumentWriter.h"
+
+#include <QTextDocument>
+
+#include <memory>
+
+namespace virelai::rtf {
+
+// A document written aside from the flow of text: a header, a footer or a
+// footnote. It is laid out like the flow (same device) and ends with its last
+// paragraph: the empty one a final "\par" opens is dropped.
+class RtfSideDocument
+{
+public:
+    explicit RtfSideDocument(const QTextDocument &flow);
+
+    QTextDocument &document() { return *m_document; }
+    RtfDocumentWriter &writer() { return *m_writer; }
+    std::shared_ptr<QTextDocument> finish();
+
+private:
+    std::shared_ptr<QTextDocument> m_document;
+    std::unique_ptr<QTextCursor> m_cursor;
+    std::unique_ptr<RtfDocumentWriter> m_writer;
+};
+
+} // namespace virelai::rtf
