@@ -87,13 +87,17 @@ case "$TEXT" in *"Profil de la classe : textes narratifs"*) fail "ancien graphiq
 assert_in_order "$TEXT" "Graphique non disponible"
 
 # An output that exists and is not a regular file is refused, never replaced.
+# The device is the test's own node (a FIFO without the right to make one), so
+# that a fault here can never replace the system's /dev/full.
+DEVICE="$WORK/full"
+mknod "$DEVICE" c 1 7 2>/dev/null || mkfifo "$DEVICE"
 STATUS=0
-"$PROGRAM" --pdf /dev/full --data "$WORK/profil.txt" -- "2,1,20,," 2>"$WORK/full.err" \
+"$PROGRAM" --pdf "$DEVICE" --data "$WORK/profil.txt" -- "2,1,20,," 2>"$WORK/full.err" \
     || STATUS=$?
-[ "$STATUS" -eq 1 ] || fail "/dev/full : statut $STATUS au lieu de 1"
-[ -c /dev/full ] || fail "/dev/full n'est plus un périphérique"
-grep -q "Impossible d'écrire le fichier PDF /dev/full : ce n'est pas un fichier ordinaire" \
-    "$WORK/full.err" || fail "/dev/full : message « $(cat "$WORK/full.err") »"
+[ "$STATUS" -eq 1 ] || fail "périphérique : statut $STATUS au lieu de 1"
+[ -c "$DEVICE" ] || [ -p "$DEVICE" ] || fail "le périphérique a été remplacé"
+grep -q "Impossible d'écrire le fichier PDF $DEVICE : ce n'est pas un fichier ordinaire" \
+    "$WORK/full.err" || fail "périphérique : message « $(cat "$WORK/full.err") »"
 
 # Copies started together from one folder each show their own charts: every
 # copy's PDF carries its three chart titles and none of another copy's.
