@@ -9,6 +9,8 @@ namespace virelai::rtf {
 void RtfInterpreter::closeGroup()
 {
     const Destination closing = state().destination;
+    if (closing == Destination::StyleSheet)
+        m_styles.endEntry();
     if (closing == Destination::FontTable)
         m_fonts.endGroup();
     if (!m_stack.close() || state().destination == closing)
@@ -30,7 +32,8 @@ bool RtfInterpreter::skipsIgnorableDestination(const RtfToken &token)
     if (token.kind == RtfToken::Kind::ControlWord) {
         const Keyword keyword = lookupKeyword(token.name);
         if (keyword == Keyword::ListTable || keyword == Keyword::ListOverrideTable
-            || keyword == Keyword::LegacyNumber || keyword == Keyword::ShapePicture)
+            || keyword == Keyword::LegacyNumber || keyword == Keyword::ShapePicture
+            || keyword == Keyword::CharacterStyle)
             return false;
     }
     state().destination = Destination::Skipped;
@@ -51,6 +54,9 @@ bool RtfInterpreter::applyDestinationWord(Keyword keyword)
         return true;
     case Keyword::ColorTable:
         destination = Destination::ColorTable;
+        return true;
+    case Keyword::StyleSheet:
+        destination = Destination::StyleSheet;
         return true;
     case Keyword::SkippedDestination:
         destination = Destination::Skipped;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "RtfBorder.h"
+
 #include <QList>
 #include <QString>
 #include <Qt>
+#include <array>
 
 namespace virelai::rtf {
 
@@ -18,6 +21,7 @@ enum class Destination {
     LegacyTextBefore, // {\pntxtb}
     LegacyTextAfter, // {\pntxta}
     Picture, // {\pict}: its words and hex data
+    StyleSheet, // {\stylesheet}: the words of each style
     Skipped
 };
 
@@ -88,6 +92,16 @@ struct ParaProps
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
     QList<TabStop> tabStops;
     TabStop nextTab; // the kind and leader \tx gives its stop
+    std::array<Border, 4> borders; // by Side
+    int shadingBackground = -1; // \cbpat: colour index; -1 none
+    int shadingForeground = -1; // \cfpat
+    int shading = 0; // \shading: hundredths of a percent of the foreground
+    bool bordered() const
+    {
+        return std::any_of(borders.begin(), borders.end(),
+                           [](const Border &b) { return b.drawn(); });
+    }
+    bool shaded() const { return shadingBackground >= 0 || shading > 0; }
     bool operator==(const ParaProps &) const = default;
 };
 

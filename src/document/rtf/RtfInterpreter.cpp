@@ -135,7 +135,7 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         return;
     }
     if (applyTableWord(keyword, param) || applyNumberingWord(keyword, param)
-        || applyDestinationWord(keyword))
+        || applyStyleWord(token, keyword) || applyDestinationWord(keyword))
         return;
     if (state().destination != Destination::Text)
         return;
@@ -151,7 +151,7 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         endParagraph(true);
         return;
     }
-    if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param))
+    if (applySectionWord(keyword) || applyTableFlowWord(keyword) || applyBorderWord(keyword, param))
         return;
     if (applyCharacterWord(keyword, token, m_defaultChars, state())
         || applyParagraphWord(keyword, param, state().para))
@@ -270,6 +270,7 @@ void RtfInterpreter::emitText(QStringView text)
         m_colors.addText(text);
         break;
     case Destination::Skipped:
+    case Destination::StyleSheet:
         break;
     case Destination::Picture:
         m_pictures.addHexText(text);
@@ -320,6 +321,7 @@ bool RtfInterpreter::applyTableFlowWord(Keyword keyword)
 // the table before it.
 void RtfInterpreter::followTable()
 {
+    startSection();
     if (state().para.inTable) {
         if (!m_table.hasContent())
             m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;

@@ -7,10 +7,12 @@
 #include "RtfKeywords.h"
 #include "RtfLexer.h"
 #include "RtfNumbering.h"
+#include "RtfParagraphBorders.h"
 #include "RtfParagraphSequence.h"
 #include "RtfPictures.h"
 #include "RtfReader.h"
 #include "RtfRowDefinition.h"
+#include "RtfStyleSheet.h"
 #include "RtfTableBuilder.h"
 #include "RtfTables.h"
 
@@ -48,6 +50,11 @@ private:
     bool applyTableWord(Keyword keyword, int param);
     bool applyNumberingWord(Keyword keyword, int param);
     void applyDocumentWord(Keyword keyword, int param);
+    bool applyStyleWord(const RtfToken &token, Keyword keyword);
+    void applyStyle(bool character, int number);
+    bool applyBorderWord(Keyword keyword, int param);
+    bool applySectionWord(Keyword keyword);
+    void startSection();
 
     void emitText(QStringView text);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
@@ -80,6 +87,10 @@ private:
     ParagraphSequence m_paragraphs;
     RtfNumbering m_numbering;
     RowDefinitionReader m_rowDefinition;
+    ParagraphBorderReader m_paragraphBorders;
+    RtfStyleSheet m_styles;
+    bool m_sectionEnded = false; // \sect read; the next section's words may follow
+    bool m_sectionBreaksPage = true; // \sbkpage (the default) or \sbknone
     RtfTableBuilder m_table {m_colors};
     int m_spaceAboveTable = 0;
     RtfPictureReader m_pictures;

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void cellPlaces_data();
     void cellPlaces();
     void textAroundTheTableKeepsItsOrder();
+    void rowHeight_data();
+    void rowHeight();
     void bordersWhereTheCellsSay();
     void cellShading();
 };
@@ -126,6 +128,29 @@ void TestRtfTables::textAroundTheTableKeepsItsOrder()
     // The merged cell spans both rows, its text centred in their height.
     QCOMPARE(qRound(merged.center().y()), qRound((b1.top() + d.bottom()) / 2));
     QCOMPARE(qRound(after.top()), qRound(d.bottom() + 200));
+}
+
+void TestRtfTables::rowHeight_data()
+{
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<bool>("textTaller");
+    QTest::newRow("at least 1500 twips") << "1500" << false;
+    QTest::newRow("exactly 1500 twips") << "-1500" << false;
+    QTest::newRow("at least 100 twips: the text is taller") << "100" << true;
+    QTest::newRow("exactly 100 twips: the text is kept whole") << "-100" << true;
+}
+
+// The row's text is one line in its first cell, a shorter one in the second.
+void TestRtfTables::rowHeight()
+{
+    QFETCH(QString, height);
+    QFETCH(bool, textTaller);
+    const LaidOut laidOut("{\\trowd\\trrh" + height
+                          + "\\cellx3000\\cellx6000\\pard\\intbl\\fs40 a\\cell\\fs20 b\\cell\\row"
+                            "\\pard\\fs20 after\\par}");
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    const double rowBottom = laidOut.rectOf(QStringLiteral("after")).top();
+    QCOMPARE(qRound(rowBottom), textTaller ? qRound(a.bottom()) : 1500);
 }
 
 void TestRtfTables::bordersWhereTheCellsSay()
