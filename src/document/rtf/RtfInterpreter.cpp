@@ -59,6 +59,8 @@ void RtfInterpreter::run()
     flushHighSurrogate();
     if (m_table.hasContent())
         writeTable();
+    if (m_box.isOpen())
+        writeBox();
     m_writer.finish();
 }
 
@@ -323,12 +325,34 @@ void RtfInterpreter::followTable()
 {
     startSection();
     if (state().para.inTable) {
+        if (m_box.isOpen())
+            writeBox();
         if (!m_table.hasContent())
             m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;
         m_table.cellWriter();
-    } else if (m_table.hasContent()) {
-        writeTable();
+        return;
     }
+    if (m_table.hasContent())
+        writeTable();
+    followBox();
+}
+
+// A bordered or shaded paragraph goes to its box, the box before it is
+// written when the paragraph has other borders or none.
+void RtfInterpreter::followBox()
+{
+    const ParaProps &props = state().para;
+    const bool boxed = RtfParagraphBox::isBoxed(props);
+    if (m_box.isOpen() && !(boxed && m_box.holds(props)))
+        writeBox();
+    if (boxed && !m_box.isOpen())
+        m_box.open(props, m_paragraphs.contextFor(props).spaceAbove);
+}
+
+void RtfInterpreter::writeBox()
+{
+    m_writer.insertFrame(
+        [this](QTextCursor &cursor) -> QTextFrame * { return m_box.write(cursor); });
 }
 
 void RtfInterpreter::endCell()
@@ -371,7 +395,9 @@ void RtfInterpreter::showPicture()
 
 RtfDocumentWriter &RtfInterpreter::writer()
 {
-    return m_table.cellOpen() ? m_table.cellWriter() : m_writer;
+    if (m_table.cellOpen())
+        return m_table.cellWriter();
+    return m_box.isOpen() ? m_box.writer() : m_writer;
 }
 
 void RtfInterpreter::flushHighSurrogate()
@@ -391,6 +417,8 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
     m_numbering.paragraphEnded(current.para);
     const QTextBlockFormat ended = currentBlockFormat();
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
+    if (m_box.isOpen())
+        m_box.paragraphEnded();
     writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }
@@ -398,7 +426,13 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
 const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
 {
     const ParaProps &props = state().para;
-    return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
+    if (!m_box.isOpen() || !RtfParagraphBox::isBoxed(props))
+        return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
+    // The space above the box's first paragraph is the box's own.
+    ParagraphContext context = m_paragraphs.contextFor(props);
+    if (m_box.atFirstParagraph())
+        context.spaceAbove = 0;
+    return m_formatter.blockFormat(RtfParagraphBox::inside(props), context);
 }
 
 // Font and colour tables are read in the document's code page, not in a font's.

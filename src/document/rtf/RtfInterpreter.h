@@ -8,6 +8,7 @@
 #include "RtfLexer.h"
 #include "RtfNumbering.h"
 #include "RtfParagraphBorders.h"
+#include "RtfParagraphBox.h"
 #include "RtfParagraphSequence.h"
 #include "RtfPictures.h"
 #include "RtfReader.h"
@@ -63,6 +64,8 @@ private:
     void followTable();
     void endCell();
     void writeTable();
+    void followBox();
+    void writeBox();
     void showPicture();
     RtfDocumentWriter &writer();
     void flushHighSurrogate();
@@ -93,6 +96,7 @@ private:
     bool m_sectionBreaksPage = true; // \sbkpage (the default) or \sbknone
     RtfTableBuilder m_table {m_colors};
     int m_spaceAboveTable = 0;
+    RtfParagraphBox m_box {m_colors};
     RtfPictureReader m_pictures;
     QTextDocument *m_document;
     double m_unitsPerTwip;

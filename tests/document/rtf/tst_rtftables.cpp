@@ -63,6 +63,7 @@ private Q_SLOTS:
     void rowHeight();
     void bordersWhereTheCellsSay();
     void cellShading();
+    void paragraphBorderAndShading();
 };
 
 void TestRtfTables::cellPlaces_data()
@@ -178,6 +179,29 @@ void TestRtfTables::cellShading()
     const int y = qRound(cell.center().y() / 10);
     QCOMPARE(QColor(image.pixel(150, y)), QColor(255, 0, 0));
     QCOMPARE(QColor(image.pixel(450, y)), QColor(127, 127, 255));
+}
+
+// The box spans the paragraph's indents; each border's spacing keeps the text
+// inside it, and the space before stays above the box.
+void TestRtfTables::paragraphBorderAndShading()
+{
+    const LaidOut laidOut(
+        "{{\\colortbl;\\red0\\green0\\blue255;}a\\par\\pard\\li1000\\ri2000\\sb200"
+        "\\box\\brdrs\\brdrw20\\brsp100\\cbpat1 b\\par c\\par\\pard d\\par}");
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    const QRectF b = laidOut.rectOf(QStringLiteral("b"));
+    const QRectF c = laidOut.rectOf(QStringLiteral("c"));
+    const QRectF d = laidOut.rectOf(QStringLiteral("d"));
+    QCOMPARE(qRound(b.left()), 1120);
+    QCOMPARE(qRound(b.width()), 9000 - 3000 - 240);
+    QCOMPARE(qRound(b.top()), qRound(a.bottom() + 200 + 120));
+    // One box for both paragraphs: c follows b with only its own space before.
+    QCOMPARE(qRound(c.top()), qRound(b.bottom() + 200));
+    QCOMPARE(qRound(d.top()), qRound(c.bottom() + 120));
+    const QImage image = laidOut.image();
+    QVERIFY(darkPixels(image, b.top() - 110, 1000, 7000) > 550);
+    QCOMPARE(darkPixels(image, b.top() - 110, 0, 990), 0);
+    QCOMPARE(image.pixelColor(qRound(1050 / 10.0), qRound(c.center().y() / 10)), QColor(0, 0, 255));
 }
 
 QTEST_MAIN(TestRtfTables)
