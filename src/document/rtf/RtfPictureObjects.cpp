@@ -28,6 +28,14 @@ RtfPictureObjects &RtfPictureObjects::of(QTextDocument &document)
     return *objects;
 }
 
+void RtfPictureObjects::share(const QTextDocument &from, QTextDocument &to)
+{
+    const auto *objects
+        = from.findChild<RtfPictureObjects *>(QString(), Qt::FindDirectChildrenOnly);
+    if (objects)
+        of(to).m_pictures = objects->m_pictures;
+}
+
 QTextCharFormat RtfPictureObjects::add(std::shared_ptr<const PagePicture> picture, QSizeF size)
 {
     QTextCharFormat format;

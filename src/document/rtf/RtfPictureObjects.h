@@ -27,6 +27,9 @@ public:
     // The document's set, made and registered with its layout the first time.
     static RtfPictureObjects &of(QTextDocument &document);
 
+    // Gives the document to the pictures of another, from which its text was copied.
+    static void share(const QTextDocument &from, QTextDocument &to);
+
     // The format of a character that shows the picture at size (layout units).
     QTextCharFormat add(std::shared_ptr<const PagePicture> picture, QSizeF size);
 
