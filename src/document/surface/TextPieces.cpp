@@ -200,12 +200,36 @@ private:
                 first = row;
                 used = 0;
             }
+            if (bound > MaxPieceHeight) {
+                addRowAsText(table, row);
+                first = row + 1;
+                continue;
+            }
             used += bound;
         }
-        m_pieces.push_back({0, 0, &table, first, table.rows() - 1});
+        if (first < table.rows())
+            m_pieces.push_back({0, 0, &table, first, table.rows() - 1});
         m_pieceStart = table.lastPosition() + 1;
         m_used = 0;
         m_paragraphUsed = 0;
+    }
+
+    // A row too tall for a piece of its own: its cells' texts are cut into
+    // pieces as paragraphs are, without the row around them.
+    void addRowAsText(const QTextTable &table, int row)
+    {
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            if (cell.row() != row || cell.column() != column)
+                continue;
+            m_pieceStart = cell.firstPosition();
+            m_used = 0;
+            const QTextDocument &document = *table.document();
+            for (QTextBlock block = document.findBlock(cell.firstPosition());
+                 block.isValid() && block.position() <= cell.lastPosition(); block = block.next())
+                addParagraph(block);
+            m_pieces.push_back({m_pieceStart, cell.lastPosition()});
+        }
     }
 
     double characterBound(const QTextBlock &block, const QTextFragment &fragment) const
