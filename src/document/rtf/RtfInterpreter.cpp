@@ -327,8 +327,10 @@ void RtfInterpreter::followTable()
     if (state().para.inTable) {
         if (m_box.isOpen())
             writeBox();
-        if (!m_table.hasContent())
+        if (!m_table.hasContent()) {
             m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;
+            m_paragraphs.startCell();
+        }
         m_table.cellWriter();
         return;
     }
@@ -365,6 +367,7 @@ void RtfInterpreter::endCell()
     state().para.inTable = wasInTable;
     m_numbering.paragraphEnded(state().para);
     m_paragraphs.paragraphEnded(state().para, false);
+    m_paragraphs.startCell();
     m_table.closeCell();
 }
 

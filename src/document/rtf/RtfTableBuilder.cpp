@@ -253,8 +253,12 @@ void RtfTableBuilder::fillCell(QTextTable &table, const Placement &placement) co
     QTextCharFormat format = placement.contents.empty()
         ? QTextCharFormat()
         : placement.contents.front()->begin().charFormat();
-    format.merge(
-        cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors));
+    QTextTableCellFormat own
+        = cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors);
+    // Qt leaves out the space before a cell's first paragraph; word processors keep it.
+    const double spaceBefore = cell.firstCursorPosition().blockFormat().topMargin();
+    own.setTopPadding(own.topPadding() + spaceBefore);
+    format.merge(own);
     cell.setFormat(format);
 }
 

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void cellPlaces_data();
     void cellPlaces();
     void textAroundTheTableKeepsItsOrder();
+    void spaceBeforeInACell();
     void rowHeight_data();
     void rowHeight();
     void bordersWhereTheCellsSay();
@@ -129,6 +130,18 @@ void TestRtfTables::textAroundTheTableKeepsItsOrder()
     // The merged cell spans both rows, its text centred in their height.
     QCOMPARE(qRound(merged.center().y()), qRound((b1.top() + d.bottom()) / 2));
     QCOMPARE(qRound(after.top()), qRound(d.bottom() + 200));
+}
+
+// The first paragraph of a cell keeps its space before; the paragraph or
+// cell before it gives it none of its space after.
+void TestRtfTables::spaceBeforeInACell()
+{
+    const LaidOut laidOut(
+        "{\\sa300 x\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 "
+        "b\\cell\\row}");
+    const double rowTop = laidOut.rectOf(QStringLiteral("x")).bottom() + 300;
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("a")).top()), qRound(rowTop));
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top()), qRound(rowTop + 200));
 }
 
 void TestRtfTables::rowHeight_data()
