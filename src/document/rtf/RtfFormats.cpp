@@ -117,10 +117,18 @@ QColor RtfFormatter::backgroundOf(const CharProps &props) const
 const QTextBlockFormat &RtfFormatter::blockFormat(const ParaProps &props,
                                                   const ParagraphContext &context)
 {
-    for (const BlockCache &cache : m_blockCache) {
-        if (cache.valid && cache.props == props && cache.context == context)
+    // The paragraph being read asks again and again: its entry is tried first.
+    const BlockCache &last = m_blockCache[m_lastBlockCache];
+    if (last.valid && last.context == context && last.props == props)
+        return last.format;
+    for (std::size_t i = 0; i < m_blockCache.size(); ++i) {
+        const BlockCache &cache = m_blockCache[i];
+        if (cache.valid && cache.context == context && cache.props == props) {
+            m_lastBlockCache = i;
             return cache.format;
+        }
     }
+    m_lastBlockCache = m_nextBlockCache;
     BlockCache &cache = m_blockCache[m_nextBlockCache];
     m_nextBlockCache = (m_nextBlockCache + 1) % m_blockCache.size();
     cache.props = props;

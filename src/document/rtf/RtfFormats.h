@@ -65,6 +65,7 @@ private:
     // Likewise for paragraphs: headings, body text and indented items alternate.
     std::array<BlockCache, 8> m_blockCache;
     std::size_t m_nextBlockCache = 0;
+    std::size_t m_lastBlockCache = 0;
 };
 
 } // namespace virelai::rtf

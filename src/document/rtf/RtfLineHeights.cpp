@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace virelai::rtf {
 
@@ -60,30 +61,72 @@ double correction(const QFont &font)
     return ratio;
 }
 
-// The font of the block's largest text, or of its mark when it has none.
-QFont largestFont(const QTextBlock &block)
+// Sizes and ratios by character format index: a document holds few formats
+// and many paragraphs, so each format's font is measured once.
+class FormatRatios
 {
-    QTextCharFormat largest = block.charFormat();
-    double size = -1;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextCharFormat format = it.fragment().charFormat();
-        if (format.fontPointSize() > size) {
-            size = format.fontPointSize();
-            largest = format;
+public:
+    // The ratio for the block's largest text, or for its mark when it has none.
+    double ofBlock(const QTextBlock &block)
+    {
+        const Entry *largest = nullptr;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const Entry &candidate
+                = entry(fragment.charFormatIndex(), [&] { return fragment.charFormat(); });
+            if (!largest || candidate.pointSize > largest->pointSize)
+                largest = &candidate;
         }
+        if (!largest)
+            largest = &entry(block.charFormatIndex(), [&] { return block.charFormat(); });
+        return largest->ratio;
     }
-    return largest.font();
-}
+
+private:
+    struct Entry
+    {
+        double pointSize = 0;
+        double ratio = 1;
+    };
+
+    template<typename FormatOf>
+    const Entry &entry(int index, const FormatOf &formatOf)
+    {
+        const auto found = m_entries.find(index);
+        if (found != m_entries.end())
+            return found->second;
+        const QTextCharFormat format = formatOf();
+        return m_entries.emplace(index, Entry {format.fontPointSize(), correction(format.font())})
+            .first->second;
+    }
+
+    // Node-based: entries keep their address as others are added.
+    std::unordered_map<int, Entry> m_entries;
+};
 
 } // namespace
 
+// Most fonts measure their lines as word processors do: then no paragraph
+// needs looking at.
+bool anyFontNeedsCorrection(const QTextDocument &document)
+{
+    const QList<QTextFormat> formats = document.allFormats();
+    return std::any_of(formats.begin(), formats.end(), [](const QTextFormat &format) {
+        return format.isCharFormat()
+            && std::abs(correction(format.toCharFormat().font()) - 1.0) > Tolerance;
+    });
+}
+
 void matchWordProcessorLineHeights(QTextDocument &document, int from, int to)
 {
+    if (!anyFontNeedsCorrection(document))
+        return;
     const QTextBlock last = document.findBlock(to);
+    FormatRatios ratios;
     for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         if (format.lineHeightType() == QTextBlockFormat::ProportionalHeight) {
-            const double ratio = correction(largestFont(block));
+            const double ratio = ratios.ofBlock(block);
             if (std::abs(ratio - 1.0) > Tolerance) {
                 format.setLineHeight(format.lineHeight() * ratio,
                                      QTextBlockFormat::ProportionalHeight);

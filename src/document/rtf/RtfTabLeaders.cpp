@@ -127,8 +127,8 @@ void fillTabLeaders(QTextDocument &document, int from, int to, double textWidth)
     const QTextBlock last = document.findBlock(to);
     for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
         const bool hasLeaders = block.blockFormat().hasProperty(LeaderCharacters);
-        const bool inFlow = document.rootFrame() == QTextCursor(block).currentFrame();
-        if (hasLeaders && inFlow && block.length() <= MaxLeaderParagraph) {
+        if (hasLeaders && block.length() <= MaxLeaderParagraph
+            && document.rootFrame() == QTextCursor(block).currentFrame()) {
             const std::vector<Fill> fills
                 = fillsOf(block, textWidth, device, document.defaultTextOption());
             for (auto fill = fills.rbegin(); fill != fills.rend(); ++fill) {
