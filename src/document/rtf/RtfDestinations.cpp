@@ -9,6 +9,7 @@ namespace virelai::rtf {
 void RtfInterpreter::closeGroup()
 {
     const Destination closing = state().destination;
+    paragraphChanged();
     if (closing == Destination::StyleSheet)
         m_styles.endEntry();
     if (closing == Destination::FontTable)

@@ -153,10 +153,14 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         endParagraph(true);
         return;
     }
-    if (applySectionWord(keyword) || applyTableFlowWord(keyword) || applyBorderWord(keyword, param))
+    if (applyCharacterWord(keyword, token, m_defaultChars, state()))
         return;
-    if (applyCharacterWord(keyword, token, m_defaultChars, state())
-        || applyParagraphWord(keyword, param, state().para))
+    if (applyParagraphWord(keyword, param, state().para)) {
+        paragraphChanged();
+        return;
+    }
+    // Words of sections, tables and borders come after the frequent ones.
+    if (applySectionWord(keyword) || applyTableFlowWord(keyword) || applyBorderWord(keyword, param))
         return;
     if (const std::optional<QChar> character = specialCharacter(keyword))
         emitCharacter(*character);
@@ -330,6 +334,7 @@ void RtfInterpreter::followTable()
         if (!m_table.hasContent()) {
             m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;
             m_paragraphs.startCell();
+            paragraphChanged();
         }
         m_table.cellWriter();
         return;
@@ -345,16 +350,21 @@ void RtfInterpreter::followBox()
 {
     const ParaProps &props = state().para;
     const bool boxed = RtfParagraphBox::isBoxed(props);
-    if (m_box.isOpen() && !(boxed && m_box.holds(props)))
+    if (m_box.isOpen() && !(boxed && m_box.holds(props))) {
         writeBox();
-    if (boxed && !m_box.isOpen())
+        paragraphChanged();
+    }
+    if (boxed && !m_box.isOpen()) {
         m_box.open(props, m_paragraphs.contextFor(props).spaceAbove);
+        paragraphChanged();
+    }
 }
 
 void RtfInterpreter::writeBox()
 {
     m_writer.insertFrame(
         [this](QTextCursor &cursor) -> QTextFrame * { return m_box.write(cursor); });
+    paragraphChanged();
 }
 
 void RtfInterpreter::endCell()
@@ -368,6 +378,7 @@ void RtfInterpreter::endCell()
     m_numbering.paragraphEnded(state().para);
     m_paragraphs.paragraphEnded(state().para, false);
     m_paragraphs.startCell();
+    paragraphChanged();
     m_table.closeCell();
 }
 
@@ -378,6 +389,7 @@ void RtfInterpreter::writeTable()
     });
     // Below a table, a paragraph's space before is its own.
     m_paragraphs.paragraphEnded(ParaProps {}, false);
+    paragraphChanged();
 }
 
 // At the end of its {\pict}, in the line, as tall and wide as the RTF says.
@@ -422,11 +434,21 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
     if (m_box.isOpen())
         m_box.paragraphEnded();
+    paragraphChanged();
     writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }
 
 const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
+{
+    if (m_blockFormatStale) {
+        m_blockFormat = blockFormatNow();
+        m_blockFormatStale = false;
+    }
+    return m_blockFormat;
+}
+
+QTextBlockFormat RtfInterpreter::blockFormatNow()
 {
     const ParaProps &props = state().para;
     if (!m_box.isOpen() || !RtfParagraphBox::isBoxed(props))

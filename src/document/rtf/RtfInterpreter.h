@@ -72,7 +72,12 @@ private:
     // pageBreakAfter (\page): the text before the break keeps its page, the
     // paragraph after it starts a new one.
     void endParagraph(bool pageBreakAfter = false);
+    // The current paragraph's format, made again only after something it
+    // depends on changed: paragraph words, a group's end, the paragraphs
+    // before it, a table or a box.
     const QTextBlockFormat &currentBlockFormat();
+    QTextBlockFormat blockFormatNow();
+    void paragraphChanged() { m_blockFormatStale = true; }
     bool inSymbolFont() const;
     bool isSymbolFont(int font) const;
     int currentCodePage() const;
@@ -109,6 +114,8 @@ private:
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
     QString m_shown;
+    bool m_blockFormatStale = true;
+    QTextBlockFormat m_blockFormat;
 };
 
 } // namespace virelai::rtf

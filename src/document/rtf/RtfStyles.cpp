@@ -20,6 +20,7 @@ bool RtfInterpreter::applyStyleWord(const RtfToken &token, Keyword keyword)
     if (destination != Destination::Text)
         return false;
     if (keyword == Keyword::ParagraphStyle) {
+        paragraphChanged();
         state().para.style = token.param;
         applyStyle(false, token.param);
         return true;
@@ -59,8 +60,11 @@ bool RtfInterpreter::applyBorderWord(Keyword keyword, int param)
              || (keyword >= Keyword::CellBorderTop && keyword <= Keyword::CellBorderRight)
              || keyword == Keyword::RowDefaults)
         m_paragraphBorders.forget();
-    return m_paragraphBorders.apply(keyword, param, state().para)
-        || m_rowDefinition.apply(keyword, param);
+    if (m_paragraphBorders.apply(keyword, param, state().para)) {
+        paragraphChanged();
+        return true;
+    }
+    return m_rowDefinition.apply(keyword, param);
 }
 
 // A document of one column: a section starts on a new page unless it says
@@ -90,8 +94,10 @@ void RtfInterpreter::startSection()
     if (!m_sectionEnded)
         return;
     m_sectionEnded = false;
-    if (m_sectionBreaksPage)
+    if (m_sectionBreaksPage) {
         m_paragraphs.breakPageBeforeNext();
+        paragraphChanged();
+    }
 }
 
 } // namespace virelai::rtf
