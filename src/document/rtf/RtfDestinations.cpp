@@ -9,6 +9,9 @@ namespace virelai::rtf {
 void RtfInterpreter::closeGroup()
 {
     const Destination closing = state().destination;
+    paragraphChanged();
+    if (closing == Destination::StyleSheet)
+        m_styles.endEntry();
     if (closing == Destination::FontTable)
         m_fonts.endGroup();
     if (!m_stack.close())
@@ -35,7 +38,8 @@ bool RtfInterpreter::skipsIgnorableDestination(const RtfToken &token)
         const Keyword keyword = lookupKeyword(token.name);
         if (keyword == Keyword::ListTable || keyword == Keyword::ListOverrideTable
             || keyword == Keyword::LegacyNumber || keyword == Keyword::ShapePicture
-            || keyword == Keyword::FieldInstruction || keyword == Keyword::Footnote)
+            || keyword == Keyword::FieldInstruction || keyword == Keyword::Footnote
+            || keyword == Keyword::CharacterStyle)
             return false;
     }
     state().destination = Destination::Skipped;
@@ -56,6 +60,9 @@ bool RtfInterpreter::applyDestinationWord(Keyword keyword)
         return true;
     case Keyword::ColorTable:
         destination = Destination::ColorTable;
+        return true;
+    case Keyword::StyleSheet:
+        destination = Destination::StyleSheet;
         return true;
     case Keyword::SkippedDestination:
         destination = Destination::Skipped;

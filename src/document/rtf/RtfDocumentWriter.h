@@ -30,6 +30,8 @@ public:
                       const QTextBlockFormat &nextBlockFormat);
     // Writes the last paragraph, which no "\par" ended.
     void finish();
+    // Whether text or a paragraph follows the last "\par".
+    bool paragraphPending() const { return m_blockOpen || !m_runs.empty(); }
     // Puts a frame (a table) after the paragraph written last: insert writes it
     // at the cursor, leaves the cursor in the empty paragraph after it and
     // returns it. The frame keeps the next paragraph's space before, which Qt

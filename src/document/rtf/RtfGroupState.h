@@ -1,8 +1,11 @@
 #pragma once
 
+#include "RtfBorder.h"
+
 #include <QList>
 #include <QString>
 #include <Qt>
+#include <array>
 
 namespace virelai::rtf {
 
@@ -19,6 +22,7 @@ enum class Destination {
     LegacyTextAfter, // {\pntxta}
     Picture, // {\pict}: its words and hex data
     FieldInstruction, // {\*\fldinst}: which field it is
+    StyleSheet, // {\stylesheet}: the words of each style
     Skipped
 };
 
@@ -88,6 +92,16 @@ struct ParaProps
     int lineSpacing = 0; // \sl: 0 automatic, > 0 at least, < 0 exactly
     bool lineSpacingMultiple = false; // \slmult1: \sl counts 240ths of a single line
     TabStop nextTab; // the kind and leader \tx gives its stop
+    std::array<Border, 4> borders; // by Side
+    int shadingBackground = -1; // \cbpat: colour index; -1 none
+    int shadingForeground = -1; // \cfpat
+    int shading = 0; // \shading: hundredths of a percent of the foreground
+    bool bordered() const
+    {
+        return std::any_of(borders.begin(), borders.end(),
+                           [](const Border &b) { return b.drawn(); });
+    }
+    bool shaded() const { return shadingBackground >= 0 || shading > 0; }
     // Last, so that comparing stops at the plain numbers when they differ.
     QList<TabStop> tabStops;
     LegacyNumberProps legacyNumber;

@@ -61,6 +61,8 @@ void RtfInterpreter::run()
         endSide();
     if (m_table.hasContent())
         writeTable();
+    if (m_box.isOpen())
+        writeBox();
     m_writer.finish();
 }
 
@@ -137,7 +139,7 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         return;
     }
     if (applyTableWord(keyword, param) || applyNumberingWord(keyword, param)
-        || applyDestinationWord(keyword))
+        || applyStyleWord(token, keyword) || applyDestinationWord(keyword))
         return;
     if (state().destination != Destination::Text)
         return;
@@ -153,11 +155,15 @@ void RtfInterpreter::handleWord(const RtfToken &token)
         endParagraph(true);
         return;
     }
-    if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param)
-        || applyFurnitureWord(keyword, param))
+    if (applyCharacterWord(keyword, token, m_defaultChars, state()))
         return;
-    if (applyCharacterWord(keyword, token, m_defaultChars, state())
-        || applyParagraphWord(keyword, param, state().para))
+    if (applyParagraphWord(keyword, param, state().para)) {
+        paragraphChanged();
+        return;
+    }
+    // Words of sections, tables, borders and page furniture come after the frequent ones.
+    if (applySectionWord(keyword) || applyTableFlowWord(keyword) || applyBorderWord(keyword, param)
+        || applyFurnitureWord(keyword, param))
         return;
     if (const std::optional<QChar> character = specialCharacter(keyword))
         emitCharacter(*character);
@@ -273,6 +279,7 @@ void RtfInterpreter::emitText(QStringView text)
         m_colors.addText(text);
         break;
     case Destination::Skipped:
+    case Destination::StyleSheet:
         break;
     case Destination::Picture:
         m_pictures.addHexText(text);
@@ -327,13 +334,44 @@ bool RtfInterpreter::applyTableFlowWord(Keyword keyword)
 // the table before it.
 void RtfInterpreter::followTable()
 {
+    startSection();
     if (state().para.inTable) {
-        if (!m_table.hasContent())
+        if (m_box.isOpen())
+            writeBox();
+        if (!m_table.hasContent()) {
             m_spaceAboveTable = m_paragraphs.contextFor(ParaProps {}).spaceAbove;
+            m_paragraphs.startCell();
+            paragraphChanged();
+        }
         m_table.cellWriter();
-    } else if (m_table.hasContent()) {
-        writeTable();
+        return;
     }
+    if (m_table.hasContent())
+        writeTable();
+    followBox();
+}
+
+// A bordered or shaded paragraph goes to its box, the box before it is
+// written when the paragraph has other borders or none.
+void RtfInterpreter::followBox()
+{
+    const ParaProps &props = state().para;
+    const bool boxed = RtfParagraphBox::isBoxed(props);
+    if (m_box.isOpen() && !(boxed && m_box.holds(props))) {
+        writeBox();
+        paragraphChanged();
+    }
+    if (boxed && !m_box.isOpen()) {
+        m_box.open(props, m_paragraphs.contextFor(props).spaceAbove);
+        paragraphChanged();
+    }
+}
+
+void RtfInterpreter::writeBox()
+{
+    m_writer.insertFrame(
+        [this](QTextCursor &cursor) -> QTextFrame * { return m_box.write(cursor); });
+    paragraphChanged();
 }
 
 void RtfInterpreter::endCell()
@@ -346,6 +384,8 @@ void RtfInterpreter::endCell()
     state().para.inTable = wasInTable;
     m_numbering.paragraphEnded(state().para);
     m_paragraphs.paragraphEnded(state().para, false);
+    m_paragraphs.startCell();
+    paragraphChanged();
     m_table.closeCell();
 }
 
@@ -356,6 +396,7 @@ void RtfInterpreter::writeTable()
     });
     // Below a table, a paragraph's space before is its own.
     m_paragraphs.paragraphEnded(ParaProps {}, false);
+    paragraphChanged();
 }
 
 // At the end of its {\pict}, in the line, as tall and wide as the RTF says.
@@ -377,7 +418,9 @@ void RtfInterpreter::showPicture()
 
 RtfDocumentWriter &RtfInterpreter::writer()
 {
-    return m_table.cellOpen() ? m_table.cellWriter() : flowWriter();
+    if (m_table.cellOpen())
+        return m_table.cellWriter();
+    return m_box.isOpen() ? m_box.writer() : flowWriter();
 }
 
 RtfDocumentWriter &RtfInterpreter::flowWriter()
@@ -408,14 +451,32 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
     m_numbering.paragraphEnded(current.para);
     const QTextBlockFormat ended = currentBlockFormat();
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
+    if (m_box.isOpen())
+        m_box.paragraphEnded();
+    paragraphChanged();
     writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }
 
 const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
 {
+    if (m_blockFormatStale) {
+        m_blockFormat = blockFormatNow();
+        m_blockFormatStale = false;
+    }
+    return m_blockFormat;
+}
+
+QTextBlockFormat RtfInterpreter::blockFormatNow()
+{
     const ParaProps &props = state().para;
-    return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
+    if (!m_box.isOpen() || !RtfParagraphBox::isBoxed(props))
+        return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
+    // The space above the box's first paragraph is the box's own.
+    ParagraphContext context = m_paragraphs.contextFor(props);
+    if (m_box.atFirstParagraph())
+        context.spaceAbove = 0;
+    return m_formatter.blockFormat(RtfParagraphBox::inside(props), context);
 }
 
 // Font and colour tables are read in the document's code page, not in a font's.

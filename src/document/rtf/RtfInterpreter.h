@@ -8,11 +8,14 @@
 #include "RtfLexer.h"
 #include "RtfNumbering.h"
 #include "RtfPageFurniture.h"
+#include "RtfParagraphBorders.h"
+#include "RtfParagraphBox.h"
 #include "RtfParagraphSequence.h"
 #include "RtfPictures.h"
 #include "RtfReader.h"
 #include "RtfRowDefinition.h"
 #include "RtfSideDocument.h"
+#include "RtfStyleSheet.h"
 #include "RtfTableBuilder.h"
 #include "RtfTables.h"
 
@@ -52,6 +55,11 @@ private:
     bool applyTableWord(Keyword keyword, int param);
     bool applyNumberingWord(Keyword keyword, int param);
     void applyDocumentWord(Keyword keyword, int param);
+    bool applyStyleWord(const RtfToken &token, Keyword keyword);
+    void applyStyle(bool character, int number);
+    bool applyBorderWord(Keyword keyword, int param);
+    bool applySectionWord(Keyword keyword);
+    void startSection();
 
     void emitText(QStringView text);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
@@ -60,6 +68,8 @@ private:
     void followTable();
     void endCell();
     void writeTable();
+    void followBox();
+    void writeBox();
     void showPicture();
     RtfDocumentWriter &writer();
     RtfDocumentWriter &flowWriter();
@@ -73,7 +83,12 @@ private:
     // pageBreakAfter (\page): the text before the break keeps its page, the
     // paragraph after it starts a new one.
     void endParagraph(bool pageBreakAfter = false);
+    // The current paragraph's format, made again only after something it
+    // depends on changed: paragraph words, a group's end, the paragraphs
+    // before it, a table or a box.
     const QTextBlockFormat &currentBlockFormat();
+    QTextBlockFormat blockFormatNow();
+    void paragraphChanged() { m_blockFormatStale = true; }
     bool inSymbolFont() const;
     bool isSymbolFont(int font) const;
     int currentCodePage() const;
@@ -91,8 +106,13 @@ private:
     ParagraphSequence m_paragraphs;
     RtfNumbering m_numbering;
     RowDefinitionReader m_rowDefinition;
+    ParagraphBorderReader m_paragraphBorders;
+    RtfStyleSheet m_styles;
+    bool m_sectionEnded = false; // \sect read; the next section's words may follow
+    bool m_sectionBreaksPage = true; // \sbkpage (the default) or \sbknone
     RtfTableBuilder m_table {m_colors};
     int m_spaceAboveTable = 0;
+    RtfParagraphBox m_box {m_colors};
     RtfPictureReader m_pictures;
     // The header, footer or footnote being read, aside from the flow.
     struct Side
@@ -117,6 +137,8 @@ private:
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
     QString m_shown;
+    bool m_blockFormatStale = true;
+    QTextBlockFormat m_blockFormat;
 };
 
 } // namespace virelai::rtf

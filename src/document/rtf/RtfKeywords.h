@@ -153,6 +153,26 @@ enum class Keyword {
     BorderNone,
     BorderWidth,
     BorderColor,
+    BorderSpacing,
+    RowHeight,
+    // paragraph borders and shading
+    ParagraphBorderTop,
+    ParagraphBorderLeft,
+    ParagraphBorderBottom,
+    ParagraphBorderRight,
+    ParagraphBox,
+    ParagraphShading,
+    ParagraphBackground,
+    ParagraphForeground,
+    // style sheet and sections
+    StyleSheet,
+    CharacterStyle,
+    OtherStyle, // section and table styles: read, never applied
+    StyleBasedOn,
+    SectionBreak,
+    SectionDefaults,
+    SectionBreakNone,
+    SectionBreakPage,
     // pictures
     Picture,
     ShapePicture,

@@ -14,6 +14,9 @@ constexpr int MaxControlWordLength = 32;
 constexpr int MaxFontTableEntries = 4096;
 constexpr int MaxColorTableEntries = 4096;
 constexpr int MaxFontNameLength = 256;
+// Styles of the style sheet, and words of one style, beyond these are ignored.
+constexpr int MaxStyles = 4096;
+constexpr int MaxStyleWords = 256;
 // Tab stops of one paragraph beyond this are ignored.
 constexpr int MaxTabStops = 64;
 // Lists and list overrides beyond this are ignored; a list has 9 levels.

@@ -22,6 +22,10 @@ public:
     ParagraphContext contextFor(const ParaProps &props) const;
     // pageBreakAfter (\page): the paragraph that follows starts a new page.
     void paragraphEnded(const ParaProps &props, bool pageBreakAfter);
+    // A table cell starts: its first paragraph follows none.
+    void startCell() { m_first = true; }
+    // A new section that starts a page: the next paragraph starts it.
+    void breakPageBeforeNext() { m_pageBreakPending = true; }
 
 private:
     bool sharesStyleWithPrevious(const ParaProps &props) const;

@@ -26,8 +26,9 @@ public:
 
     // The document's set, made and registered with its layout the first time.
     static RtfPictureObjects &of(QTextDocument &document);
-    // A copy of a document (QTextDocument::clone) keeps the pictures' formats
-    // but not what draws them: it gets the original's pictures.
+    // A document whose text was copied from another (QTextDocument::clone, a
+    // fragment) keeps the pictures' formats but not what draws them: it gets
+    // the original's pictures.
     static void shareWith(const QTextDocument &original, QTextDocument &copy);
 
     // The format of a character that shows the picture at size (layout units).

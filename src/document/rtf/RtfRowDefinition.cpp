@@ -146,43 +146,12 @@ bool RowDefinitionReader::applyCellWord(Keyword keyword, int param)
 
 bool RowDefinitionReader::applyBorderWord(Keyword keyword, int param)
 {
-    if (keyword < Keyword::BorderSingle || keyword > Keyword::BorderColor)
-        return false;
-    if (!m_border)
+    if (keyword == Keyword::RowHeight) {
+        m_row.height = twips(param);
         return true;
-    switch (keyword) {
-    case Keyword::BorderSingle:
-        m_border->style = BorderStyle::Single;
-        break;
-    case Keyword::BorderThick:
-        m_border->style = BorderStyle::Single;
-        m_border->thick = true;
-        break;
-    case Keyword::BorderDouble:
-        m_border->style = BorderStyle::Double;
-        break;
-    case Keyword::BorderDotted:
-        m_border->style = BorderStyle::Dotted;
-        break;
-    case Keyword::BorderDashed:
-        m_border->style = BorderStyle::Dashed;
-        break;
-    case Keyword::BorderHairline:
-        m_border->style = BorderStyle::Single;
-        break;
-    case Keyword::BorderNone:
-        m_border->style = BorderStyle::None;
-        break;
-    case Keyword::BorderWidth:
-        m_border->width = std::clamp(param, 0, MaxBorderTwips);
-        break;
-    case Keyword::BorderColor:
-        m_border->color = std::max(param, 0);
-        break;
-    default:
-        break;
     }
-    return true;
+    Border ignored;
+    return rtf::applyBorderWord(keyword, param, m_border ? *m_border : ignored);
 }
 
 } // namespace virelai::rtf

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RtfBorder.h"
 #include "RtfKeywords.h"
 
 #include <Qt>
@@ -10,21 +11,6 @@
 
 namespace virelai::rtf {
 
-enum class BorderStyle { None, Single, Double, Dotted, Dashed };
-
-// One side of a cell (or of a row): \brdrs, \brdrw, \brdrcf...
-struct Border
-{
-    BorderStyle style = BorderStyle::None;
-    int width = 0; // twips
-    int color = 0; // colour table index; 0 automatic (black)
-    bool thick = false; // \brdrth: twice \brdrw
-    bool set = false; // named at all, if only as \brdrnone
-    // A hairline, or a line without \brdrw, is drawn a quarter point wide.
-    int drawnWidth() const { return std::max(thick ? 2 * width : width, 5); }
-};
-
-enum class Side { Top = 0, Left, Bottom, Right };
 enum class Merge { None, First, Continued };
 
 // A cell of a row definition: what comes before its \cellx.
@@ -49,6 +35,7 @@ struct RowDefinition
     Qt::Alignment alignment = Qt::AlignLeft;
     std::array<Border, 6> borders; // by Side, then inside horizontal, inside vertical
     std::array<int, 4> padding {-1, -1, -1, -1}; // \trpadd*: -1 none
+    int height = 0; // \trrh: > 0 at least, < 0 exactly
     std::vector<CellDefinition> cells;
 };
 
@@ -60,6 +47,8 @@ public:
     // False when the word is not a row or cell word.
     bool apply(Keyword keyword, int param);
     const RowDefinition &row() const { return m_row; }
+    // A paragraph's border is named: the border words are no longer the row's.
+    void forgetBorder() { m_border = nullptr; }
 
 private:
     bool applyRowWord(Keyword keyword, int param);

@@ -4,6 +4,8 @@
 #include "RtfLimits.h"
 #include "RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
 #include <QTextDocumentFragment>
 #include <QTextTable>
 
@@ -33,7 +35,7 @@ struct RtfTableBuilder::Placement
     CellDefinition definition;
     const RowDefinition *rowDefinition = nullptr;
     CellPosition position;
-    std::vector<const QTextDocument *> contents;
+    std::vector<QTextDocument *> contents;
 };
 
 RtfTableBuilder::RtfTableBuilder(const RtfColorTable &colors)
@@ -84,6 +86,33 @@ std::vector<int> rowEdges(const RowDefinition &definition, std::size_t cellCount
     return edges;
 }
 
+// Layout units of the document per twip: its device's, or the screen's.
+double deviceUnitsPerTwip(const QTextDocument &document)
+{
+    const QPaintDevice *device = document.documentLayout()->paintDevice();
+    return device ? device->logicalDpiY() / 1440.0 : tabUnitsPerTwip();
+}
+
+// Twips a cell's texts take laid out at its width, with its padding and borders.
+double cellHeight(const std::vector<QTextDocument *> &contents, const QTextTableCellFormat &format,
+                  int widthTwips, QPaintDevice *device, double unitsPerTwip)
+{
+    const double frame = (format.topPadding() + format.bottomPadding() + format.topBorder()
+                          + format.bottomBorder())
+        / tabUnitsPerTwip();
+    const double sides = (format.leftPadding() + format.rightPadding() + format.leftBorder()
+                          + format.rightBorder())
+        / tabUnitsPerTwip();
+    double height = frame;
+    for (QTextDocument *content : contents) {
+        content->documentLayout()->setPaintDevice(device);
+        content->setDocumentMargin(0);
+        content->setTextWidth(std::max(1.0, (widthTwips - sides) * unitsPerTwip));
+        height += content->documentLayout()->documentSize().height() / unitsPerTwip;
+    }
+    return height;
+}
+
 int columnOf(const std::vector<int> &edges, int x)
 {
     const auto found = std::lower_bound(edges.begin(), edges.end(), x);
@@ -120,8 +149,7 @@ RtfTableBuilder::placeCells(const std::vector<int> &edges) const
         for (std::size_t c = 0; c < cellCount; ++c) {
             const CellDefinition definition
                 = c < row.definition.cells.size() ? row.definition.cells[c] : CellDefinition {};
-            const QTextDocument *content
-                = c < row.cells.size() ? row.cells[c].content.get() : nullptr;
+            QTextDocument *content = c < row.cells.size() ? row.cells[c].content.get() : nullptr;
             const int columns = int(edges.size()) - 1;
             const int first = std::min(columnOf(edges, own[c]), columns - 1);
             const int last = std::clamp(columnOf(edges, own[c + 1]), first + 1, columns);
@@ -201,6 +229,7 @@ QTextTable *RtfTableBuilder::write(QTextCursor &cursor, int spaceAbove)
             table->mergeCells(placement.row, placement.column, placement.rowSpan,
                               placement.columnSpan);
     }
+    giveRowsTheirHeight(*table, placements, edges);
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
     m_rows.clear();
@@ -224,9 +253,48 @@ void RtfTableBuilder::fillCell(QTextTable &table, const Placement &placement) co
     QTextCharFormat format = placement.contents.empty()
         ? QTextCharFormat()
         : placement.contents.front()->begin().charFormat();
-    format.merge(
-        cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors));
+    QTextTableCellFormat own
+        = cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors);
+    // Qt leaves out the space before a cell's first paragraph; word processors keep it.
+    const double spaceBefore = cell.firstCursorPosition().blockFormat().topMargin();
+    own.setTopPadding(own.topPadding() + spaceBefore);
+    format.merge(own);
     cell.setFormat(format);
+}
+
+// \trrh: a row at least as tall as it says. Its tallest cell takes the
+// missing height below its text; the others align in the row as they say. An
+// exact height is kept as a least one: word processors cut off the text that
+// overflows it, which this reader never loses.
+void RtfTableBuilder::giveRowsTheirHeight(QTextTable &table,
+                                          const std::vector<Placement> &placements,
+                                          const std::vector<int> &edges) const
+{
+    QTextDocument &document = *table.document();
+    QPaintDevice *device = document.documentLayout()->paintDevice();
+    const double unitsPerTwip = deviceUnitsPerTwip(document);
+    std::map<int, std::pair<double, const Placement *>> tallest; // by row
+    for (const Placement &placement : placements) {
+        if (placement.rowSpan != 1 || placement.rowDefinition->height == 0)
+            continue;
+        const QTextTableCellFormat format
+            = table.cellAt(placement.row, placement.column).format().toTableCellFormat();
+        const int width = edges[std::size_t(placement.column + placement.columnSpan)]
+            - edges[std::size_t(placement.column)];
+        const double height = cellHeight(placement.contents, format, width, device, unitsPerTwip);
+        auto &row = tallest[placement.row];
+        if (!row.second || height > row.first)
+            row = {height, &placement};
+    }
+    for (const auto &[row, cell] : tallest) {
+        const double missing = std::abs(cell.second->rowDefinition->height) - cell.first;
+        if (missing <= 0)
+            continue;
+        QTextTableCell tableCell = table.cellAt(row, cell.second->column);
+        QTextTableCellFormat format = tableCell.format().toTableCellFormat();
+        format.setBottomPadding(format.bottomPadding() + missing * tabUnitsPerTwip());
+        tableCell.setFormat(format);
+    }
 }
 
 } // namespace virelai::rtf

@@ -51,6 +51,8 @@ private:
     std::vector<int> columnEdges() const;
     std::vector<Placement> placeCells(const std::vector<int> &edges) const;
     void fillCell(QTextTable &table, const Placement &placement) const;
+    void giveRowsTheirHeight(QTextTable &table, const std::vector<Placement> &placements,
+                             const std::vector<int> &edges) const;
 
     const RtfColorTable &m_colors;
     std::vector<Row> m_rows;

@@ -70,6 +70,13 @@ void TestRtfLayout::spaceBetweenParagraphs_data()
     QTest::newRow("contextual spacing kept next to another style")
         << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0;
     QTest::newRow("space before the first paragraph") << "{\\sb400 b}" << 400.0;
+    QTest::newRow("a paragraph style's space after")
+        << "{{\\stylesheet{\\s1\\sa283 Corps;}}\\s1 a\\par\\pard b}" << 283.0;
+    QTest::newRow("a style's words before the base style's, given later in the sheet")
+        << "{{\\stylesheet{\\s2\\sbasedon1\\sa0 Note;}{\\s1\\sb100\\sa500 Base;}}a\\par\\s2 b}"
+        << 100.0;
+    QTest::newRow("the paragraph's own words after its style win")
+        << "{{\\stylesheet{\\s1\\sb500 Corps;}}a\\par\\s1\\sb50 b}" << 50.0;
 }
 
 void TestRtfLayout::spaceBetweenParagraphs()

@@ -105,6 +105,11 @@ void TestRtfPages::pageBreaks_data()
         << "{\\rtf1 Un\\par\\pagebb Deux\\par\\pard Trois}" << QStringList {"Un", "Deux Trois"};
     QTest::newRow("page break before the first paragraph adds no page")
         << "{\\rtf1\\pagebb Un\\par\\pard Deux}" << QStringList {"Un Deux"};
+    QTest::newRow("a new section starts a new page")
+        << "{\\rtf1 Un\\sect Deux}" << QStringList {"Un", "Deux"};
+    QTest::newRow("a section that says sbknone goes on on the same page")
+        << "{\\rtf1\\sbkpage Un\\sect\\sectd\\sbknone Deux\\sect\\sectd Trois}"
+        << QStringList {"Un Deux", "Trois"};
 }
 
 void TestRtfPages::pageBreaks()

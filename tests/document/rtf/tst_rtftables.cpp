@@ -59,8 +59,12 @@ private Q_SLOTS:
     void cellPlaces_data();
     void cellPlaces();
     void textAroundTheTableKeepsItsOrder();
+    void spaceBeforeInACell();
+    void rowHeight_data();
+    void rowHeight();
     void bordersWhereTheCellsSay();
     void cellShading();
+    void paragraphBorderAndShading();
 };
 
 void TestRtfTables::cellPlaces_data()
@@ -128,6 +132,41 @@ void TestRtfTables::textAroundTheTableKeepsItsOrder()
     QCOMPARE(qRound(after.top()), qRound(d.bottom() + 200));
 }
 
+// The first paragraph of a cell keeps its space before; the paragraph or
+// cell before it gives it none of its space after.
+void TestRtfTables::spaceBeforeInACell()
+{
+    const LaidOut laidOut(
+        "{\\sa300 x\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 "
+        "b\\cell\\row}");
+    const double rowTop = laidOut.rectOf(QStringLiteral("x")).bottom() + 300;
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("a")).top()), qRound(rowTop));
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top()), qRound(rowTop + 200));
+}
+
+void TestRtfTables::rowHeight_data()
+{
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<bool>("textTaller");
+    QTest::newRow("at least 1500 twips") << "1500" << false;
+    QTest::newRow("exactly 1500 twips") << "-1500" << false;
+    QTest::newRow("at least 100 twips: the text is taller") << "100" << true;
+    QTest::newRow("exactly 100 twips: the text is kept whole") << "-100" << true;
+}
+
+// The row's text is one line in its first cell, a shorter one in the second.
+void TestRtfTables::rowHeight()
+{
+    QFETCH(QString, height);
+    QFETCH(bool, textTaller);
+    const LaidOut laidOut("{\\trowd\\trrh" + height
+                          + "\\cellx3000\\cellx6000\\pard\\intbl\\fs40 a\\cell\\fs20 b\\cell\\row"
+                            "\\pard\\fs20 after\\par}");
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    const double rowBottom = laidOut.rectOf(QStringLiteral("after")).top();
+    QCOMPARE(qRound(rowBottom), textTaller ? qRound(a.bottom()) : 1500);
+}
+
 void TestRtfTables::bordersWhereTheCellsSay()
 {
     const LaidOut laidOut("{\\trowd\\clbrdrb\\brdrs\\brdrw30\\cellx3000\\clbrdrt\\brdrs\\brdrw30"
@@ -153,6 +192,29 @@ void TestRtfTables::cellShading()
     const int y = qRound(cell.center().y() / 10);
     QCOMPARE(QColor(image.pixel(150, y)), QColor(255, 0, 0));
     QCOMPARE(QColor(image.pixel(450, y)), QColor(127, 127, 255));
+}
+
+// The box spans the paragraph's indents; each border's spacing keeps the text
+// inside it, and the space before stays above the box.
+void TestRtfTables::paragraphBorderAndShading()
+{
+    const LaidOut laidOut(
+        "{{\\colortbl;\\red0\\green0\\blue255;}a\\par\\pard\\li1000\\ri2000\\sb200"
+        "\\box\\brdrs\\brdrw20\\brsp100\\cbpat1 b\\par c\\par\\pard d\\par}");
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    const QRectF b = laidOut.rectOf(QStringLiteral("b"));
+    const QRectF c = laidOut.rectOf(QStringLiteral("c"));
+    const QRectF d = laidOut.rectOf(QStringLiteral("d"));
+    QCOMPARE(qRound(b.left()), 1120);
+    QCOMPARE(qRound(b.width()), 9000 - 3000 - 240);
+    QCOMPARE(qRound(b.top()), qRound(a.bottom() + 200 + 120));
+    // One box for both paragraphs: c follows b with only its own space before.
+    QCOMPARE(qRound(c.top()), qRound(b.bottom() + 200));
+    QCOMPARE(qRound(d.top()), qRound(c.bottom() + 120));
+    const QImage image = laidOut.image();
+    QVERIFY(darkPixels(image, b.top() - 110, 1000, 7000) > 550);
+    QCOMPARE(darkPixels(image, b.top() - 110, 0, 990), 0);
+    QCOMPARE(image.pixelColor(qRound(1050 / 10.0), qRound(c.center().y() / 10)), QColor(0, 0, 255));
 }
 
 QTEST_MAIN(TestRtfTables)

@@ -1,11 +1,14 @@
+#include "document/rtf/RtfReader.h"
 #include "document/surface/TextPieces.h"
 #include "document/surface/TwipsDevice.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 using namespace virelai;
 
@@ -16,6 +19,8 @@ class TestTextPieces : public QObject
 private Q_SLOTS:
     void pieces_data();
     void pieces();
+    void tablesAndPictures_data();
+    void tablesAndPictures();
 };
 
 namespace {
@@ -56,6 +61,24 @@ QString joined(const std::vector<std::shared_ptr<QTextDocument>> &pieces, const 
     for (const auto &piece : pieces)
         texts << piece->toPlainText();
     return texts.join(seam);
+}
+
+QString repeated(const QString &part, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += part.arg(i);
+    return text;
+}
+
+int tableRows(const QTextDocument &document)
+{
+    int rows = 0;
+    for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+        if (const auto *table = qobject_cast<QTextTable *>(frame))
+            rows += table->rows();
+    }
+    return rows;
 }
 
 } // namespace
@@ -102,6 +125,62 @@ void TestTextPieces::pieces()
         if (!paragraph.isEmpty())
             QCOMPARE(piece->begin().begin().fragment().charFormat().fontPointSize(), pointSize);
     }
+}
+
+// Help files whose tables and pictures are taller together than a piece: no
+// piece is too tall to lay out, and no row, word or picture is lost or doubled.
+void TestTextPieces::tablesAndPictures_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<double>("leastHeight"); // of all pieces together
+    QTest::newRow("rows at least 22 inches tall") << repeated(
+        "\\trowd\\trrh31680\\cellx3000\\cellx6000\\pard\\intbl r%1a\\cell r%1b\\cell\\row", 200)
+                                                  << 200 << 200 * 31680.0;
+    QTest::newRow("cells of widely spaced paragraphs")
+        << "avant\\par"
+            + repeated(
+                "\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sb31680 c%1a\\cell c%1b\\cell\\row",
+                40)
+        << 40 << 0.0;
+    QTest::newRow("one row taller than a piece: its text is kept")
+        << "\\trowd\\cellx3000\\pard\\intbl\\fs400 " + repeated("l%1\\line ", 1200) + "\\cell\\row"
+        << 0 << 0.0;
+    QTest::newRow("pictures 22 inches tall")
+        << repeated("{\\pict\\wbitmap0\\picwgoal1000\\pichgoal31680 00}p%1\\par", 200) << 0
+        << 200 * 31680.0;
+}
+
+void TestTextPieces::tablesAndPictures()
+{
+    QFETCH(QString, body);
+    QFETCH(int, rows);
+    QFETCH(double, leastHeight);
+    const auto document = emptyDocument();
+    QTextCursor cursor(document.get());
+    readRtf(QStringLiteral("{\\rtf1 ") + body + QStringLiteral("\\pard fin}"), cursor);
+    // Pieces may cut inside a paragraph: the letters are compared, not the spaces.
+    const auto letters = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    const QString whole = letters(document->toPlainText());
+    const auto pieces = splitIntoPieces(document, emptyDocument);
+
+    QVERIFY(pieces.size() > 1);
+    QString pieceLetters;
+    int pieceRows = 0;
+    double height = 0;
+    for (const auto &piece : pieces) {
+        pieceLetters += letters(piece->toPlainText());
+        pieceRows += tableRows(*piece);
+        piece->setTextWidth(9000);
+        const double pieceHeight = piece->documentLayout()->documentSize().height();
+        QVERIFY(pieceHeight <= MaxPieceHeight);
+        height += pieceHeight;
+    }
+    QCOMPARE(pieceLetters, whole);
+    QCOMPARE(pieceRows, rows);
+    QVERIFY(height >= leastHeight);
 }
 
 QTEST_MAIN(TestTextPieces)
