@@ -4,7 +4,7 @@
 #include "advice/InitAppli.h"
 #include "app/FileClipboard.h"
 #include "app/RequestDecoder.h"
-#include "app/TextClipboard.h"
+#include "common/TextClipboard.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

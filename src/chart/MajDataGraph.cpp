@@ -2,10 +2,10 @@
 
 #include "QBColor.h"
 #include "TChart.h"
-#include "app/NumericReading.h"
+#include "common/ChartPictureFile.h"
+#include "common/NumericReading.h"
 #include "data/DataGraph.h"
 #include "files/AtomicFileWriter.h"
-#include "files/PicturesDirectory.h"
 #include "metafile/ChartMetafile.h"
 
 #include <QList>

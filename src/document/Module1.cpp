@@ -1,5 +1,6 @@
 #include "Module1.h"
 
+#include "common/ChartPictureFile.h"
 #include "document/surface/PrintableArea.h"
 #include "document/surface/Surface.h"
 
@@ -61,20 +62,11 @@ bool PlaceImage(Surface &surface, double x, double y, double w, double h, int n,
     surface.setY1(area.yAt(y));
     surface.setX2(surface.X1() + area.widthOf(w));
     surface.setY2(surface.Y1() + area.heightOf(h));
-    auto picture = loadPicture ? loadPicture(chartPicturePath(picturesDirectory, n)) : nullptr;
+    auto picture = loadPicture ? loadPicture(chartPictureFile(picturesDirectory, n)) : nullptr;
     if (!picture)
         return false;
     surface.setPicture(std::move(picture));
     return true;
-}
-
-QString chartPicturePath(const QString &picturesDirectory, int n)
-{
-    QString directory = picturesDirectory;
-    if (!directory.isEmpty() && !directory.endsWith(QLatin1Char('/'))
-        && !directory.endsWith(QLatin1Char('\\')))
-        directory += QLatin1Char('/');
-    return directory + QStringLiteral("mychart") + QString::number(n) + QStringLiteral(".wmf");
 }
 
 } // namespace virelai

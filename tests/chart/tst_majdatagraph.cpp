@@ -98,7 +98,6 @@ private Q_SLOTS:
     void noChartsWritesNothing();
     void fullDiskKeepsPreviousPicture();
     void directoryInPlaceOfAPictureStopsOnlyThatChart();
-    void pictureNames();
     void picturesFolderChoice_data();
     void picturesFolderChoice();
 };
@@ -322,14 +321,6 @@ void TestMajDataGraph::directoryInPlaceOfAPictureStopsOnlyThatChart()
                  .arg(dir));
     QVERIFY(QFileInfo(dir + "mychart1.wmf/inside").isDir());
     QCOMPARE(QDir(dir).entryList(QDir::Files), (QStringList {"mychart2.wmf", "mychart3.wmf"}));
-}
-
-void TestMajDataGraph::pictureNames()
-{
-    QCOMPARE(chartPictureFile(QStringLiteral("C:\\Ecluse\\"), 1),
-             QStringLiteral("C:\\Ecluse\\mychart1.wmf"));
-    QCOMPARE(chartPictureFile(QStringLiteral("/opt/virelai/"), 12),
-             QStringLiteral("/opt/virelai/mychart12.wmf"));
 }
 
 // In the paths, T stands for a fresh temporary folder holding "programme/" (a

@@ -1,9 +1,9 @@
 #include "OutlineNavigation.h"
 
-#include "app/navigation/OuvreFicPages.h"
 #include "app/window/Form1.h"
 #include "document/builders/DocumentSession.h"
 #include "document/builders/HelpPage.h"
+#include "document/builders/OuvreFicPages.h"
 #include "document/metafile/MetafilePicture.h"
 
 #include <QLabel>

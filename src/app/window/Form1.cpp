@@ -2,13 +2,13 @@
 
 #include "app/ClipboardLimit.h"
 #include "app/StartupInfo.h"
-#include "app/TextClipboard.h"
 #include "app/menus/WindowCommands.h"
 #include "app/navigation/OutlineNavigation.h"
+#include "app/preview/PreviewWidget.h"
 #include "app/window/StartPlacement.h"
 #include "app/window/WindowMessages.h"
+#include "common/TextClipboard.h"
 #include "document/builders/DocumentSession.h"
-#include "document/preview/PreviewWidget.h"
 #include "document/surface/Surface.h"
 #include "document/surface/Twips.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ClipboardSource.h"
 #include "app/OverrideCursorPointer.h"
 #include "app/RequestDecoder.h"
-#include "app/RequestState.h"
 #include "app/window/WindowLayout.h"
+#include "common/ClipboardSource.h"
+#include "common/RequestState.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
 

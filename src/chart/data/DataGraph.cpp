@@ -1,7 +1,7 @@
 #include "DataGraph.h"
 
 #include "FieldCursor.h"
-#include "app/NumericReading.h"
+#include "common/NumericReading.h"
 
 #include <array>
 #include <cmath>

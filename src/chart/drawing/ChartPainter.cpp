@@ -3,9 +3,9 @@
 #include "CategoryLabels.h"
 #include "ChartGeometry.h"
 #include "NumberFormat.h"
-#include "chart/BgrColor.h"
 #include "chart/QBColor.h"
 #include "chart/TChart.h"
+#include "common/BgrColor.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,5 @@
 #include "PicturesDirectory.h"
 
-#include "document/TrimBlancs.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -71,12 +69,6 @@ PicturesFolder picturesFolder(const QString &chemin)
         return {withSeparator(cache), QString()};
     }
     return {chemin, unwritableReason(chemin, cache)};
-}
-
-QString chartPictureFile(const QString &directory, int n)
-{
-    return directory + QStringLiteral("mychart") + TrimBlancs(QString::number(n))
-        + QStringLiteral(".wmf");
 }
 
 } // namespace virelai

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
-#include "app/ClipboardSource.h"
-#include "app/RequestState.h"
 #include "chart/MajDataGraph.h"
+#include "common/AdviceTexts.h"
+#include "common/ClipboardSource.h"
+#include "common/RequestState.h"
 #include "document/Module1.h"
 #include "document/builders/HelpFileReading.h"
 

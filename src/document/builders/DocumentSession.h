@@ -1,7 +1,7 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
 #include "chart/TChart.h"
+#include "common/AdviceTexts.h"
 #include "document/builders/ClipboardCharts.h"
 #include "document/builders/PageBuilders.h"
 

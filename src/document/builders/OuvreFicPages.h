@@ -1,7 +1,7 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
 #include "chart/MajDataGraph.h"
+#include "common/AdviceTexts.h"
 #include "document/Module1.h"
 #include "document/builders/HelpFileReading.h"
 
