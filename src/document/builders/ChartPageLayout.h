@@ -32,8 +32,12 @@ struct ChartPageLayout
     std::array<ChartPlacement, 3> charts {};
 };
 
-ChartPageLayout pageMoyenne(); // type 1: three charts in a row, portrait
-ChartPageLayout pageProfil(); // types 2 to 4: one chart at the left, portrait
-ChartPageLayout pageTypeComp(); // type 10: two charts beside the suggestion, landscape
+enum class ChartPage {
+    Moyenne, // type 1: three charts in a row, portrait
+    Profil, // types 2 to 4: one chart at the left, portrait
+    TypeComp, // type 10: two charts beside the suggestion, landscape
+};
+
+const ChartPageLayout &chartPageLayout(ChartPage page);
 
 } // namespace virelai
