@@ -90,7 +90,7 @@ void BM_WorstPupilList(benchmark::State &state)
         surface.setFontSize(7);
         surface.TextBox(text, surface.CurrentX(), surface.CurrentY(),
                         0.38 * (surface.PageWidth() - surface.MarginLeft() - surface.MarginRight()),
-                        0, true, false, true);
+                        0, Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
         surface.setDocAction(Surface::EndDocument);
         writePdf(state, surface);
     }

@@ -114,8 +114,8 @@ void BM_ComposeEmptyParagraphs(benchmark::State &state)
     for (auto _ : state) {
         surface.setDocAction(Surface::NewDocument);
         if (asList)
-            surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), 5000, 0, true, false,
-                            true);
+            surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), 5000, 0,
+                            Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
         else
             surface.setRichText(text);
         surface.setDocAction(Surface::EndDocument);

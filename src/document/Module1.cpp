@@ -20,7 +20,8 @@ void placeBox(Surface &surface, double w, double h, const QString &text)
     const PrintableArea area = printableArea(surface);
     const double width = area.widthOf(w);
     const double height = area.heightOf(h);
-    surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), width, height, true, false, true);
+    surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), width, height,
+                    Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
 }
 
 } // namespace
@@ -48,7 +49,7 @@ void CadreBlanc(Surface &surface, double w, double h, const QString &text)
 void CadreGris(Surface &surface, double w, double h, const QString &text)
 {
     surface.setBrushColor(LightGrey);
-    const int previousPenStyle = surface.PenStyle();
+    const Surface::OutlineStyle previousPenStyle = surface.PenStyle();
     surface.setPenStyle(Surface::PenTransparent);
     placeBox(surface, w, h, text);
     surface.setPenStyle(previousPenStyle);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/surface/Surface.h"
+
 #include <array>
 
 namespace virelai {
@@ -19,7 +21,7 @@ struct ChartPlacement
 // printable area.
 struct ChartPageLayout
 {
-    int PageOrientation = 0;
+    Surface::Orientation PageOrientation = Surface::Portrait;
     double propositionX = 0;
     double propositionY = 0;
     double suggestionX = 0;

@@ -185,7 +185,9 @@ double suggestionBoxHeight(const QString &text, int lineSpacing)
     surface.setPageOrientation(Surface::Landscape);
     surface.setLineSpacing(lineSpacing);
     surface.setIndentLeft(100);
-    return surface.TextBox(text, 0, 0, printableArea(surface).widthOf(57), 0, true, true, true);
+    return surface.TextBox(text, 0, 0, printableArea(surface).widthOf(57), 0,
+                           Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                               | Surface::TextBoxOption::Shaded);
 }
 
 } // namespace

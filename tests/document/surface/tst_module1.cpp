@@ -76,7 +76,7 @@ void TestModule1::boxStyles()
     QFETCH(bool, grey);
     QFETCH(quint32, brush);
     QFETCH(int, penBefore);
-    m_surface->setPenStyle(penBefore);
+    m_surface->setPenStyle(Surface::OutlineStyle(penBefore));
     m_surface->setIndentLeft(7);
     m_surface->setSpaceAfter(300);
     m_surface->setBrushColor(0x123456);
@@ -85,7 +85,7 @@ void TestModule1::boxStyles()
     else
         CadreBlanc(*m_surface, 50, 0, QStringLiteral("texte"));
     QCOMPARE(m_surface->BrushColor(), brush);
-    QCOMPARE(m_surface->PenStyle(), penBefore);
+    QCOMPARE(int(m_surface->PenStyle()), penBefore);
     QCOMPARE(m_surface->IndentLeft(), 100.0);
     QCOMPARE(m_surface->SpaceAfter(), 0.0);
 }
@@ -101,10 +101,10 @@ void TestModule1::cadreGrisPutsPenStyleBack_data()
 void TestModule1::cadreGrisPutsPenStyleBack()
 {
     QFETCH(int, penStyle);
-    m_surface->setPenStyle(penStyle);
+    m_surface->setPenStyle(Surface::OutlineStyle(penStyle));
     PlaceCurseur(*m_surface, 0, 0);
     CadreGris(*m_surface, 100, 10, QStringLiteral("rappel"));
-    QCOMPARE(m_surface->PenStyle(), penStyle);
+    QCOMPARE(int(m_surface->PenStyle()), penStyle);
     m_surface->setDocAction(Surface::EndDocument);
     // The grey box has no outline: its top edge is grey, not black.
     const QImage page = m_surface->renderPageImage(0, 144);
