@@ -121,7 +121,7 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
     StderrMessages messages;
     NoPointer pointer;
     DocumentSession session(request, *run.clipboard, VSPrinter1, window, messages, *clock);
-    session.InitAppli(pointer);
+    session.buildDocument(pointer);
     if (!documentShown)
         return PdfFailed; // the builder has told why
     if (const QString cause = writePdf(VSPrinter1, *options.pdfFile, writer); !cause.isEmpty()) {

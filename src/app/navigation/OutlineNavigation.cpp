@@ -111,7 +111,7 @@ void OutlineNavigation::recomposer()
     recomposerConseil(*form.VSPrinter1,
                       ConseilARecomposer {session.texts(), request.TypeDoc, request.NumVersion,
                                           session.picturesDirectory(), session.chartsOfLastBuild(),
-                                          metafilePictureFromBytes, form.clock});
+                                          metafilePictureFromBytes, form.footerClock()});
     form.repaintWindow();
 }
 

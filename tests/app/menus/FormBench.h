@@ -24,13 +24,23 @@ inline QString sampleText(const QString &name)
 
 inline const QDateTime StartMoment(QDate(2026, 3, 9), QTime(8, 30));
 
+// When the footers of the windows under test are built; a test moves it on.
+inline QDateTime footerMoment = StartMoment;
+
+class FooterClock : public Clock
+{
+public:
+    QDateTime now() const override { return footerMoment; }
+};
+
 // The window after start-up with a request, its clipboard holding sample data
-// and its clock fixed at StartMoment.
+// and its footers built at StartMoment.
 inline std::unique_ptr<Form1> startedForm(const QString &request,
                                           const QString &sample = QStringLiteral("type1.txt"))
 {
-    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText(sample)));
-    form->clock.fix(StartMoment);
+    footerMoment = StartMoment;
+    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText(sample)),
+                                        nullptr, std::make_unique<FooterClock>());
     form->Form_Load(request);
     return form;
 }
