@@ -65,7 +65,7 @@ void writePdf(benchmark::State &state, const Surface &surface)
 
 void BM_WorstHelpFile(benchmark::State &state)
 {
-    const QByteArray bytes = filled(HelpShapes[size_t(state.range(0))], kMaxHelpFileBytes);
+    const QByteArray bytes = filled(HelpShapes[size_t(state.range(0))], MaxHelpFileBytes);
     for (auto _ : state) {
         Surface surface;
         montrerDocumentComplet(surface, bytes);

@@ -1,5 +1,5 @@
 // Composing a full advice page on the surface, and writing it as PDF.
-#include "document/Module1.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/surface/PagePicture.h"
 #include "document/surface/Surface.h"
 

@@ -61,7 +61,7 @@ private:
 void TestChartMetafile::initTestCase()
 {
     file = chartMetafile(sampleChart(QStringLiteral("Élèves"), QStringLiteral("A")));
-    QVERIFY(file.size() > kPlaceableSize + kHeaderSize);
+    QVERIFY(file.size() > PlaceableSize + HeaderSize);
 }
 
 void TestChartMetafile::placeableHeader()
@@ -81,11 +81,11 @@ void TestChartMetafile::placeableHeader()
 
 void TestChartMetafile::metafileHeader()
 {
-    const qsizetype h = kPlaceableSize;
+    const qsizetype h = PlaceableSize;
     QCOMPARE(wordAt(file, h), 1); // in a file
     QCOMPARE(wordAt(file, h + 2), 9); // header words
     QCOMPARE(wordAt(file, h + 4), 0x0300);
-    QCOMPARE(qsizetype(dwordAt(file, h + 6)) * 2, file.size() - kPlaceableSize);
+    QCOMPARE(qsizetype(dwordAt(file, h + 6)) * 2, file.size() - PlaceableSize);
     const QList<Record> all = recordsOf(file);
     QVERIFY(!all.isEmpty());
     quint32 largest = 0;
@@ -142,7 +142,7 @@ void TestChartMetafile::objectsAreCreatedSelectedThenDeleted()
     quint16 slots = 0;
     for (const auto &entry : kindOfSlot)
         slots = std::max<quint16>(slots, entry.first + 1);
-    QVERIFY(wordAt(file, kPlaceableSize + 10) >= slots); // objects in the header
+    QVERIFY(wordAt(file, PlaceableSize + 10) >= slots); // objects in the header
 }
 
 void TestChartMetafile::fontsAskForCharacterHeightInAnsi()

@@ -70,13 +70,14 @@ bool sameFile(const QString &first, const QString &second)
         && a.st_ino == b.st_ino;
 }
 
-// Empty on success, else why the PDF could not be put in place.
-QString writePdf(const Surface &VSPrinter1, const QString &path, FileWriter &writer)
+// Nothing when the PDF is in place, else why it is not.
+std::optional<WriteFailure> writePdf(const Surface &VSPrinter1, const QString &path,
+                                     FileWriter &writer)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     if (!writeDocumentPdf(*VSPrinter1.shownDocument(), pdf))
-        return QStringLiteral("le document n'a pas pu être mis en page");
+        return WriteFailure {QStringLiteral("le document n'a pas pu être mis en page")};
     return writer.writeWhole(path, pdf.data());
 }
 
@@ -124,9 +125,9 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
     session.buildDocument(pointer);
     if (!documentShown)
         return PdfFailed; // the builder has told why
-    if (const QString cause = writePdf(VSPrinter1, *options.pdfFile, writer); !cause.isEmpty()) {
+    if (const auto failure = writePdf(VSPrinter1, *options.pdfFile, writer)) {
         printError(QStringLiteral("Impossible d'écrire le fichier PDF %1 : %2")
-                       .arg(*options.pdfFile, cause));
+                       .arg(*options.pdfFile, failure->cause));
         return PdfFailed;
     }
     return session.chartNoticesOfLastBuild() > 0 ? PdfWrittenWithChartNotices : PdfWritten;

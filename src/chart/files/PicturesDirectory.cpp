@@ -1,5 +1,7 @@
 #include "PicturesDirectory.h"
 
+#include "common/Logging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -53,8 +55,9 @@ void tellOnceAboutCache(const QString &chemin, const QString &cache)
     if (told)
         return;
     told = true;
-    qWarning("Le dossier %s ne peut pas être écrit : les graphiques sont enregistrés dans %s",
-             qUtf8Printable(chemin), qUtf8Printable(cache));
+    qCWarning(lcVirelai,
+              "Le dossier %s ne peut pas être écrit : les graphiques sont enregistrés dans %s",
+              qUtf8Printable(chemin), qUtf8Printable(cache));
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include "common/AdviceTexts.h"
 #include "common/ClipboardSource.h"
 #include "common/RequestState.h"
-#include "document/Module1.h"
 #include "document/builders/HelpFileReading.h"
+#include "document/builders/PagePrimitives.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "chart/MajDataGraph.h"
 #include "common/AdviceTexts.h"
-#include "document/Module1.h"
 #include "document/builders/HelpFileReading.h"
+#include "document/builders/PagePrimitives.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "PageSteps.h"
 
-#include "document/Module1.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/builders/PageTexts.h"
 #include "document/builders/WrittenChart.h"
 #include "document/surface/Surface.h"

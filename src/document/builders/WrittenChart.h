@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chart/MajDataGraph.h"
-#include "document/Module1.h"
 #include "document/builders/ChartPageLayout.h"
+#include "document/builders/PagePrimitives.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../../document/builders/RecordingMessages.h"
 #include "app/FileClipboard.h"
 #include "app/window/Form1.h"
 #include "document/builders/BuildContext.h"
@@ -49,18 +50,6 @@ inline QString suggestionShown(const Form1 &form)
 {
     return form.documentSession()->texts().Suggestion;
 }
-
-class RecordingMessages : public TeacherMessages
-{
-public:
-    QStringList prompts;
-    QStringList titles;
-    void MsgBox(const QString &Prompt, const QString &Title) override
-    {
-        prompts << Prompt;
-        titles << Title;
-    }
-};
 
 inline QString pdfText(const QString &path)
 {

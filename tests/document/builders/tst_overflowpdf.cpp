@@ -4,8 +4,8 @@
 // block is printed, inside the block, above whatever comes next.
 #include "BuilderFakes.h"
 #include "advice/InitAppli.h"
-#include "document/Module1.h"
 #include "document/builders/PageBuilders.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/rtf/RtfReader.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"

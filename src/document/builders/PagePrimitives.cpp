@@ -1,4 +1,4 @@
-#include "Module1.h"
+#include "PagePrimitives.h"
 
 #include "common/ChartPictureFile.h"
 #include "document/surface/PrintableArea.h"
