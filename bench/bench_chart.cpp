@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kTypeOneData = QStringLiteral(
+const QString TypeOneData = QStringLiteral(
     "3|2|3{Moyenne de la classe}{Classe}{2.5,3.1,1.8}{0,0,255}{Lecture,Compréhension,Vitesse}"
     "{Moyenne nationale}{2.9,2.7,2.2}{255,0,0}{Lecture,Compréhension,Vitesse}"
     "{Élèves}{Classe}{1,2,3}{0,128,0}{a,b,c}{Nationale}{3,2,1}{128,0,0}{a,b,c}"
@@ -25,9 +25,13 @@ virelai::TChart typeOneChart()
     virelai::TChart chart;
     class Discard : public virelai::FileWriter
     {
-        QString writeWhole(const QString &, const QByteArray &) override { return QString(); }
+        std::optional<virelai::WriteFailure> writeWhole(const QString &,
+                                                        const QByteArray &) override
+        {
+            return std::nullopt;
+        }
     } discard;
-    virelai::MajDataGraph(kTypeOneData, {1, "", "", ""}, chart, "/x/", discard);
+    virelai::MajDataGraph(TypeOneData, {1, "", "", ""}, chart, "/x/", discard);
     return chart;
 }
 
@@ -36,14 +40,14 @@ virelai::TChart typeOneChart()
 static void BM_ReadDataGraph(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(virelai::readDataGraph(kTypeOneData));
+        benchmark::DoNotOptimize(virelai::readDataGraph(TypeOneData));
 }
 BENCHMARK(BM_ReadDataGraph);
 
 static void BM_DrawChartToImage(benchmark::State &state)
 {
     const virelai::TChart chart = typeOneChart();
-    QImage image(virelai::kChartSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(virelai::ChartSize, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
         virelai::drawChart(painter, chart);
@@ -66,8 +70,7 @@ static void BM_MajDataGraphThreeFiles(benchmark::State &state)
     virelai::AtomicFileWriter writer;
     virelai::TChart chart;
     for (auto _ : state)
-        virelai::MajDataGraph(kTypeOneData, {1, "", "", ""}, chart, directory.path() + u'/',
-                              writer);
+        virelai::MajDataGraph(TypeOneData, {1, "", "", ""}, chart, directory.path() + u'/', writer);
 }
 BENCHMARK(BM_MajDataGraphThreeFiles)->Unit(benchmark::kMillisecond);
 
@@ -80,9 +83,8 @@ static void BM_ChartWriteAndReadBack(benchmark::State &state)
     const QString path = directory.filePath(QStringLiteral("mychart1.wmf"));
     virelai::AtomicFileWriter writer;
     for (auto _ : state) {
-        const QString failure = writer.writeWhole(path, virelai::chartMetafile(chart));
-        if (!failure.isEmpty()) {
-            state.SkipWithError(qPrintable(failure));
+        if (const auto failure = writer.writeWhole(path, virelai::chartMetafile(chart))) {
+            state.SkipWithError(qPrintable(failure->cause));
             break;
         }
         benchmark::DoNotOptimize(virelai::loadMetafilePicture(path));

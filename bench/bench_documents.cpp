@@ -58,7 +58,7 @@ public:
     // Returns the failure told to the teacher, empty when the page was built.
     QString build()
     {
-        session->InitAppli(pointer);
+        session->buildDocument(pointer);
         return messages.failure;
     }
 

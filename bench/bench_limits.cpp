@@ -65,7 +65,7 @@ void writePdf(benchmark::State &state, const Surface &surface)
 
 void BM_WorstHelpFile(benchmark::State &state)
 {
-    const QByteArray bytes = filled(HelpShapes[size_t(state.range(0))], kMaxHelpFileBytes);
+    const QByteArray bytes = filled(HelpShapes[size_t(state.range(0))], MaxHelpFileBytes);
     for (auto _ : state) {
         Surface surface;
         montrerDocumentComplet(surface, bytes);
@@ -90,7 +90,7 @@ void BM_WorstPupilList(benchmark::State &state)
         surface.setFontSize(7);
         surface.TextBox(text, surface.CurrentX(), surface.CurrentY(),
                         0.38 * (surface.PageWidth() - surface.MarginLeft() - surface.MarginRight()),
-                        0, true, false, true);
+                        0, Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
         surface.setDocAction(Surface::EndDocument);
         writePdf(state, surface);
     }

@@ -26,11 +26,12 @@ QByteArray chartPictureBytes()
     class KeepFirst : public virelai::FileWriter
     {
     public:
-        QString writeWhole(const QString &, const QByteArray &bytes) override
+        std::optional<virelai::WriteFailure> writeWhole(const QString &,
+                                                        const QByteArray &bytes) override
         {
             if (first.isEmpty())
                 first = bytes;
-            return QString();
+            return std::nullopt;
         }
         QByteArray first;
     } keep;

@@ -1,5 +1,5 @@
 // Composing a full advice page on the surface, and writing it as PDF.
-#include "document/Module1.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/surface/PagePicture.h"
 #include "document/surface/Surface.h"
 
@@ -114,8 +114,8 @@ void BM_ComposeEmptyParagraphs(benchmark::State &state)
     for (auto _ : state) {
         surface.setDocAction(Surface::NewDocument);
         if (asList)
-            surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), 5000, 0, true, false,
-                            true);
+            surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), 5000, 0,
+                            Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
         else
             surface.setRichText(text);
         surface.setDocAction(Surface::EndDocument);

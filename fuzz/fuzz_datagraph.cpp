@@ -14,11 +14,12 @@ namespace {
 class DiscardingWriter : public virelai::FileWriter
 {
 public:
-    QString writeWhole(const QString &, const QByteArray &bytes) override
+    std::optional<virelai::WriteFailure> writeWhole(const QString &,
+                                                    const QByteArray &bytes) override
     {
         if (bytes.size() < 22)
             std::abort(); // a chart that reached the writer always has a whole metafile
-        return QString();
+        return std::nullopt;
     }
 };
 
@@ -30,9 +31,9 @@ void checkReading(const virelai::DataGraphReading &reading)
             std::abort();
         return;
     }
-    if (int(data.charts.size()) != data.nbGraph || data.nbGraph > virelai::kMaxCharts)
+    if (int(data.charts.size()) != data.nbGraph || data.nbGraph > virelai::MaxCharts)
         std::abort();
-    if (data.nbGraph > 0 && data.nbSerie * data.nbPoint > virelai::kDataGraphSlots)
+    if (data.nbGraph > 0 && data.nbSerie * data.nbPoint > virelai::DataGraphSlots)
         std::abort();
 }
 

@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         surface.setRichText(virelai::decodeWindows1252(bytes));
     } else {
         surface.setIndentLeft(100);
-        surface.TextBox(QString::fromUtf8(bytes), surface.CurrentX(), surface.CurrentY(),
-                        ListBoxWidth, 0, true, false, true);
+        surface.TextBox(
+            QString::fromUtf8(bytes), surface.CurrentX(), surface.CurrentY(), ListBoxWidth, 0,
+            virelai::Surface::TextBoxOption::Wrap | virelai::Surface::TextBoxOption::Shaded);
     }
     surface.setDocAction(virelai::Surface::EndDocument);
     return 0;

@@ -2,15 +2,15 @@
 // InitAppli with the rest of the input as the clipboard. The input is UTF-8; up
 // to the first NUL it holds the arguments, one per line, and after it the
 // clipboard text. Nothing is drawn: the builders only record their calls.
-#include "advice/AdviceTexts.h"
 #include "advice/BusyPointer.h"
 #include "advice/DocumentBuilders.h"
 #include "advice/InitAppli.h"
-#include "app/ClipboardSource.h"
 #include "app/ProgramOptions.h"
 #include "app/RequestDecoder.h"
-#include "app/RequestState.h"
-#include "app/TextClipboard.h"
+#include "common/AdviceTexts.h"
+#include "common/ClipboardSource.h"
+#include "common/RequestState.h"
+#include "common/TextClipboard.h"
 
 #include <cstddef>
 #include <cstdint>

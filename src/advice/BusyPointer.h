@@ -13,4 +13,11 @@ public:
     virtual void setMousePointer(int MousePointer) = 0;
 };
 
+// The pointer of runs with nothing on the screen.
+class NoPointer : public BusyPointer
+{
+public:
+    void setMousePointer(int) override { }
+};
+
 } // namespace virelai

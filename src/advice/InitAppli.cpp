@@ -1,8 +1,8 @@
 #include "InitAppli.h"
 
 #include "advice/Catalogue.h"
-#include "app/NumericReading.h"
-#include "document/TrimBlancs.h"
+#include "common/NumericReading.h"
+#include "common/TrimBlancs.h"
 
 #include <array>
 #include <span>

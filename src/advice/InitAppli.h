@@ -1,10 +1,10 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
 #include "advice/BusyPointer.h"
 #include "advice/DocumentBuilders.h"
-#include "app/ClipboardSource.h"
-#include "app/RequestState.h"
+#include "common/AdviceTexts.h"
+#include "common/ClipboardSource.h"
+#include "common/RequestState.h"
 
 namespace virelai {
 

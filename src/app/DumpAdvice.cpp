@@ -2,9 +2,9 @@
 
 #include "advice/DispatchRecorder.h"
 #include "advice/InitAppli.h"
-#include "app/FileClipboard.h"
 #include "app/RequestDecoder.h"
-#include "app/TextClipboard.h"
+#include "app/RunClipboard.h"
+#include "common/TextClipboard.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,13 +13,6 @@
 namespace virelai {
 
 namespace {
-
-// Nothing to show on the screen in this mode.
-class NoPointer : public BusyPointer
-{
-public:
-    void setMousePointer(int) override { }
-};
 
 QByteArray describe(const RequestState &request, const AdviceTexts &texts, const QString &builder)
 {
@@ -50,21 +43,16 @@ DumpOutcome failure(const QString &message)
 
 DumpOutcome dumpAdvice(const ProgramOptions &options)
 {
-    std::unique_ptr<ClipboardSource> clipboard = std::make_unique<TextClipboard>();
-    if (options.dataFile) {
-        QString erreur;
-        auto fromFile = FileClipboard::load(*options.dataFile, erreur);
-        if (!fromFile)
-            return failure(erreur);
-        clipboard = std::make_unique<FileClipboard>(std::move(*fromFile));
-    }
+    const RunClipboard run = clipboardFromOptions(options, std::make_unique<TextClipboard>());
+    if (!run.clipboard)
+        return failure(run.refusal);
     RequestState request;
     if (const auto error = decodeCommandLine(options.request, request))
         return failure(error->message);
     AdviceTexts texts;
     DispatchRecorder recorder;
     NoPointer pointer;
-    InitAppli(request, texts, *clipboard, recorder, pointer);
+    InitAppli(request, texts, *run.clipboard, recorder, pointer);
     return {0, describe(request, texts, recorder.builder()), {}};
 }
 

@@ -1,6 +1,6 @@
 #include "RequestDecoder.h"
 
-#include "app/NumericReading.h"
+#include "common/NumericReading.h"
 
 #include <limits>
 

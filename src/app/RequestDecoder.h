@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RequestState.h"
+#include "common/RequestState.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ClipboardSource.h"
+#include "common/ClipboardSource.h"
 
 namespace virelai {
 

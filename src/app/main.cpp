@@ -1,8 +1,9 @@
 #include "app/DisplayStart.h"
 #include "app/DumpAdvice.h"
-#include "app/FileClipboard.h"
 #include "app/FrenchTranslations.h"
 #include "app/ProgramOptions.h"
+#include "app/RunClipboard.h"
+#include "app/StandardError.h"
 #include "app/SystemClipboard.h"
 #include "app/headless/PdfRunner.h"
 #include "app/window/Form1.h"
@@ -16,11 +17,6 @@
 using namespace virelai;
 
 namespace {
-
-void printError(const QString &message)
-{
-    std::fputs(qPrintable(message + u'\n'), stderr);
-}
 
 QStringList requestArguments(int argc, char *argv[])
 {
@@ -41,30 +37,18 @@ int runDumpAdvice(int argc, char *argv[], const ProgramOptions &options)
     return outcome.exitStatus;
 }
 
-// The clipboard of the window: the system's, or the file given with --data.
-std::unique_ptr<ClipboardSource> windowClipboard(const ProgramOptions &options, QString &erreur)
-{
-    if (!options.dataFile)
-        return std::make_unique<SystemClipboard>();
-    auto fromFile = FileClipboard::load(*options.dataFile, erreur);
-    if (!fromFile)
-        return nullptr;
-    return std::make_unique<FileClipboard>(std::move(*fromFile));
-}
-
 int runWindow(int argc, char *argv[], const ProgramOptions &options)
 {
     const std::unique_ptr<QApplication> app = applicationOnDisplay(argc, argv);
     installFrenchTranslations(*app);
     // The program's own icon, on its dialogs and message boxes too.
     QApplication::setWindowIcon(windowIcon());
-    QString erreur;
-    auto clipboard = windowClipboard(options, erreur);
-    if (!clipboard) {
-        QMessageBox::critical(nullptr, QStringLiteral("Erreur"), erreur);
+    RunClipboard run = clipboardFromOptions(options, std::make_unique<SystemClipboard>());
+    if (!run.clipboard) {
+        QMessageBox::critical(nullptr, QStringLiteral("Erreur"), run.refusal);
         return 1;
     }
-    Form1 form(std::move(clipboard));
+    Form1 form(std::move(run.clipboard));
     if (const auto error = form.Form_Load(options.request)) {
         QMessageBox::critical(nullptr, QStringLiteral("Erreur"), error->message);
         return 2;

@@ -2,10 +2,10 @@
 
 #include "QBColor.h"
 #include "TChart.h"
-#include "app/NumericReading.h"
+#include "common/ChartPictureFile.h"
+#include "common/NumericReading.h"
 #include "data/DataGraph.h"
 #include "files/AtomicFileWriter.h"
-#include "files/PicturesDirectory.h"
 #include "metafile/ChartMetafile.h"
 
 #include <QList>
@@ -75,16 +75,13 @@ void applyTypeSettings(TChart &TChart1, const ChartRequest &request, int k)
         setScale(TChart1.LeftAxis, request.Param4);
 }
 
-struct PictureFailure
-{
-    QString path;
-    QString cause;
-};
+} // namespace
 
-// One line per cause, naming every picture it struck: a folder that cannot be
-// written is told once, not once per chart.
-QString describeFailures(const QList<PictureFailure> &failures)
+QString failureText(const ChartFailure &failure)
 {
+    if (!failure.dataRefusal.isEmpty())
+        return failure.dataRefusal;
+    const QList<PictureFailure> &failures = failure.pictures;
     QStringList causes;
     for (const PictureFailure &failure : failures)
         if (!causes.contains(failure.cause))
@@ -103,8 +100,6 @@ QString describeFailures(const QList<PictureFailure> &failures)
     return lines.join(u'\n');
 }
 
-} // namespace
-
 MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest &request,
                                 TChart &TChart1, const QString &picturesDirectory,
                                 FileWriter &writer)
@@ -112,7 +107,7 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
     MajDataGraphResult result;
     const DataGraphReading reading = readDataGraph(clipboardText);
     if (!reading.ok()) {
-        result.erreur = reading.erreur;
+        result.failure = ChartFailure {reading.erreur, {}};
         return result;
     }
     QList<PictureFailure> failures;
@@ -121,15 +116,16 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
         applyTypeSettings(TChart1, request, k);
         const QByteArray picture = chartMetafile(TChart1);
         const QString path = chartPictureFile(picturesDirectory, k);
-        const QString cause = picture.isEmpty()
-            ? QStringLiteral("le graphique n'a pas pu être dessiné")
+        const std::optional<WriteFailure> notWritten = picture.isEmpty()
+            ? WriteFailure {QStringLiteral("le graphique n'a pas pu être dessiné")}
             : writer.writeWhole(path, picture);
-        if (cause.isEmpty())
-            result.writtenPictures.insert(k, picture);
+        if (notWritten)
+            failures.append({path, notWritten->cause});
         else
-            failures.append({path, cause});
+            result.writtenPictures.insert(k, picture);
     }
-    result.erreur = describeFailures(failures);
+    if (!failures.isEmpty())
+        result.failure = ChartFailure {{}, failures};
     return result;
 }
 

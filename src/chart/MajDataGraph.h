@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 namespace virelai {
 
@@ -22,14 +25,33 @@ struct ChartRequest
 // The metafile of each chart, by chart number.
 using ChartPictures = QMap<int, QByteArray>;
 
+// A chart picture this build could not write.
+struct PictureFailure
+{
+    QString path;
+    QString cause; // in French
+};
+
+// Why charts are missing from the page: the data refused, else the pictures
+// that could not be written.
+struct ChartFailure
+{
+    QString dataRefusal; // in French; empty when the data was read
+    QList<PictureFailure> pictures;
+};
+
+// What the teacher is told: the data's refusal, or one line per cause naming
+// every picture it struck (a folder that cannot be written is told once, not
+// once per chart).
+QString failureText(const ChartFailure &failure);
+
 struct MajDataGraphResult
 {
     // The bytes of each chart whose picture this build wrote. The page plays these,
     // not the file read back: another copy of the program started at the same
     // moment may have written its own chart under the same name since.
     ChartPictures writtenPictures;
-    QString erreur; // French, one line per cause; empty when all went well
-    bool hasError() const { return !erreur.isEmpty(); }
+    std::optional<ChartFailure> failure; // nothing when every chart was written
 };
 
 // Reads the chart data of the clipboard text, fills TChart1 chart by chart and

@@ -1,5 +1,5 @@
 #include "advice/InitAppli.h"
-#include "app/TextClipboard.h"
+#include "common/TextClipboard.h"
 
 #include <QTest>
 #include <stdexcept>

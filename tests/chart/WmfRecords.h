@@ -26,15 +26,15 @@ inline quint32 dwordAt(const QByteArray &bytes, qsizetype offset)
     return qFromLittleEndian<quint32>(bytes.constData() + offset);
 }
 
-constexpr qsizetype kPlaceableSize = 22;
-constexpr qsizetype kHeaderSize = 18;
+constexpr qsizetype PlaceableSize = 22;
+constexpr qsizetype HeaderSize = 18;
 
 // The records after the header, or an empty list with *error set when the framing
 // is broken (a size under 3 words, past the end, or no end record last).
 inline QList<Record> records(const QByteArray &file, QString *error)
 {
     QList<Record> found;
-    qsizetype offset = kPlaceableSize + kHeaderSize;
+    qsizetype offset = PlaceableSize + HeaderSize;
     while (offset + 6 <= file.size()) {
         const quint32 words = dwordAt(file, offset);
         if (words < 3 || qsizetype(words) * 2 > file.size() - offset) {

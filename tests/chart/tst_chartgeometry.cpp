@@ -10,9 +10,9 @@ using namespace virelai;
 
 namespace {
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-const QRectF kPlot(0.0, 0.0, 400.0, 200.0);
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+const QRectF PlotRect(0.0, 0.0, 400.0, 200.0);
 
 } // namespace
 
@@ -51,11 +51,11 @@ void TestChartGeometry::axisTicks_data()
         << 0.3 << 0.1 << 0.3 << QList<double> {0, 0.1, 0.2, 0.1 * 3};
     QTest::newRow("empty Param3: maximum 0, increment 0") << 0.0 << 0.0 << 1.0 << QList<double> {0};
     QTest::newRow("negative maximum") << -5.0 << 1.0 << 1.0 << QList<double> {0};
-    QTest::newRow("infinite maximum") << kInfinity << 1.0 << 1.0 << QList<double> {0};
-    QTest::newRow("NaN maximum") << kNaN << 1.0 << 1.0 << QList<double> {0};
+    QTest::newRow("infinite maximum") << Infinity << 1.0 << 1.0 << QList<double> {0};
+    QTest::newRow("NaN maximum") << NotANumber << 1.0 << 1.0 << QList<double> {0};
     QTest::newRow("increment 0: the two ends") << 3.0 << 0.0 << 3.0 << QList<double> {0, 3};
     QTest::newRow("negative increment") << 3.0 << -1.0 << 3.0 << QList<double> {0, 3};
-    QTest::newRow("NaN increment") << 3.0 << kNaN << 3.0 << QList<double> {0, 3};
+    QTest::newRow("NaN increment") << 3.0 << NotANumber << 3.0 << QList<double> {0, 3};
     QTest::newRow("a million ticks are capped") << 1e6 << 1.0 << 1e6 << QList<double> {0, 1e6};
     QTest::newRow("tiny increment") << 4.0 << 1e-300 << 4.0 << QList<double> {0, 4};
 }
@@ -69,7 +69,7 @@ void TestChartGeometry::axisTicks()
     const AxisTicks axis = virelai::axisTicks(maximum, increment);
     QCOMPARE(axis.top, top);
     QCOMPARE(QList<double>(axis.values.begin(), axis.values.end()), ticks);
-    QVERIFY(int(axis.values.size()) <= kMaxAxisTicks);
+    QVERIFY(int(axis.values.size()) <= MaxAxisTicks);
 }
 
 void TestChartGeometry::valueToY_data()
@@ -82,8 +82,8 @@ void TestChartGeometry::valueToY_data()
     QTest::newRow("maximum at the top") << 4.0 << 4.0 << 0.0;
     QTest::newRow("above the maximum is clipped") << 9.0 << 4.0 << 0.0;
     QTest::newRow("below zero is clipped") << -3.0 << 4.0 << 200.0;
-    QTest::newRow("infinity is clipped") << kInfinity << 4.0 << 0.0;
-    QTest::newRow("NaN stays at the bottom") << kNaN << 4.0 << 200.0;
+    QTest::newRow("infinity is clipped") << Infinity << 4.0 << 0.0;
+    QTest::newRow("NaN stays at the bottom") << NotANumber << 4.0 << 200.0;
     QTest::newRow("axis of 0 divides by nothing") << 2.0 << 0.0 << 200.0;
 }
 
@@ -92,7 +92,7 @@ void TestChartGeometry::valueToY()
     QFETCH(double, y);
     QFETCH(double, value);
     QFETCH(double, top);
-    QCOMPARE(virelai::valueToY(value, top, kPlot), y);
+    QCOMPARE(virelai::valueToY(value, top, PlotRect), y);
 }
 
 void TestChartGeometry::barRect_data()
@@ -130,8 +130,8 @@ void TestChartGeometry::barRect()
     QFETCH(int, widthPercent);
     QFETCH(int, offsetPercent);
     QFETCH(double, value);
-    const QRectF bar
-        = virelai::barRect(kPlot, kPlot, {points, index, widthPercent, offsetPercent}, value, 4.0);
+    const QRectF bar = virelai::barRect(PlotRect, PlotRect,
+                                        {points, index, widthPercent, offsetPercent}, value, 4.0);
     QCOMPARE(bar, expected);
 }
 
@@ -139,8 +139,8 @@ void TestChartGeometry::categorySlots_data()
 {
     QTest::addColumn<double>("halfExtent");
     QTest::addColumn<QRectF>("expected");
-    QTest::newRow("centred bars need the whole width") << 0.5 << kPlot;
-    QTest::newRow("narrow bars need the whole width") << 0.125 << kPlot;
+    QTest::newRow("centred bars need the whole width") << 0.5 << PlotRect;
+    QTest::newRow("narrow bars need the whole width") << 0.125 << PlotRect;
     // Four slots and an overhang of half a slot each side: slots of 80.
     QTest::newRow("bar reaching one slot away") << 1.0 << QRectF(QPointF(40, 0), QPointF(360, 200));
 }
@@ -149,7 +149,7 @@ void TestChartGeometry::categorySlots()
 {
     QFETCH(double, halfExtent);
     QFETCH(QRectF, expected);
-    QCOMPARE(virelai::categorySlots(kPlot, 4, halfExtent), expected);
+    QCOMPARE(virelai::categorySlots(PlotRect, 4, halfExtent), expected);
 }
 
 void TestChartGeometry::offsetBarsStayInsideThePlot_data()
@@ -165,12 +165,12 @@ void TestChartGeometry::offsetBarsStayInsideThePlot()
     QFETCH(int, widthPercent);
     QFETCH(int, offsetPercent);
     const QRectF slots
-        = virelai::categorySlots(kPlot, 4, virelai::barHalfExtent(widthPercent, offsetPercent));
+        = virelai::categorySlots(PlotRect, 4, virelai::barHalfExtent(widthPercent, offsetPercent));
     const double unclippedWidth = slots.width() / 4 * widthPercent / 100.0;
     for (int index = 0; index < 4; ++index) {
         const QRectF bar
-            = virelai::barRect(kPlot, slots, {4, index, widthPercent, offsetPercent}, 2.0, 4.0);
-        QVERIFY(bar.left() >= kPlot.left() && bar.right() <= kPlot.right());
+            = virelai::barRect(PlotRect, slots, {4, index, widthPercent, offsetPercent}, 2.0, 4.0);
+        QVERIFY(bar.left() >= PlotRect.left() && bar.right() <= PlotRect.right());
         QCOMPARE(bar.width(), unclippedWidth);
     }
 }
@@ -248,7 +248,7 @@ void TestChartGeometry::formatNumber_data()
                                                  << "0,0";
     QTest::newRow("large numbers have no grouping") << 1234.5 << "##0"
                                                     << "1235";
-    QTest::newRow("infinity shows nothing") << kInfinity << "##0.0#"
+    QTest::newRow("infinity shows nothing") << Infinity << "##0.0#"
                                             << "";
 }
 

@@ -7,7 +7,7 @@
 #include "chart/TChart.h"
 #include "chart/files/AtomicFileWriter.h"
 #include "chart/metafile/ChartMetafile.h"
-#include "document/Module1.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/metafile/MetafilePicture.h"
 #include "document/rtf/RtfReader.h"
 #include "document/surface/Surface.h"
@@ -29,7 +29,10 @@ const QStringList Labels {"Lecture globale", "Chronologie", "Personnages", "Inf√
 class DiscardingWriter : public FileWriter
 {
 public:
-    QString writeWhole(const QString &, const QByteArray &) override { return QString(); }
+    std::optional<WriteFailure> writeWhole(const QString &, const QByteArray &) override
+    {
+        return std::nullopt;
+    }
 };
 
 QByteArray profileMetafile()

@@ -1,7 +1,6 @@
 #include "WmfRecords.h"
 #include "chart/TChart.h"
 #include "chart/metafile/ChartMetafile.h"
-#include "chart/metafile/Cp1252.h"
 
 #include <QTest>
 
@@ -54,8 +53,6 @@ private Q_SLOTS:
     void textIsWindows1252_data();
     void textIsWindows1252();
     void chartTextsAreAllWritten();
-    void cp1252_data();
-    void cp1252();
 
 private:
     QByteArray file;
@@ -64,7 +61,7 @@ private:
 void TestChartMetafile::initTestCase()
 {
     file = chartMetafile(sampleChart(QStringLiteral("Élèves"), QStringLiteral("A")));
-    QVERIFY(file.size() > kPlaceableSize + kHeaderSize);
+    QVERIFY(file.size() > PlaceableSize + HeaderSize);
 }
 
 void TestChartMetafile::placeableHeader()
@@ -84,11 +81,11 @@ void TestChartMetafile::placeableHeader()
 
 void TestChartMetafile::metafileHeader()
 {
-    const qsizetype h = kPlaceableSize;
+    const qsizetype h = PlaceableSize;
     QCOMPARE(wordAt(file, h), 1); // in a file
     QCOMPARE(wordAt(file, h + 2), 9); // header words
     QCOMPARE(wordAt(file, h + 4), 0x0300);
-    QCOMPARE(qsizetype(dwordAt(file, h + 6)) * 2, file.size() - kPlaceableSize);
+    QCOMPARE(qsizetype(dwordAt(file, h + 6)) * 2, file.size() - PlaceableSize);
     const QList<Record> all = recordsOf(file);
     QVERIFY(!all.isEmpty());
     quint32 largest = 0;
@@ -145,7 +142,7 @@ void TestChartMetafile::objectsAreCreatedSelectedThenDeleted()
     quint16 slots = 0;
     for (const auto &entry : kindOfSlot)
         slots = std::max<quint16>(slots, entry.first + 1);
-    QVERIFY(wordAt(file, kPlaceableSize + 10) >= slots); // objects in the header
+    QVERIFY(wordAt(file, PlaceableSize + 10) >= slots); // objects in the header
 }
 
 void TestChartMetafile::fontsAskForCharacterHeightInAnsi()
@@ -198,29 +195,6 @@ void TestChartMetafile::chartTextsAreAllWritten()
         QVERIFY2(found.contains(QByteArray(expected)), expected);
     QVERIFY(found.contains(QByteArray("Moyenne")) || found.contains("Moyenne nationale"));
     QVERIFY(!found.contains(QByteArray("3,5"))); // Series0 shows no marks
-}
-
-void TestChartMetafile::cp1252_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ASCII") << "Note CM2" << QByteArray("Note CM2");
-    QTest::newRow("Latin-1 letters") << "àçéîôù ÿ" << QByteArray("\xE0\xE7\xE9\xEE\xF4\xF9 \xFF");
-    QTest::newRow("high block") << "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"
-                                << QByteArray("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C"
-                                              "\x8E\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B"
-                                              "\x9C\x9E\x9F");
-    QTest::newRow("C1 controls are not characters") << QString(QChar(0x81)) << QByteArray("?");
-    QTest::newRow("NUL would end the string") << QString(QChar(0)) << QByteArray("?");
-    QTest::newRow("surrogate pair") << "😀" << QByteArray("??");
-    QTest::newRow("empty") << "" << QByteArray();
-}
-
-void TestChartMetafile::cp1252()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QCOMPARE(toCp1252(text), bytes);
 }
 
 QTEST_MAIN(TestChartMetafile)

@@ -16,12 +16,15 @@ namespace {
 class DiscardingWriter : public FileWriter
 {
 public:
-    QString writeWhole(const QString &, const QByteArray &) override { return QString(); }
+    std::optional<WriteFailure> writeWhole(const QString &, const QByteArray &) override
+    {
+        return std::nullopt;
+    }
 };
 
 QImage blankImage()
 {
-    QImage image(kChartSize, QImage::Format_RGB32);
+    QImage image(ChartSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
@@ -42,7 +45,7 @@ QImage drawnThroughMetafile(const TChart &chart)
     if (!picture)
         return QImage();
     QPainter painter(&image);
-    picture->draw(painter, QRectF(QPointF(0, 0), QSizeF(kChartSize)));
+    picture->draw(painter, QRectF(QPointF(0, 0), QSizeF(ChartSize)));
     return image;
 }
 
@@ -91,7 +94,7 @@ void TestChartRoundTrip::metafileLooksLikeTheChart()
     TChart chart;
     DiscardingWriter writer;
     const ChartRequest request {qint16(type), "20", "20", QStringLiteral("Pied de graphique")};
-    QVERIFY(!MajDataGraph(data, request, chart, "/x/", writer).hasError());
+    QVERIFY(!MajDataGraph(data, request, chart, "/x/", writer).failure.has_value());
 
     const QImage direct = drawnDirectly(chart);
     const QImage played = drawnThroughMetafile(chart);

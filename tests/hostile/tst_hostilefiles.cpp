@@ -1,8 +1,8 @@
 // Stored documents are read by name from the program's folder, where anything
 // can stand under that name: only a regular file is shown, and whatever else is
 // found leaves the page that was shown before.
-#include "app/navigation/OuvreFicPages.h"
 #include "document/builders/HelpFileReading.h"
+#include "document/builders/OuvreFicPages.h"
 #include "document/surface/Surface.h"
 
 #include <QDir>

@@ -1,13 +1,13 @@
 // The whole way from the command line to the builder: options, request decoding,
 // then InitAppli with the clipboard, for inputs at and past what the format carries.
-#include "advice/AdviceTexts.h"
 #include "advice/BusyPointer.h"
 #include "advice/DispatchRecorder.h"
 #include "advice/InitAppli.h"
-#include "app/ClipboardSource.h"
 #include "app/ProgramOptions.h"
 #include "app/RequestDecoder.h"
-#include "app/TextClipboard.h"
+#include "common/AdviceTexts.h"
+#include "common/ClipboardSource.h"
+#include "common/TextClipboard.h"
 
 #include <QTest>
 

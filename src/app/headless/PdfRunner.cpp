@@ -1,13 +1,14 @@
 #include "PdfRunner.h"
 
 #include "advice/BusyPointer.h"
-#include "app/FileClipboard.h"
 #include "app/ProgramOptions.h"
 #include "app/RequestDecoder.h"
+#include "app/RunClipboard.h"
+#include "app/StandardError.h"
 #include "app/StartupInfo.h"
-#include "app/TextClipboard.h"
 #include "app/headless/SourceDateEpoch.h"
 #include "chart/files/AtomicFileWriter.h"
+#include "common/TextClipboard.h"
 #include "document/builders/Clock.h"
 #include "document/builders/DocumentSession.h"
 #include "document/surface/Surface.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <memory>
 
 #include <sys/stat.h>
@@ -25,11 +25,6 @@
 namespace virelai {
 
 namespace {
-
-void printError(const QString &message)
-{
-    std::fputs(qPrintable(message + u'\n'), stderr);
-}
 
 class NoWindow : public DocumentWindow
 {
@@ -46,22 +41,6 @@ public:
         printError(Title + QStringLiteral(" : ") + Prompt);
     }
 };
-
-class NoPointer : public BusyPointer
-{
-public:
-    void setMousePointer(int) override { }
-};
-
-std::unique_ptr<ClipboardSource> clipboardFor(const ProgramOptions &options, QString &erreur)
-{
-    if (!options.dataFile)
-        return std::make_unique<TextClipboard>();
-    auto fromFile = FileClipboard::load(*options.dataFile, erreur);
-    if (!fromFile)
-        return nullptr;
-    return std::make_unique<FileClipboard>(std::move(*fromFile));
-}
 
 // The footer's clock: SOURCE_DATE_EPOCH when it is set, so that a PDF can be
 // made again identical; the system clock otherwise.
@@ -91,13 +70,14 @@ bool sameFile(const QString &first, const QString &second)
         && a.st_ino == b.st_ino;
 }
 
-// Empty on success, else why the PDF could not be put in place.
-QString writePdf(const Surface &VSPrinter1, const QString &path, FileWriter &writer)
+// Nothing when the PDF is in place, else why it is not.
+std::optional<WriteFailure> writePdf(const Surface &VSPrinter1, const QString &path,
+                                     FileWriter &writer)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     if (!writeDocumentPdf(*VSPrinter1.shownDocument(), pdf))
-        return QStringLiteral("le document n'a pas pu être mis en page");
+        return WriteFailure {QStringLiteral("le document n'a pas pu être mis en page")};
     return writer.writeWhole(path, pdf.data());
 }
 
@@ -123,9 +103,13 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
                        .arg(*options.pdfFile));
         return PdfFailed;
     }
+    const RunClipboard run = clipboardFromOptions(options, std::make_unique<TextClipboard>());
+    if (!run.clipboard) {
+        printError(run.refusal);
+        return PdfFailed;
+    }
     QString erreur;
-    const auto clipboard = clipboardFor(options, erreur);
-    const auto clock = clipboard ? clockFromEnvironment(erreur) : nullptr;
+    const auto clock = clockFromEnvironment(erreur);
     if (!clock) {
         printError(erreur);
         return PdfFailed;
@@ -137,13 +121,13 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
     NoWindow window;
     StderrMessages messages;
     NoPointer pointer;
-    DocumentSession session(request, *clipboard, VSPrinter1, window, messages, *clock);
-    session.InitAppli(pointer);
+    DocumentSession session(request, *run.clipboard, VSPrinter1, window, messages, *clock);
+    session.buildDocument(pointer);
     if (!documentShown)
         return PdfFailed; // the builder has told why
-    if (const QString cause = writePdf(VSPrinter1, *options.pdfFile, writer); !cause.isEmpty()) {
+    if (const auto failure = writePdf(VSPrinter1, *options.pdfFile, writer)) {
         printError(QStringLiteral("Impossible d'écrire le fichier PDF %1 : %2")
-                       .arg(*options.pdfFile, cause));
+                       .arg(*options.pdfFile, failure->cause));
         return PdfFailed;
     }
     return session.chartNoticesOfLastBuild() > 0 ? PdfWrittenWithChartNotices : PdfWritten;

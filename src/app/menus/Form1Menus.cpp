@@ -53,7 +53,7 @@ void Form1Menus::config_Click()
 void Form1Menus::ConfMiseEnPage_Click()
 {
     printing.PageSetupDialog();
-    form.InitAppli();
+    form.buildDocument();
 }
 
 void Form1Menus::imprime_Click()

@@ -1,9 +1,9 @@
 #include "OutlineNavigation.h"
 
-#include "app/navigation/OuvreFicPages.h"
 #include "app/window/Form1.h"
 #include "document/builders/DocumentSession.h"
 #include "document/builders/HelpPage.h"
+#include "document/builders/OuvreFicPages.h"
 #include "document/metafile/MetafilePicture.h"
 
 #include <QLabel>
@@ -111,7 +111,7 @@ void OutlineNavigation::recomposer()
     recomposerConseil(*form.VSPrinter1,
                       ConseilARecomposer {session.texts(), request.TypeDoc, request.NumVersion,
                                           session.picturesDirectory(), session.chartsOfLastBuild(),
-                                          metafilePictureFromBytes, form.clock});
+                                          metafilePictureFromBytes, form.footerClock()});
     form.repaintWindow();
 }
 

@@ -1,9 +1,9 @@
 #include "PrinterSetup.h"
 
+#include "app/preview/DocumentPrinting.h"
+#include "app/preview/PrintProgressWindow.h"
 #include "app/printing/PrintingMessages.h"
 #include "document/builders/BuildContext.h"
-#include "document/preview/DocumentPrinting.h"
-#include "document/preview/PrintProgressWindow.h"
 #include "document/surface/Surface.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/preview/PageSetup.h"
+#include "app/preview/PageSetup.h"
 
 #include <QObject>
 

@@ -2,13 +2,13 @@
 
 #include "app/ClipboardLimit.h"
 #include "app/StartupInfo.h"
-#include "app/TextClipboard.h"
 #include "app/menus/WindowCommands.h"
 #include "app/navigation/OutlineNavigation.h"
+#include "app/preview/PreviewWidget.h"
 #include "app/window/StartPlacement.h"
 #include "app/window/WindowMessages.h"
+#include "common/TextClipboard.h"
 #include "document/builders/DocumentSession.h"
-#include "document/preview/PreviewWidget.h"
 #include "document/surface/Surface.h"
 #include "document/surface/Twips.h"
 
@@ -23,10 +23,12 @@
 namespace virelai {
 
 Form1::Form1(std::unique_ptr<ClipboardSource> clipboard,
-             std::unique_ptr<TeacherMessages> messageSink, QWidget *parent)
+             std::unique_ptr<TeacherMessages> messageSink, std::unique_ptr<Clock> footerClock,
+             QWidget *parent)
     : QMainWindow(parent)
     , clipboard(std::move(clipboard))
     , messages(messageSink ? std::move(messageSink) : std::make_unique<WindowMessages>(this))
+    , clock(footerClock ? std::move(footerClock) : std::make_unique<SystemClock>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Aide en ligne"));
@@ -56,8 +58,8 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
     if (!refus.isEmpty())
         messages->inform(refus, QStringLiteral("Presse-papiers"));
     session = std::make_unique<DocumentSession>(request, *clipboard, *VSPrinter1, *this, *messages,
-                                                clock);
-    InitAppli();
+                                                *clock);
+    buildDocument();
     repaintWindow();
     return std::nullopt;
 }
@@ -74,10 +76,10 @@ void Form1::showOnScreen()
     show();
 }
 
-void Form1::InitAppli()
+void Form1::buildDocument()
 {
     if (session)
-        session->InitAppli(pointer);
+        session->buildDocument(pointer);
 }
 
 ClientArea Form1::clientArea() const

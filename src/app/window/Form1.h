@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ClipboardSource.h"
 #include "app/OverrideCursorPointer.h"
 #include "app/RequestDecoder.h"
-#include "app/RequestState.h"
 #include "app/window/WindowLayout.h"
+#include "common/ClipboardSource.h"
+#include "common/RequestState.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
 
@@ -39,10 +39,11 @@ class Form1 : public QMainWindow, public DocumentWindow
     Q_OBJECT
 
 public:
-    // Messages go to modal boxes over the window unless tests give their own.
+    // Messages go to modal boxes over the window, and footers read the system
+    // clock, unless tests give their own.
     explicit Form1(std::unique_ptr<ClipboardSource> clipboard,
                    std::unique_ptr<TeacherMessages> messageSink = nullptr,
-                   QWidget *parent = nullptr);
+                   std::unique_ptr<Clock> footerClock = nullptr, QWidget *parent = nullptr);
     ~Form1() override;
 
     // The start-up sequence: chemin, NumVersion, caption, layout, the request
@@ -57,7 +58,7 @@ public:
     void showOnScreen();
 
     // Chooses the advice for the request state and builds its document.
-    void InitAppli();
+    void buildDocument();
 
     void redim_ATX();
     void MajFenetre() override;
@@ -74,13 +75,13 @@ public:
     ClientArea clientArea() const;
     const Form1Layout &layoutTwips() const { return geometry; }
     DocumentSession *documentSession() const { return session.get(); }
+    // Where footers read the date and time.
+    const Clock &footerClock() const { return *clock; }
 
     // Request state: module and window variables of the one window.
     RequestState request;
     // The screen-wide pointer, busy while a document is built.
     OverrideCursorPointer pointer;
-    // Where footers read the date and time; tests fix it.
-    SettableClock clock;
 
     // Controls, top of the stacking order last.
     Surface *VSPrinter1 = nullptr; // the page model that builders compose on
@@ -124,6 +125,7 @@ private:
     // refused there, once.
     std::unique_ptr<ClipboardSource> clipboard;
     std::unique_ptr<TeacherMessages> messages;
+    std::unique_ptr<Clock> clock; // where footers read the date and time
     // The panes under the preview and the focus they take when uncovered.
     std::vector<std::pair<QWidget *, Qt::FocusPolicy>> focusWhenUncovered;
     std::unique_ptr<DocumentSession> session;

@@ -1,9 +1,9 @@
 // Creation of the window's controls with their settings at creation.
 #include "Form1.h"
 
+#include "app/preview/PreviewWidget.h"
 #include "app/window/PageShownTiming.h"
 #include "app/window/WindowPictures.h"
-#include "document/preview/PreviewWidget.h"
 #include "document/surface/Surface.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "PageShownTiming.h"
 
-#include "document/preview/PreviewWidget.h"
+#include "app/preview/PreviewWidget.h"
 #include "document/surface/Surface.h"
 
 #include <QElapsedTimer>

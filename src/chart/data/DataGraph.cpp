@@ -1,7 +1,7 @@
 #include "DataGraph.h"
 
 #include "FieldCursor.h"
-#include "app/NumericReading.h"
+#include "common/NumericReading.h"
 
 #include <array>
 #include <cmath>
@@ -11,18 +11,18 @@ namespace virelai {
 
 namespace {
 
-const QString kTooLong = QStringLiteral(
+const QString TooLong = QStringLiteral(
     "Données des graphiques refusées : le texte du presse-papiers fait 32 766 caractères ou plus.");
-const QString kNotWhole
+const QString NotWhole
     = QStringLiteral("Données des graphiques refusées : le nombre de graphiques, "
                      "de séries ou de points n'est pas un nombre entier positif.");
-const QString kTooManyCharts
+const QString TooManyCharts
     = QStringLiteral("Données des graphiques refusées : plus de 64 graphiques sont annoncés.");
-const QString kEmptyCharts = QStringLiteral(
+const QString EmptyCharts = QStringLiteral(
     "Données des graphiques refusées : les graphiques annoncés n'ont aucune série ou aucun point.");
-const QString kTooManySlots = QStringLiteral("Données des graphiques refusées : plus de 50 valeurs "
-                                             "par graphique (séries × points).");
-const QString kBadColour = QStringLiteral(
+const QString TooManySlots = QStringLiteral("Données des graphiques refusées : plus de 50 valeurs "
+                                            "par graphique (séries × points).");
+const QString BadColour = QStringLiteral(
     "Données des graphiques refusées : une composante de couleur sort de l'intervalle 0 à 255.");
 
 // A count: a whole decimal number, blanks around it allowed. The limits are checked
@@ -71,8 +71,8 @@ private:
     std::array<int, 3> counts {}; // nbGraph, nbSerie, nbPoint before their limits are checked
     DataGraph data;
     // Slots 1..50 of both tables, kept from series to series and chart to chart.
-    std::array<float, kDataGraphSlots> values {};
-    std::array<QString, kDataGraphSlots> labels;
+    std::array<float, DataGraphSlots> values {};
+    std::array<QString, DataGraphSlots> labels;
     QString titreGraph;
     QString nomSerie;
     std::array<int, 3> rgb {};
@@ -99,7 +99,7 @@ QString DataGraphReader::readCounts()
             continue;
         const std::optional<int> count = readCount(*field);
         if (!count)
-            return kNotWhole;
+            return NotWhole;
         counts[i] = *count;
     }
     return QString();
@@ -109,20 +109,20 @@ QString DataGraphReader::checkCounts()
 {
     const auto [nbGraph, nbSerie, nbPoint] = counts;
     if (nbGraph < 0)
-        return kNotWhole;
-    if (nbGraph > kMaxCharts)
-        return kTooManyCharts;
+        return NotWhole;
+    if (nbGraph > MaxCharts)
+        return TooManyCharts;
     if (nbGraph > 0 && (nbSerie < 1 || nbPoint < 1))
-        return kEmptyCharts;
+        return EmptyCharts;
     // Each is checked alone first so that the product cannot overflow.
     if (nbGraph > 0
-        && (nbSerie > kDataGraphSlots || nbPoint > kDataGraphSlots
-            || nbSerie * nbPoint > kDataGraphSlots))
-        return kTooManySlots;
+        && (nbSerie > DataGraphSlots || nbPoint > DataGraphSlots
+            || nbSerie * nbPoint > DataGraphSlots))
+        return TooManySlots;
     constexpr int lowest = std::numeric_limits<qint16>::min();
     constexpr int highest = std::numeric_limits<qint16>::max();
     if (nbSerie < lowest || nbSerie > highest || nbPoint < lowest || nbPoint > highest)
-        return kNotWhole;
+        return NotWhole;
     data.nbGraph = qint16(nbGraph);
     data.nbSerie = qint16(nbSerie);
     data.nbPoint = qint16(nbPoint);
@@ -180,7 +180,7 @@ QString DataGraphReader::readColour()
             continue;
         const double component = roundHalfEven(Val(*field));
         if (!(component >= 0.0 && component <= 255.0))
-            return kBadColour;
+            return BadColour;
         rgb[i] = int(component);
     }
     return QString();
@@ -202,8 +202,8 @@ void DataGraphReader::readText(QChar delimiter, QString &field)
 
 DataGraphReading readDataGraph(const QString &text)
 {
-    if (text.size() > kMaxChartTextLength)
-        return {DataGraph {}, kTooLong};
+    if (text.size() > MaxChartTextLength)
+        return {DataGraph {}, TooLong};
     return DataGraphReader(text).read();
 }
 

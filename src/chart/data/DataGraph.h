@@ -37,9 +37,9 @@ struct DataGraphReading
 };
 
 // Limits of what the exchanged format can carry.
-inline constexpr int kDataGraphSlots = 50;
-inline constexpr int kMaxCharts = 64;
-inline constexpr qsizetype kMaxChartTextLength = 32765;
+inline constexpr int DataGraphSlots = 50;
+inline constexpr int MaxCharts = 64;
+inline constexpr qsizetype MaxChartTextLength = 32765;
 
 // Reads the chart data the host puts on the clipboard.
 DataGraphReading readDataGraph(const QString &text);

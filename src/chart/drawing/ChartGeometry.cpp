@@ -14,7 +14,7 @@ AxisTicks axisTicks(double maximum, double increment)
     }
     ticks.top = maximum;
     const double steps = maximum / increment;
-    if (!(std::isfinite(increment) && increment > 0.0 && steps <= kMaxAxisTicks - 1)) {
+    if (!(std::isfinite(increment) && increment > 0.0 && steps <= MaxAxisTicks - 1)) {
         ticks.values = {0.0, maximum};
         return ticks;
     }

@@ -14,11 +14,11 @@ struct AxisTicks
 };
 
 // More ticks than this would make the labels unreadable and the drawing slow.
-inline constexpr int kMaxAxisTicks = 100;
+inline constexpr int MaxAxisTicks = 100;
 
 // Ticks from 0 to maximum in steps of increment. A maximum that is not above 0
 // gives a 0..1 scale with the 0 tick only; an increment that is not above 0, or
-// that would give more than kMaxAxisTicks ticks, gives the two ends only.
+// that would give more than MaxAxisTicks ticks, gives the two ends only.
 AxisTicks axisTicks(double maximum, double increment);
 
 // The vertical position of a value on an axis 0..top spanning plot, kept inside plot.

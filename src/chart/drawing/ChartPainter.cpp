@@ -3,9 +3,9 @@
 #include "CategoryLabels.h"
 #include "ChartGeometry.h"
 #include "NumberFormat.h"
-#include "chart/BgrColor.h"
 #include "chart/QBColor.h"
 #include "chart/TChart.h"
+#include "common/BgrColor.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -16,13 +16,13 @@ namespace virelai {
 
 namespace {
 
-constexpr double kMarginX = kChartSize.width() / 100.0; // the control's 1 % margins
-constexpr double kMarginY = kChartSize.height() / 100.0;
-constexpr double kTickLength = 4.0;
-constexpr double kGap = 4.0;
-constexpr int kLegendColorWidth = 17;
-const QColor kWallColor = colorFromBgr(0x80FFFF);
-const QColor kGridColor(192, 192, 192);
+constexpr double MarginX = ChartSize.width() / 100.0; // the control's 1 % margins
+constexpr double MarginY = ChartSize.height() / 100.0;
+constexpr double TickLength = 4.0;
+constexpr double Gap = 4.0;
+constexpr int LegendColorWidth = 17;
+const QColor WallColor = colorFromBgr(0x80FFFF);
+const QColor GridColor(192, 192, 192);
 
 QFont arialBold(int pixelSize)
 {
@@ -79,19 +79,19 @@ void drawLegend(QPainter &painter, const TChart &chart, const QRectF &band)
     const QFontMetricsF metrics(smallFont(), painter.device());
     double width = 0.0;
     for (const ChartSeries &series : chart.series)
-        width += kLegendColorWidth + kGap + metrics.horizontalAdvance(series.Title) + 2 * kGap;
+        width += LegendColorWidth + Gap + metrics.horizontalAdvance(series.Title) + 2 * Gap;
     double x = band.center().x() - width / 2.0;
     const double boxHeight = metrics.ascent() * 0.7;
     for (const ChartSeries &series : chart.series) {
         painter.setPen(Qt::black);
         painter.setBrush(colorFromBgr(series.SeriesColor));
         painter.drawRect(
-            QRectF(x + kGap, band.center().y() - boxHeight / 2.0, kLegendColorWidth, boxHeight));
-        x += kGap + kLegendColorWidth + kGap;
+            QRectF(x + Gap, band.center().y() - boxHeight / 2.0, LegendColorWidth, boxHeight));
+        x += Gap + LegendColorWidth + Gap;
         const double textWidth = metrics.horizontalAdvance(series.Title);
-        painter.drawText(QRectF(x, band.top(), textWidth + kGap, band.height()),
+        painter.drawText(QRectF(x, band.top(), textWidth + Gap, band.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, series.Title);
-        x += textWidth + kGap;
+        x += textWidth + Gap;
     }
 }
 
@@ -111,11 +111,11 @@ void drawValueAxis(QPainter &painter, const QRectF &plot, const AxisTicks &ticks
     const QFontMetricsF metrics(axisFont(), painter.device());
     for (double value : ticks.values) {
         const double y = valueToY(value, ticks.top, plot);
-        painter.setPen(kGridColor);
+        painter.setPen(GridColor);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Qt::black);
-        painter.drawLine(QPointF(plot.left() - kTickLength, y), QPointF(plot.left(), y));
-        const QRectF label(0.0, y - metrics.height() / 2.0, plot.left() - kTickLength - 1.0,
+        painter.drawLine(QPointF(plot.left() - TickLength, y), QPointF(plot.left(), y));
+        const QRectF label(0.0, y - metrics.height() / 2.0, plot.left() - TickLength - 1.0,
                            metrics.height());
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, formatNumber(value, format));
     }
@@ -208,35 +208,35 @@ double widestBarExtent(const TChart &chart)
 void drawChart(QPainter &painter, const TChart &chart)
 {
     painter.save();
-    const QRectF whole(QPointF(0, 0), QSizeF(kChartSize));
+    const QRectF whole(QPointF(0, 0), QSizeF(ChartSize));
     painter.fillRect(whole, Qt::white);
-    QRectF free = whole.adjusted(kMarginX, kMarginY, -kMarginX, -kMarginY);
+    QRectF free = whole.adjusted(MarginX, MarginY, -MarginX, -MarginY);
 
-    const double titleHeight = QFontMetricsF(titleFont(), painter.device()).height() + kGap;
-    const double smallHeight = QFontMetricsF(smallFont(), painter.device()).height() + kGap;
+    const double titleHeight = QFontMetricsF(titleFont(), painter.device()).height() + Gap;
+    const double smallHeight = QFontMetricsF(smallFont(), painter.device()).height() + Gap;
     drawCentredText(painter, takeTop(free, titleHeight), titleFont(), Qt::blue, chart.Title);
     if (!chart.Foot.isEmpty())
         drawCentredText(painter, takeBottom(free, smallHeight), smallFont(), Qt::blue, chart.Foot);
-    drawLegend(painter, chart, takeBottom(free, smallHeight + kGap));
+    drawLegend(painter, chart, takeBottom(free, smallHeight + Gap));
 
     const AxisTicks ticks = axisTicks(chart.LeftAxis.Maximum, chart.LeftAxis.Increment);
     const double labelWidth = axisLabelWidth(painter, ticks, chart.LeftAxis.AxisValuesFormat);
     // The plot's width places the categories, whose labels then say how much
     // height they need under it.
-    const double plotLeft = free.left() + labelWidth + kTickLength + 2.0;
-    const double plotRight = free.right() - kGap;
+    const double plotLeft = free.left() + labelWidth + TickLength + 2.0;
+    const double plotRight = free.right() - Gap;
     const int pointCount = int(chart.series.front().points.size());
     const QRectF slotsAcross = categorySlots(QRectF(plotLeft, 0, plotRight - plotLeft, 1),
                                              pointCount, widestBarExtent(chart));
     const std::vector<CategoryLabel> labels = categoryLabels(painter, chart, slotsAcross);
     const double lineHeight = QFontMetricsF(smallFont(), painter.device()).height();
-    const QRectF categoryBand = takeBottom(free, categoryLabelLines(labels) * lineHeight + kGap);
+    const QRectF categoryBand = takeBottom(free, categoryLabelLines(labels) * lineHeight + Gap);
     // Room above the plot for the top tick's label and the marks of full bars.
     const double headroom = QFontMetricsF(axisFont(), painter.device()).height() / 2.0;
     const QRectF plot(QPointF(plotLeft, free.top() + headroom), QPointF(plotRight, free.bottom()));
 
     painter.setPen(Qt::NoPen);
-    painter.fillRect(plot, kWallColor);
+    painter.fillRect(plot, WallColor);
     drawValueAxis(painter, plot, ticks, chart.LeftAxis.AxisValuesFormat);
     const QRectF slots = categorySlots(plot, pointCount, widestBarExtent(chart));
     drawCategoryLabels(painter, labels, categoryBand);

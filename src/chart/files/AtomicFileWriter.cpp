@@ -24,19 +24,25 @@ QByteArray temporaryPath(const QString &path)
                              + QStringLiteral(".%1.tmp").arg(QCoreApplication::applicationPid()));
 }
 
-// Why an existing target must not be replaced; empty when it is absent or a
+WriteFailure systemFailure(int error)
+{
+    return {systemErrorText(error)};
+}
+
+// Why an existing target must not be replaced; nothing when it is absent or a
 // regular file. A rename would put a file in place of a device or a FIFO (and,
 // as root, replace /dev/full itself), never write into it.
-QString refusedTarget(const QByteArray &target)
+std::optional<WriteFailure> refusedTarget(const QByteArray &target)
 {
     struct stat status
     {
     };
     if (::stat(target.constData(), &status) != 0 || S_ISREG(status.st_mode))
-        return QString();
+        return std::nullopt;
     if (S_ISDIR(status.st_mode))
-        return systemErrorText(EISDIR);
-    return QStringLiteral("ce n'est pas un fichier ordinaire (périphérique ou tube)");
+        return systemFailure(EISDIR);
+    return WriteFailure {
+        QStringLiteral("ce n'est pas un fichier ordinaire (périphérique ou tube)")};
 }
 
 } // namespace
@@ -44,49 +50,51 @@ QString refusedTarget(const QByteArray &target)
 // No fsync: the rename alone already guarantees that the final name only ever
 // holds a whole file, and the pictures are rebuilt at every run, so a power cut
 // that loses the newest bytes costs nothing. Syncing cost ~10 ms per chart.
-QString AtomicFileWriter::writeWhole(const QString &path, const QByteArray &bytes)
+std::optional<WriteFailure> AtomicFileWriter::writeWhole(const QString &path,
+                                                         const QByteArray &bytes)
 {
     const QByteArray target = QFile::encodeName(path);
-    if (QString refusal = refusedTarget(target); !refusal.isEmpty())
+    if (auto refusal = refusedTarget(target))
         return refusal;
     const QByteArray temporary = temporaryPath(path);
-    QString failure = writeTemporary(temporary, bytes);
-    if (failure.isEmpty())
+    std::optional<WriteFailure> failure = writeTemporary(temporary, bytes);
+    if (!failure)
         failure = refusedTarget(target); // it may have changed while the bytes were written
-    if (failure.isEmpty() && std::rename(temporary.constData(), target.constData()) != 0)
-        failure = systemErrorText(errno);
-    if (!failure.isEmpty())
+    if (!failure && std::rename(temporary.constData(), target.constData()) != 0)
+        failure = systemFailure(errno);
+    if (failure)
         ::unlink(temporary.constData());
     return failure;
 }
 
-QString AtomicFileWriter::writeTemporary(const QByteArray &temporary, const QByteArray &bytes)
+std::optional<WriteFailure> AtomicFileWriter::writeTemporary(const QByteArray &temporary,
+                                                             const QByteArray &bytes)
 {
     ::unlink(temporary.constData()); // left by a killed run that had the same process id
     const int fd
         = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0)
-        return systemErrorText(errno);
-    QString failure;
+        return systemFailure(errno);
+    std::optional<WriteFailure> failure;
     qsizetype done = 0;
-    while (failure.isEmpty() && done < bytes.size()) {
+    while (!failure && done < bytes.size()) {
         const ssize_t written
             = writeSome(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            failure = systemErrorText(written < 0 ? errno : ENOSPC);
+            failure = systemFailure(written < 0 ? errno : ENOSPC);
         else
             done += written;
     }
     struct stat status
     {
     };
-    if (failure.isEmpty() && (::fstat(fd, &status) != 0 || status.st_size != bytes.size()))
-        failure = QStringLiteral("fichier incomplet");
+    if (!failure && (::fstat(fd, &status) != 0 || status.st_size != bytes.size()))
+        failure = WriteFailure {QStringLiteral("fichier incomplet")};
     // Some file systems (NFS, quotas) report a failed write only here.
-    if (::close(fd) != 0 && failure.isEmpty())
-        failure = systemErrorText(errno);
+    if (::close(fd) != 0 && !failure)
+        failure = systemFailure(errno);
     return failure;
 }
 

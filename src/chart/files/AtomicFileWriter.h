@@ -3,9 +3,17 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 #include <sys/types.h>
 
 namespace virelai {
+
+// Why a file could not be put in place.
+struct WriteFailure
+{
+    QString cause; // in French
+};
 
 // Puts a whole file in place or leaves the previous one untouched. Tests replace it
 // to simulate a full disk or a directory that cannot be written.
@@ -13,8 +21,9 @@ class FileWriter
 {
 public:
     virtual ~FileWriter() = default;
-    // Returns an empty text on success, else the cause of the failure in French.
-    virtual QString writeWhole(const QString &path, const QByteArray &bytes) = 0;
+    // Nothing when the file is in place, else why it is not.
+    virtual std::optional<WriteFailure> writeWhole(const QString &path, const QByteArray &bytes)
+        = 0;
 };
 
 // Writes into a temporary file beside the target (path + "." + process id + ".tmp"),
@@ -25,14 +34,15 @@ public:
 class AtomicFileWriter : public FileWriter
 {
 public:
-    QString writeWhole(const QString &path, const QByteArray &bytes) override;
+    std::optional<WriteFailure> writeWhole(const QString &path, const QByteArray &bytes) override;
 
 protected:
     // The one place bytes go to the disk, as write(2); tests make it fail like a full disk.
     virtual ssize_t writeSome(int fd, const char *data, size_t size);
 
 private:
-    QString writeTemporary(const QByteArray &temporary, const QByteArray &bytes);
+    std::optional<WriteFailure> writeTemporary(const QByteArray &temporary,
+                                               const QByteArray &bytes);
 };
 
 } // namespace virelai

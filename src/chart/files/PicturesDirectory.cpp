@@ -1,6 +1,6 @@
 #include "PicturesDirectory.h"
 
-#include "document/TrimBlancs.h"
+#include "common/Logging.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,8 +55,9 @@ void tellOnceAboutCache(const QString &chemin, const QString &cache)
     if (told)
         return;
     told = true;
-    qWarning("Le dossier %s ne peut pas être écrit : les graphiques sont enregistrés dans %s",
-             qUtf8Printable(chemin), qUtf8Printable(cache));
+    qCWarning(lcVirelai,
+              "Le dossier %s ne peut pas être écrit : les graphiques sont enregistrés dans %s",
+              qUtf8Printable(chemin), qUtf8Printable(cache));
 }
 
 } // namespace
@@ -71,12 +72,6 @@ PicturesFolder picturesFolder(const QString &chemin)
         return {withSeparator(cache), QString()};
     }
     return {chemin, unwritableReason(chemin, cache)};
-}
-
-QString chartPictureFile(const QString &directory, int n)
-{
-    return directory + QStringLiteral("mychart") + TrimBlancs(QString::number(n))
-        + QStringLiteral(".wmf");
 }
 
 } // namespace virelai

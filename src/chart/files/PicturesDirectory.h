@@ -19,7 +19,4 @@ struct PicturesFolder
 // When neither can be written: chemin, with the reason.
 PicturesFolder picturesFolder(const QString &chemin);
 
-// directory + "mychart" + n + ".wmf" (mychart1.wmf for n = 1).
-QString chartPictureFile(const QString &directory, int n);
-
 } // namespace virelai

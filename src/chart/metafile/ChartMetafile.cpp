@@ -9,7 +9,7 @@ namespace virelai {
 
 QByteArray chartMetafile(const TChart &chart)
 {
-    WmfPaintDevice device(kChartSize);
+    WmfPaintDevice device(ChartSize);
     QPainter painter;
     if (!painter.begin(&device))
         return QByteArray();

@@ -4,8 +4,8 @@ namespace virelai {
 
 WmfPaintDevice::WmfPaintDevice(QSize size)
     : size(size)
-    , recorder(size * kUnitsPerPixel, kDpi * kUnitsPerPixel)
-    , engine(recorder, kUnitsPerPixel, kDpi)
+    , recorder(size * UnitsPerPixel, ScreenDpi * UnitsPerPixel)
+    , engine(recorder, UnitsPerPixel, ScreenDpi)
 { }
 
 WmfPaintDevice::~WmfPaintDevice() = default;
@@ -28,9 +28,9 @@ int WmfPaintDevice::metric(PaintDeviceMetric metric) const
     case PdmHeight:
         return size.height();
     case PdmWidthMM:
-        return size.width() * 254 / (kDpi * 10);
+        return size.width() * 254 / (ScreenDpi * 10);
     case PdmHeightMM:
-        return size.height() * 254 / (kDpi * 10);
+        return size.height() * 254 / (ScreenDpi * 10);
     case PdmNumColors:
         return 0x7FFFFFFF;
     case PdmDepth:
@@ -39,7 +39,7 @@ int WmfPaintDevice::metric(PaintDeviceMetric metric) const
     case PdmDpiY:
     case PdmPhysicalDpiX:
     case PdmPhysicalDpiY:
-        return kDpi;
+        return ScreenDpi;
     case PdmDevicePixelRatio:
         return 1;
     case PdmDevicePixelRatioScaled:

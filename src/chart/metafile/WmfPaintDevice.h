@@ -23,8 +23,8 @@ protected:
     int metric(PaintDeviceMetric metric) const override;
 
 private:
-    static constexpr int kDpi = 96;
-    static constexpr int kUnitsPerPixel = 10;
+    static constexpr int ScreenDpi = 96;
+    static constexpr int UnitsPerPixel = 10;
     const QSize size;
     WmfRecorder recorder;
     mutable WmfPaintEngine engine;

@@ -1,7 +1,7 @@
 #include "WmfPaintEngine.h"
 
 #include "WmfRecorder.h"
-#include "chart/BgrColor.h"
+#include "common/BgrColor.h"
 
 #include <QPainterPath>
 #include <QTextItem>

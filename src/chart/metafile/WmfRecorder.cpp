@@ -1,6 +1,6 @@
 #include "WmfRecorder.h"
 
-#include "Cp1252.h"
+#include "common/Windows1252.h"
 
 #include <QtEndian>
 
@@ -155,7 +155,7 @@ void WmfRecorder::selectFont(const WmfFont &wanted)
 {
     if (failed || (hasFont && wanted == font))
         return;
-    QByteArray face = toCp1252(wanted.face).left(31);
+    QByteArray face = toWindows1252(wanted.face).left(31);
     // A negative height asks for that character height rather than a cell height.
     U_FONT *logFont = U_FONT_set(int16_t(-std::clamp(wanted.height, 1, 32767)), 0, 0, 0,
                                  wanted.bold ? U_FW_BOLD : U_FW_NORMAL, wanted.italic ? 1 : 0, 0, 0,
@@ -205,7 +205,7 @@ void WmfRecorder::textOut(QPoint baselineStart, const QString &text)
 {
     // TEXTOUT rather than EXTTEXTOUT: libUEMF writes the latter's clipping rectangle
     // in the wrong order.
-    QByteArray bytes = toCp1252(text).left(16000);
+    QByteArray bytes = toWindows1252(text).left(16000);
     if (bytes.isEmpty())
         return;
     append(U_WMRTEXTOUT_set(point16(baselineStart), bytes.data()));

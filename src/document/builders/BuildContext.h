@@ -1,11 +1,11 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
-#include "app/ClipboardSource.h"
-#include "app/RequestState.h"
 #include "chart/MajDataGraph.h"
-#include "document/Module1.h"
+#include "common/AdviceTexts.h"
+#include "common/ClipboardSource.h"
+#include "common/RequestState.h"
 #include "document/builders/HelpFileReading.h"
+#include "document/builders/PagePrimitives.h"
 
 #include <QString>
 

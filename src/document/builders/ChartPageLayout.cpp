@@ -1,44 +1,41 @@
 #include "ChartPageLayout.h"
 
+#include "document/surface/Surface.h"
+
 namespace virelai {
 
-ChartPageLayout pageMoyenne()
-{
-    ChartPageLayout page;
-    page.PageOrientation = 0;
-    page.propositionY = 50;
-    page.suggestionY = 55;
-    page.rappelY = 77;
-    page.chartCount = 3;
-    page.charts = {{{0, 20, 32, 23, 1}, {33, 20, 32, 23, 2}, {66, 20, 32, 23, 3}}};
-    return page;
-}
+namespace {
 
-ChartPageLayout pageProfil()
-{
-    ChartPageLayout page;
-    page.PageOrientation = 0;
-    page.propositionY = 52;
-    page.suggestionY = 54;
-    page.rappelY = 80;
-    page.chartCount = 1;
-    page.charts = {{{0, 28, 32, 23, 1}}};
-    return page;
-}
+// In the order of ChartPage.
+constexpr std::array<ChartPageLayout, 3> Layouts = {{
+    {.PageOrientation = Surface::Portrait,
+     .propositionY = 50,
+     .suggestionY = 55,
+     .rappelY = 77,
+     .chartCount = 3,
+     .charts = {{{0, 20, 32, 23, 1}, {33, 20, 32, 23, 2}, {66, 20, 32, 23, 3}}}},
+    {.PageOrientation = Surface::Portrait,
+     .propositionY = 52,
+     .suggestionY = 54,
+     .rappelY = 80,
+     .chartCount = 1,
+     .charts = {{{0, 28, 32, 23, 1}}}},
+    {.PageOrientation = Surface::Landscape,
+     .propositionX = 43,
+     .propositionY = 30,
+     .suggestionX = 43,
+     .suggestionY = 33,
+     .suggestionW = 57,
+     .rappelY = 77,
+     .chartCount = 2,
+     .charts = {{{0, 30, 20, 33, 1}, {21, 30, 20, 33, 2}}}},
+}};
 
-ChartPageLayout pageTypeComp()
+} // namespace
+
+const ChartPageLayout &chartPageLayout(ChartPage page)
 {
-    ChartPageLayout page;
-    page.PageOrientation = 1;
-    page.propositionX = 43;
-    page.propositionY = 30;
-    page.suggestionX = 43;
-    page.suggestionY = 33;
-    page.suggestionW = 57;
-    page.rappelY = 77;
-    page.chartCount = 2;
-    page.charts = {{{0, 30, 20, 33, 1}, {21, 30, 20, 33, 2}}};
-    return page;
+    return Layouts[static_cast<std::size_t>(page)];
 }
 
 } // namespace virelai

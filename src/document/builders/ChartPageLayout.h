@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/surface/Surface.h"
+
 #include <array>
 
 namespace virelai {
@@ -19,7 +21,7 @@ struct ChartPlacement
 // printable area.
 struct ChartPageLayout
 {
-    int PageOrientation = 0;
+    Surface::Orientation PageOrientation = Surface::Portrait;
     double propositionX = 0;
     double propositionY = 0;
     double suggestionX = 0;
@@ -32,8 +34,12 @@ struct ChartPageLayout
     std::array<ChartPlacement, 3> charts {};
 };
 
-ChartPageLayout pageMoyenne(); // type 1: three charts in a row, portrait
-ChartPageLayout pageProfil(); // types 2 to 4: one chart at the left, portrait
-ChartPageLayout pageTypeComp(); // type 10: two charts beside the suggestion, landscape
+enum class ChartPage {
+    Moyenne, // type 1: three charts in a row, portrait
+    Profil, // types 2 to 4: one chart at the left, portrait
+    TypeComp, // type 10: two charts beside the suggestion, landscape
+};
+
+const ChartPageLayout &chartPageLayout(ChartPage page);
 
 } // namespace virelai

@@ -1,7 +1,7 @@
 #include "ChartPages.h"
 
-#include "document/Module1.h"
 #include "document/builders/BuildContext.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/builders/PageSteps.h"
 #include "document/surface/Surface.h"
 
@@ -32,8 +32,8 @@ void construirePageGraphiques(BuildContext &context, const ChartPageLayout &page
         placerGraphique(context, page.charts[std::size_t(i)], graphiques.writtenPictures);
     terminerDocument(context);
     // Told once the page is on screen, so the teacher sees what is missing.
-    if (graphiques.hasError())
-        context.messages.MsgBox(graphiques.erreur, QStringLiteral("Erreur"));
+    if (graphiques.failure)
+        context.messages.MsgBox(failureText(*graphiques.failure), QStringLiteral("Erreur"));
 }
 
 } // namespace virelai

@@ -13,7 +13,10 @@ public:
     explicit RefusingWriter(QString reason)
         : reason(std::move(reason))
     { }
-    QString writeWhole(const QString &, const QByteArray &) override { return reason; }
+    std::optional<WriteFailure> writeWhole(const QString &, const QByteArray &) override
+    {
+        return WriteFailure {reason};
+    }
 
 private:
     QString reason;

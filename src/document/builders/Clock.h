@@ -19,20 +19,6 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-// The system clock until a moment is fixed (tests of the window).
-class SettableClock : public Clock
-{
-public:
-    void fix(const QDateTime &moment) { fixed = moment; }
-    QDateTime now() const override
-    {
-        return fixed.isValid() ? fixed : QDateTime::currentDateTime();
-    }
-
-private:
-    QDateTime fixed;
-};
-
 class FixedClock : public Clock
 {
 public:

@@ -17,7 +17,7 @@ DocumentSession::DocumentSession(const RequestState &request, const ClipboardSou
                              clock, folder.path, metafilePictureFromBytes, readHelpFileBytes})
 { }
 
-void DocumentSession::InitAppli(BusyPointer &pointer)
+void DocumentSession::buildDocument(BusyPointer &pointer)
 {
     virelai::InitAppli(request, adviceTexts, clipboard, builders, pointer);
 }

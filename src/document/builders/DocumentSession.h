@@ -1,7 +1,7 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
 #include "chart/TChart.h"
+#include "common/AdviceTexts.h"
 #include "document/builders/ClipboardCharts.h"
 #include "document/builders/PageBuilders.h"
 
@@ -22,7 +22,7 @@ public:
     DocumentSession &operator=(const DocumentSession &) = delete;
 
     // Chooses the advice for the request and builds its document.
-    void InitAppli(BusyPointer &pointer);
+    void buildDocument(BusyPointer &pointer);
 
     const AdviceTexts &texts() const { return adviceTexts; }
     const QString &picturesDirectory() const { return folder.path; }

@@ -42,9 +42,9 @@ std::optional<QByteArray> readToEnd(int fd, qint64 sizeSaid)
     qsizetype done = 0;
     for (;;) {
         if (done == bytes.size()) {
-            if (done > kMaxHelpFileBytes)
+            if (done > MaxHelpFileBytes)
                 return std::nullopt;
-            bytes.resize(std::min<qsizetype>(done * 2, kMaxHelpFileBytes + 1));
+            bytes.resize(std::min<qsizetype>(done * 2, MaxHelpFileBytes + 1));
         }
         const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
         if (got < 0 && errno == EINTR)
@@ -72,7 +72,7 @@ std::optional<QByteArray> readHelpFileBytes(const QString &path)
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
     const qint64 size = status.st_size;
-    if (size < 0 || size > kMaxHelpFileBytes)
+    if (size < 0 || size > MaxHelpFileBytes)
         return std::nullopt;
     return readToEnd(file.get(), size);
 }

@@ -16,6 +16,6 @@ std::optional<QByteArray> readHelpFileBytes(const QString &path);
 // Tests put their own reader in place of the file system.
 using HelpFileReader = std::function<std::optional<QByteArray>(const QString &path)>;
 
-inline constexpr qint64 kMaxHelpFileBytes = 8 * 1024 * 1024;
+inline constexpr qint64 MaxHelpFileBytes = 8 * 1024 * 1024;
 
 } // namespace virelai

@@ -10,17 +10,20 @@ namespace virelai {
 
 void PageBuilders::AffMoyenne()
 {
-    construire([](BuildContext &c) { construirePageGraphiques(c, pageMoyenne()); });
+    construire(
+        [](BuildContext &c) { construirePageGraphiques(c, chartPageLayout(ChartPage::Moyenne)); });
 }
 
 void PageBuilders::AffProfil()
 {
-    construire([](BuildContext &c) { construirePageGraphiques(c, pageProfil()); });
+    construire(
+        [](BuildContext &c) { construirePageGraphiques(c, chartPageLayout(ChartPage::Profil)); });
 }
 
 void PageBuilders::AffTypeComp()
 {
-    construire([](BuildContext &c) { construirePageGraphiques(c, pageTypeComp()); });
+    construire(
+        [](BuildContext &c) { construirePageGraphiques(c, chartPageLayout(ChartPage::TypeComp)); });
 }
 
 void PageBuilders::AffRevVit()

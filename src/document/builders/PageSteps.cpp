@@ -1,10 +1,10 @@
 #include "PageSteps.h"
 
-#include "document/Module1.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
-#include "document/builders/MissingChartNotice.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/builders/PageTexts.h"
+#include "document/builders/WrittenChart.h"
 #include "document/surface/Surface.h"
 
 namespace virelai {
@@ -41,19 +41,9 @@ void ecrireProposition(BuildContext &context)
 void placerGraphique(BuildContext &context, const ChartPlacement &place,
                      const ChartPictures &writtenPictures)
 {
-    // The bytes this build wrote under the picture's name, never the file read
-    // back, which another copy of the program may have replaced since.
-    const auto written = writtenPictures.constFind(place.n);
-    std::shared_ptr<const PagePicture> picture;
-    if (written != writtenPictures.cend() && context.playPicture)
-        picture = context.playPicture(*written);
-    if (!picture) {
-        picture = std::make_shared<MissingChartNotice>();
+    if (!placeWrittenChart(context.VSPrinter1, place, writtenPictures, context.playPicture,
+                           context.picturesDirectory))
         ++context.chartNoticesShown;
-    }
-    context.VSPrinter1.setBlockRole(BlockRole::Chart, place.n);
-    PlaceImage(context.VSPrinter1, place.x, place.y, place.w, place.h, place.n,
-               context.picturesDirectory, [&](const QString &) { return picture; });
 }
 
 void terminerDocument(BuildContext &context)

@@ -1,7 +1,7 @@
 #include "PupilPages.h"
 
-#include "document/Module1.h"
 #include "document/builders/BuildContext.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/builders/PageSteps.h"
 #include "document/builders/PageTexts.h"
 #include "document/surface/Surface.h"

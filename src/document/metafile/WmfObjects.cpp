@@ -1,6 +1,6 @@
 #include "document/metafile/WmfObjects.h"
 
-#include "chart/BgrColor.h"
+#include "common/BgrColor.h"
 #include "document/metafile/WmfTextCodec.h"
 
 namespace virelai::wmf {

@@ -11,7 +11,7 @@ QString decodeWmfText(const QByteArray &bytes, quint8 charset)
     for (const char byte : bytes) {
         const auto value = quint8(byte);
         text.append(charset == symbolCharset ? rtf::symbolToUnicode(value)
-                                             : rtf::windows1252ToUnicode(value));
+                                             : windows1252ToUnicode(value));
     }
     return text;
 }

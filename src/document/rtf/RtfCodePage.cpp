@@ -8,12 +8,6 @@ namespace virelai {
 
 namespace {
 
-// 0x80..0x9F of Windows-1252; the five holes map to the C1 controls, as Windows does.
-constexpr std::array<char16_t, 32> Windows1252High
-    = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-       0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // The Symbol font from 0x20 on. Positions with no standard character keep the
 // private-use code Windows gives them (U+F000 + byte).
 constexpr std::array<char16_t, 224> SymbolFromSpace = {
@@ -89,7 +83,7 @@ QString decodeWindows1252(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char byte : bytes)
-        *out++ = rtf::windows1252ToUnicode(uchar(byte));
+        *out++ = windows1252ToUnicode(uchar(byte));
     return text;
 }
 
@@ -113,13 +107,6 @@ bool isKnownCodePage(int codePage)
             return true;
     }
     return false;
-}
-
-QChar windows1252ToUnicode(uchar byte)
-{
-    if (byte >= 0x80 && byte < 0xA0)
-        return QChar(Windows1252High[byte - 0x80]);
-    return QChar(byte);
 }
 
 QChar symbolToUnicode(uchar byte)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Windows1252.h"
+
 #include <QString>
 #include <QStringDecoder>
 
@@ -18,7 +20,6 @@ int codePageForCharset(int charset, int ansiCodePage);
 // hostile text cannot make the reader open converters without end.
 bool isKnownCodePage(int codePage);
 
-QChar windows1252ToUnicode(uchar byte);
 QChar symbolToUnicode(uchar byte);
 
 // Decodes the bytes of \'hh escapes through a code page. Double-byte pages keep

@@ -1,6 +1,6 @@
 #include "PageItems.h"
 
-#include "chart/BgrColor.h"
+#include "common/BgrColor.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

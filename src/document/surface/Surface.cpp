@@ -62,7 +62,7 @@ Surface::Surface(QObject *parent)
 
 Surface::~Surface() = default;
 
-void Surface::setDocAction(int action)
+void Surface::setDocAction(DocumentAction action)
 {
     m_lastDocAction = action;
     if (action == NewDocument)
@@ -73,12 +73,12 @@ void Surface::setDocAction(int action)
         m_printHandler(m_shown);
 }
 
-int Surface::PageOrientation() const
+Surface::Orientation Surface::PageOrientation() const
 {
     return m_pageLayout.orientation() == QPageLayout::Landscape ? Landscape : Portrait;
 }
 
-void Surface::setPageOrientation(int orientation)
+void Surface::setPageOrientation(Orientation orientation)
 {
     m_pageLayout.setOrientation(orientation == Landscape ? QPageLayout::Landscape
                                                          : QPageLayout::Portrait);
@@ -170,7 +170,7 @@ void Surface::setParagraphText(const QString &text, double width)
 }
 
 double Surface::TextBox(const QString &text, double left, double top, double width, double height,
-                        bool wrap, bool measureOnly, bool shaded)
+                        TextBoxOptions options)
 {
     PendingBlock block;
     block.kind = PendingBlock::Kind::Box;
@@ -181,11 +181,12 @@ double Surface::TextBox(const QString &text, double left, double top, double wid
     block.leastHeight = height;
     block.brushColor = m_brushColor;
     block.penStyle = m_penStyle;
-    block.shaded = shaded;
-    block.request = textRequest(text, qMax(1.0, width - 2 * m_indentLeft), wrap, false);
+    block.shaded = options.testFlag(TextBoxOption::Shaded);
+    block.request = textRequest(text, qMax(1.0, width - 2 * m_indentLeft),
+                                options.testFlag(TextBoxOption::Wrap), false);
     block.text = compose(block.request);
     const double boxHeight = block.boxHeight();
-    if (measureOnly)
+    if (options.testFlag(TextBoxOption::MeasureOnly))
         return boxHeight;
     m_currentY = top;
     addBlock(std::move(block));

@@ -40,15 +40,17 @@ class Surface : public QObject
     Q_OBJECT
 
 public:
-    // Values of DocAction.
-    static constexpr int NewDocument = 3;
-    static constexpr int EndDocument = 6;
-    static constexpr int PrintDocument = 9;
+    // Values of DocAction; NoDocAction until the first.
+    enum DocumentAction { NoDocAction = 0, NewDocument = 3, EndDocument = 6, PrintDocument = 9 };
     // Values of PageOrientation.
-    static constexpr int Portrait = 0;
-    static constexpr int Landscape = 1;
-    // PenStyle 5 draws no outline.
-    static constexpr int PenTransparent = 5;
+    enum Orientation { Portrait = 0, Landscape = 1 };
+    // Values of PenStyle, the outline of boxes: PenTransparent draws none.
+    enum OutlineStyle { PenSolid = 0, PenDash, PenDot, PenDashDot, PenDashDotDot, PenTransparent };
+    // How TextBox treats its text: Wrap breaks lines at the box width;
+    // MeasureOnly places nothing, only computes; Shaded draws the fill and the
+    // outline.
+    enum class TextBoxOption { Wrap = 0x1, MeasureOnly = 0x2, Shaded = 0x4 };
+    Q_DECLARE_FLAGS(TextBoxOptions, TextBoxOption)
 
     // Handed the shown document on DocAction 9; installed by the window, which
     // owns the printer and the progress window.
@@ -57,11 +59,11 @@ public:
     explicit Surface(QObject *parent = nullptr);
     ~Surface() override;
 
-    int DocAction() const { return m_lastDocAction; }
-    void setDocAction(int action);
+    DocumentAction DocAction() const { return m_lastDocAction; }
+    void setDocAction(DocumentAction action);
 
-    int PageOrientation() const;
-    void setPageOrientation(int orientation);
+    Orientation PageOrientation() const;
+    void setPageOrientation(Orientation orientation);
     // Page size and margins in twips, from the page set-up and the orientation.
     double PageWidth() const;
     double PageHeight() const;
@@ -95,8 +97,8 @@ public:
 
     quint32 BrushColor() const { return m_brushColor; }
     void setBrushColor(quint32 color) { m_brushColor = color; }
-    int PenStyle() const { return m_penStyle; }
-    void setPenStyle(int style) { m_penStyle = style; }
+    OutlineStyle PenStyle() const { return m_penStyle; }
+    void setPenStyle(OutlineStyle style) { m_penStyle = style; }
     double IndentLeft() const { return m_indentLeft; }
     void setIndentLeft(double twips) { m_indentLeft = twips; }
     double SpaceAfter() const { return m_spaceAfter; }
@@ -133,12 +135,10 @@ public:
 
     // A box at (left, top) of the given size: text (plain or RTF) wrapped inside
     // the IndentLeft inset, filled with the brush and outlined with the pen
-    // unless PenStyle is 5. The box grows to fit its text; a height other than
-    // 0 is the least it takes. wrap: break lines at the box width; measureOnly:
-    // place nothing, only compute; shaded: draw the fill and the outline.
-    // Returns the height of the box in twips.
+    // unless PenStyle is PenTransparent. The box grows to fit its text; a height
+    // other than 0 is the least it takes. Returns the height of the box in twips.
     double TextBox(const QString &text, double left, double top, double width, double height,
-                   bool wrap, bool measureOnly, bool shaded);
+                   TextBoxOptions options);
 
     // The document on screen (never null: empty before the first one).
     std::shared_ptr<const SurfaceDocument> shownDocument() const { return m_shown; }
@@ -182,7 +182,7 @@ private:
     static double footerTop(const PageGeometry &geometry, double footerHeight);
 
     QPageLayout m_pageLayout;
-    int m_lastDocAction = 0;
+    DocumentAction m_lastDocAction = NoDocAction;
     double m_currentX = 0;
     double m_currentY = 0;
     double m_x1 = 0;
@@ -190,7 +190,7 @@ private:
     double m_x2 = 0;
     double m_y2 = 0;
     quint32 m_brushColor = 0xFFFFFF;
-    int m_penStyle = 0;
+    OutlineStyle m_penStyle = PenSolid;
     double m_indentLeft = 0;
     double m_spaceAfter = 0;
     int m_lineSpacing = 100;
@@ -210,5 +210,7 @@ private:
     std::shared_ptr<const SurfaceDocument> m_shown;
     PrintHandler m_printHandler;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Surface::TextBoxOptions)
 
 } // namespace virelai

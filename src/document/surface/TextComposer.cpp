@@ -3,7 +3,7 @@
 #include "DocumentLimits.h"
 #include "TextPieces.h"
 #include "TwipsDevice.h"
-#include "chart/BgrColor.h"
+#include "common/BgrColor.h"
 #include "document/rtf/RtfPageFurniture.h"
 #include "document/rtf/RtfReader.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../../document/builders/RecordingMessages.h"
 #include "app/FileClipboard.h"
 #include "app/window/Form1.h"
 #include "document/builders/BuildContext.h"
@@ -24,13 +25,23 @@ inline QString sampleText(const QString &name)
 
 inline const QDateTime StartMoment(QDate(2026, 3, 9), QTime(8, 30));
 
+// When the footers of the windows under test are built; a test moves it on.
+inline QDateTime footerMoment = StartMoment;
+
+class FooterClock : public Clock
+{
+public:
+    QDateTime now() const override { return footerMoment; }
+};
+
 // The window after start-up with a request, its clipboard holding sample data
-// and its clock fixed at StartMoment.
+// and its footers built at StartMoment.
 inline std::unique_ptr<Form1> startedForm(const QString &request,
                                           const QString &sample = QStringLiteral("type1.txt"))
 {
-    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText(sample)));
-    form->clock.fix(StartMoment);
+    footerMoment = StartMoment;
+    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText(sample)),
+                                        nullptr, std::make_unique<FooterClock>());
     form->Form_Load(request);
     return form;
 }
@@ -39,18 +50,6 @@ inline QString suggestionShown(const Form1 &form)
 {
     return form.documentSession()->texts().Suggestion;
 }
-
-class RecordingMessages : public TeacherMessages
-{
-public:
-    QStringList prompts;
-    QStringList titles;
-    void MsgBox(const QString &Prompt, const QString &Title) override
-    {
-        prompts << Prompt;
-        titles << Title;
-    }
-};
 
 inline QString pdfText(const QString &path)
 {

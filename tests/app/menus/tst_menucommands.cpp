@@ -132,7 +132,7 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer()
     const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
     QVERIFY(shownText(*form->VSPrinter1, dir.path()).contains("09-03-2026 à 08:30"));
     form->navigation->Image2_Click(3);
-    form->clock.fix(LaterMoment);
+    footerMoment = LaterMoment;
     const auto before = form->VSPrinter1->shownDocument();
     int asked = 0;
     form->printing->askPageSetup = [&](const QPageLayout &current, const QPrinter &,
@@ -154,8 +154,9 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer()
 void MenuCommandsTest::rebuildsKeepTheFiguresOfTheStart()
 {
     QString contents = sampleText(QStringLiteral("type1.txt"));
-    Form1 form(std::make_unique<ChangingClipboard>(&contents));
-    form.clock.fix(StartMoment);
+    footerMoment = StartMoment;
+    Form1 form(std::make_unique<ChangingClipboard>(&contents), nullptr,
+               std::make_unique<FooterClock>());
     form.Form_Load(MoyenneCas2);
     QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
     contents = QStringLiteral("Un texte copié dans un autre programme");
@@ -226,7 +227,7 @@ void MenuCommandsTest::printingTwiceGivesTheSameFooter()
     QTemporaryDir dir;
     RecordingMessages messages;
     const auto form = startedQuietForm(MoyenneCas2, messages);
-    form->clock.fix(LaterMoment);
+    footerMoment = LaterMoment;
     QStringList printed;
     for (const QString &name : {QStringLiteral("first.pdf"), QStringLiteral("second.pdf")}) {
         form->printing->askPrinter = choosePdfFile(dir.filePath(name));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingMessages.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
 #include "document/surface/Surface.h"
@@ -54,18 +55,6 @@ public:
         if (throwing)
             throw std::runtime_error("disque plein");
         return result;
-    }
-};
-
-class RecordingMessages : public TeacherMessages
-{
-public:
-    QStringList prompts;
-    QStringList titles;
-    void MsgBox(const QString &Prompt, const QString &Title) override
-    {
-        prompts << Prompt;
-        titles << Title;
     }
 };
 

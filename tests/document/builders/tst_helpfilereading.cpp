@@ -35,8 +35,8 @@ void HelpFileReadingTest::initTestCase()
     QVERIFY(QDir(folder.path()).mkdir("dossier.rtf"));
     QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("tube.rtf")).constData(), 0600) == 0);
     QVERIFY(QFile::link(folder.filePath("aide.rtf"), folder.filePath("lien.rtf")));
-    for (const auto &[name, size] : {std::pair {"grande.rtf", kMaxHelpFileBytes},
-                                     {"trop-grande.rtf", kMaxHelpFileBytes + 1}}) {
+    for (const auto &[name, size] :
+         {std::pair {"grande.rtf", MaxHelpFileBytes}, {"trop-grande.rtf", MaxHelpFileBytes + 1}}) {
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(size));
@@ -56,7 +56,7 @@ void HelpFileReadingTest::readsOnlyRegularFiles_data()
     QTest::newRow("FIFO without a writer") << "tube.rtf" << false << QByteArray();
     QTest::newRow("endless device") << "/dev/zero" << false << QByteArray();
     QTest::newRow("as large as a help file may be")
-        << "grande.rtf" << true << QByteArray(kMaxHelpFileBytes, '\0');
+        << "grande.rtf" << true << QByteArray(MaxHelpFileBytes, '\0');
     QTest::newRow("one byte larger") << "trop-grande.rtf" << false << QByteArray();
     QTest::newRow("procfs file of size 0, read to its end")
         << "/proc/sys/kernel/ostype" << true << QByteArray("Linux\n");

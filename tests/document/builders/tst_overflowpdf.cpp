@@ -4,8 +4,8 @@
 // block is printed, inside the block, above whatever comes next.
 #include "BuilderFakes.h"
 #include "advice/InitAppli.h"
-#include "document/Module1.h"
 #include "document/builders/PageBuilders.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/rtf/RtfReader.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
@@ -185,7 +185,9 @@ double suggestionBoxHeight(const QString &text, int lineSpacing)
     surface.setPageOrientation(Surface::Landscape);
     surface.setLineSpacing(lineSpacing);
     surface.setIndentLeft(100);
-    return surface.TextBox(text, 0, 0, printableArea(surface).widthOf(57), 0, true, true, true);
+    return surface.TextBox(text, 0, 0, printableArea(surface).widthOf(57), 0,
+                           Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                               | Surface::TextBoxOption::Shaded);
 }
 
 } // namespace

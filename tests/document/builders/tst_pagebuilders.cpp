@@ -1,6 +1,6 @@
 #include "BuilderFakes.h"
-#include "document/Module1.h"
 #include "document/builders/PageBuilders.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/builders/PageTexts.h"
 #include "document/surface/PrintableArea.h"
 #include "document/surface/SurfaceDocument.h"
@@ -193,13 +193,14 @@ void PageBuildersTest::onlyPicturesWrittenByThisBuildAreLoaded()
 void PageBuildersTest::unreadableChartDataStillGivesThePageThenOneMessage()
 {
     BuildBench bench;
-    bench.charts.result.erreur = QStringLiteral("Les données des graphiques sont illisibles.");
+    const QString refusal = QStringLiteral("Les données des graphiques sont illisibles.");
+    bench.charts.result.failure = ChartFailure {refusal, {}};
     const auto before = bench.VSPrinter1.shownDocument();
     PageBuilders builders(bench.context());
     builders.AffTypeComp();
     QVERIFY(bench.VSPrinter1.shownDocument() != before);
     QVERIFY(bench.playedPictures.isEmpty());
-    QCOMPARE(bench.messages.prompts, QStringList {bench.charts.result.erreur});
+    QCOMPARE(bench.messages.prompts, QStringList {refusal});
     QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
 }
 
@@ -326,7 +327,8 @@ void PageBuildersTest::helpPageIgnoresChartTrouble()
 {
     BuildBench bench;
     bench.helpFiles["/programme/aide.rtf"] = HelpRtf;
-    bench.charts.result.erreur = QStringLiteral("Les données des graphiques sont illisibles.");
+    bench.charts.result.failure
+        = ChartFailure {QStringLiteral("Les données des graphiques sont illisibles."), {}};
     PageBuilders builders(bench.context());
     builders.AffAide(QStringLiteral("aide.rtf"));
     QVERIFY(bench.messages.prompts.isEmpty());

@@ -4,8 +4,8 @@
 // and a page only ends where a block is continued on the next.
 #include "BuilderFakes.h"
 #include "advice/InitAppli.h"
-#include "document/Module1.h"
 #include "document/builders/PageBuilders.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/surface/SurfaceDocument.h"
 
 #include <QFile>

@@ -75,10 +75,10 @@ void TestSurface::initialState()
     QCOMPARE(surface.FontSize(), 10.0);
     QCOMPARE(surface.TextColor(), quint32(0));
     QCOMPARE(surface.BrushColor(), quint32(0xFFFFFF));
-    QCOMPARE(surface.PenStyle(), 0);
+    QCOMPARE(surface.PenStyle(), Surface::PenSolid);
     QCOMPARE(surface.LineSpacing(), 100);
     QVERIFY(surface.FooterText().isEmpty());
-    QCOMPARE(surface.PageOrientation(), int(Surface::Portrait));
+    QCOMPARE(surface.PageOrientation(), Surface::Portrait);
     // A4 portrait, 1.5 cm margins.
     QVERIFY(qAbs(surface.PageWidth() - 11906) < 2);
     QVERIFY(qAbs(surface.PageHeight() - 16838) < 2);
@@ -95,7 +95,7 @@ void TestSurface::stateSurvivesNewDocument()
     surface.setFontSize(7);
     surface.setTextColor(0x00FF00);
     surface.setBrushColor(0xE0E0E0);
-    surface.setPenStyle(2);
+    surface.setPenStyle(Surface::PenDot);
     surface.setLineSpacing(150);
     surface.setFooterText(QStringLiteral("{page %d}"));
     surface.setPageOrientation(Surface::Landscape);
@@ -107,10 +107,10 @@ void TestSurface::stateSurvivesNewDocument()
     QCOMPARE(surface.FontSize(), 7.0);
     QCOMPARE(surface.TextColor(), quint32(0x00FF00));
     QCOMPARE(surface.BrushColor(), quint32(0xE0E0E0));
-    QCOMPARE(surface.PenStyle(), 2);
+    QCOMPARE(surface.PenStyle(), Surface::PenDot);
     QCOMPARE(surface.LineSpacing(), 150);
     QCOMPARE(surface.FooterText(), QStringLiteral("{page %d}"));
-    QCOMPARE(surface.PageOrientation(), int(Surface::Landscape));
+    QCOMPARE(surface.PageOrientation(), Surface::Landscape);
 }
 
 void TestSurface::newDocumentStartsAtMarginCorner()
@@ -138,7 +138,7 @@ void TestSurface::orientationSwitchesPageSize()
     Surface surface;
     const double shortSide = surface.PageWidth();
     const double longSide = surface.PageHeight();
-    surface.setPageOrientation(orientation);
+    surface.setPageOrientation(Surface::Orientation(orientation));
     QCOMPARE(surface.PageWidth(), wide ? longSide : shortSide);
     QCOMPARE(surface.PageHeight(), wide ? shortSide : longSide);
     surface.setDocAction(Surface::NewDocument);
@@ -222,8 +222,14 @@ void TestSurface::boxGrowsWithItsText()
     QFETCH(QString, longText);
     Surface surface;
     surface.setIndentLeft(100);
-    const double small = surface.TextBox(shortText, 1000, 1000, 5000, 0, true, true, true);
-    const double large = surface.TextBox(longText, 1000, 1000, 5000, 0, true, true, true);
+    const double small
+        = surface.TextBox(shortText, 1000, 1000, 5000, 0,
+                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                              | Surface::TextBoxOption::Shaded);
+    const double large
+        = surface.TextBox(longText, 1000, 1000, 5000, 0,
+                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                              | Surface::TextBoxOption::Shaded);
     QVERIFY2(small > 100, qPrintable(QString::number(small)));
     QVERIFY2(large > 3 * (small - 100), qPrintable(QStringLiteral("%1 %2").arg(small).arg(large)));
 }
@@ -240,9 +246,15 @@ void TestSurface::boxGrowsWithLineSpacing()
     QFETCH(QString, text);
     Surface surface;
     surface.setLineSpacing(100);
-    const double single = surface.TextBox(text, 1000, 1000, 5000, 0, true, true, true);
+    const double single
+        = surface.TextBox(text, 1000, 1000, 5000, 0,
+                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                              | Surface::TextBoxOption::Shaded);
     surface.setLineSpacing(150);
-    const double wider = surface.TextBox(text, 1000, 1000, 5000, 0, true, true, true);
+    const double wider
+        = surface.TextBox(text, 1000, 1000, 5000, 0,
+                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                              | Surface::TextBoxOption::Shaded);
     const double ratio = wider / single;
     QVERIFY2(ratio > 1.35 && ratio < 1.6, qPrintable(QString::number(ratio)));
 }
@@ -266,8 +278,13 @@ void TestSurface::fixedHeightIsTheLeast()
     surface.setDocAction(Surface::NewDocument);
     surface.setPenStyle(Surface::PenTransparent);
     const QString text = lines(lineCount, QStringLiteral("MMMMMMMMMM"));
-    const double fitting = surface.TextBox(text, 1000, 1000, 4000, 0, true, true, true);
-    const double used = surface.TextBox(text, 1000, 1000, 4000, height, true, false, true);
+    const double fitting
+        = surface.TextBox(text, 1000, 1000, 4000, 0,
+                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
+                              | Surface::TextBoxOption::Shaded);
+    const double used
+        = surface.TextBox(text, 1000, 1000, 4000, height,
+                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
     surface.setDocAction(Surface::EndDocument);
     QCOMPARE(used, grows ? fitting : height);
     const QRectF box = surface.pageMap().front().rect;
@@ -357,8 +374,8 @@ void TestSurface::blockAskedInsideAnotherGoesBelowIt()
     surface.setPenStyle(Surface::PenTransparent);
     surface.setBrushColor(0xFFFFFF);
     surface.setBlockRole(BlockRole::List);
-    surface.TextBox(QString(), surface.MarginLeft(), surface.MarginTop(), 8000, 1200, true, false,
-                    true);
+    surface.TextBox(QString(), surface.MarginLeft(), surface.MarginTop(), 8000, 1200,
+                    Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
     surface.setDocAction(Surface::EndDocument);
     const PageMap &map = surface.pageMap();
     QCOMPARE(map.size(), size_t(2));

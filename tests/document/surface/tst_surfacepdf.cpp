@@ -1,5 +1,5 @@
 #include "SurfaceTestSupport.h"
-#include "document/Module1.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/surface/Surface.h"
 
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
-#include "app/navigation/OuvreFicPages.h"
 #include "document/builders/Clock.h"
+#include "document/builders/OuvreFicPages.h"
 #include "document/builders/PageTexts.h"
 #include "document/surface/PrintableArea.h"
 #include "document/surface/Surface.h"

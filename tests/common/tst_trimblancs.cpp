@@ -1,4 +1,4 @@
-#include "document/TrimBlancs.h"
+#include "common/TrimBlancs.h"
 
 #include <QTest>
 

@@ -1,5 +1,6 @@
-#include "Module1.h"
+#include "PagePrimitives.h"
 
+#include "common/ChartPictureFile.h"
 #include "document/surface/PrintableArea.h"
 #include "document/surface/Surface.h"
 
@@ -19,7 +20,8 @@ void placeBox(Surface &surface, double w, double h, const QString &text)
     const PrintableArea area = printableArea(surface);
     const double width = area.widthOf(w);
     const double height = area.heightOf(h);
-    surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), width, height, true, false, true);
+    surface.TextBox(text, surface.CurrentX(), surface.CurrentY(), width, height,
+                    Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
 }
 
 } // namespace
@@ -47,7 +49,7 @@ void CadreBlanc(Surface &surface, double w, double h, const QString &text)
 void CadreGris(Surface &surface, double w, double h, const QString &text)
 {
     surface.setBrushColor(LightGrey);
-    const int previousPenStyle = surface.PenStyle();
+    const Surface::OutlineStyle previousPenStyle = surface.PenStyle();
     surface.setPenStyle(Surface::PenTransparent);
     placeBox(surface, w, h, text);
     surface.setPenStyle(previousPenStyle);
@@ -61,20 +63,11 @@ bool PlaceImage(Surface &surface, double x, double y, double w, double h, int n,
     surface.setY1(area.yAt(y));
     surface.setX2(surface.X1() + area.widthOf(w));
     surface.setY2(surface.Y1() + area.heightOf(h));
-    auto picture = loadPicture ? loadPicture(chartPicturePath(picturesDirectory, n)) : nullptr;
+    auto picture = loadPicture ? loadPicture(chartPictureFile(picturesDirectory, n)) : nullptr;
     if (!picture)
         return false;
     surface.setPicture(std::move(picture));
     return true;
-}
-
-QString chartPicturePath(const QString &picturesDirectory, int n)
-{
-    QString directory = picturesDirectory;
-    if (!directory.isEmpty() && !directory.endsWith(QLatin1Char('/'))
-        && !directory.endsWith(QLatin1Char('\\')))
-        directory += QLatin1Char('/');
-    return directory + QStringLiteral("mychart") + QString::number(n) + QStringLiteral(".wmf");
 }
 
 } // namespace virelai

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "advice/AdviceTexts.h"
 #include "chart/MajDataGraph.h"
-#include "document/Module1.h"
+#include "common/AdviceTexts.h"
 #include "document/builders/HelpFileReading.h"
+#include "document/builders/PagePrimitives.h"
 
 #include <QString>
 

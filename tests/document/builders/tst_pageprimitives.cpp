@@ -1,5 +1,5 @@
-#include "SurfaceTestSupport.h"
-#include "document/Module1.h"
+#include "../surface/SurfaceTestSupport.h"
+#include "document/builders/PagePrimitives.h"
 #include "document/surface/Surface.h"
 
 #include <QTest>
@@ -9,7 +9,7 @@ using namespace virelai::testing;
 
 // The placement routines, on a page whose printable area is 950 × 2000 twips
 // at (500, 400).
-class TestModule1 : public QObject
+class TestPagePrimitives : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -32,14 +32,14 @@ private:
     std::unique_ptr<Surface> m_surface;
 };
 
-void TestModule1::init()
+void TestPagePrimitives::init()
 {
     m_surface = std::make_unique<Surface>();
     m_surface->setPageLayout(pageInTwips(2000, 3000, QMarginsF(500, 400, 550, 600)));
     m_surface->setDocAction(Surface::NewDocument);
 }
 
-void TestModule1::placeCurseur_data()
+void TestPagePrimitives::placeCurseur_data()
 {
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
@@ -50,7 +50,7 @@ void TestModule1::placeCurseur_data()
     QTest::newRow("fraction kept") << 1.0 << 1.0 << 509.5 << 420.0;
 }
 
-void TestModule1::placeCurseur()
+void TestPagePrimitives::placeCurseur()
 {
     QFETCH(double, x);
     QFETCH(double, y);
@@ -62,7 +62,7 @@ void TestModule1::placeCurseur()
     QCOMPARE(m_surface->CurrentY(), expectedY);
 }
 
-void TestModule1::boxStyles_data()
+void TestPagePrimitives::boxStyles_data()
 {
     QTest::addColumn<bool>("grey");
     QTest::addColumn<quint32>("brush");
@@ -71,12 +71,12 @@ void TestModule1::boxStyles_data()
     QTest::newRow("grey box") << true << quint32(0xE0E0E0) << 0;
 }
 
-void TestModule1::boxStyles()
+void TestPagePrimitives::boxStyles()
 {
     QFETCH(bool, grey);
     QFETCH(quint32, brush);
     QFETCH(int, penBefore);
-    m_surface->setPenStyle(penBefore);
+    m_surface->setPenStyle(Surface::OutlineStyle(penBefore));
     m_surface->setIndentLeft(7);
     m_surface->setSpaceAfter(300);
     m_surface->setBrushColor(0x123456);
@@ -85,12 +85,12 @@ void TestModule1::boxStyles()
     else
         CadreBlanc(*m_surface, 50, 0, QStringLiteral("texte"));
     QCOMPARE(m_surface->BrushColor(), brush);
-    QCOMPARE(m_surface->PenStyle(), penBefore);
+    QCOMPARE(int(m_surface->PenStyle()), penBefore);
     QCOMPARE(m_surface->IndentLeft(), 100.0);
     QCOMPARE(m_surface->SpaceAfter(), 0.0);
 }
 
-void TestModule1::cadreGrisPutsPenStyleBack_data()
+void TestPagePrimitives::cadreGrisPutsPenStyleBack_data()
 {
     QTest::addColumn<int>("penStyle");
     QTest::newRow("solid") << 0;
@@ -98,13 +98,13 @@ void TestModule1::cadreGrisPutsPenStyleBack_data()
     QTest::newRow("already none") << 5;
 }
 
-void TestModule1::cadreGrisPutsPenStyleBack()
+void TestPagePrimitives::cadreGrisPutsPenStyleBack()
 {
     QFETCH(int, penStyle);
-    m_surface->setPenStyle(penStyle);
+    m_surface->setPenStyle(Surface::OutlineStyle(penStyle));
     PlaceCurseur(*m_surface, 0, 0);
     CadreGris(*m_surface, 100, 10, QStringLiteral("rappel"));
-    QCOMPARE(m_surface->PenStyle(), penStyle);
+    QCOMPARE(int(m_surface->PenStyle()), penStyle);
     m_surface->setDocAction(Surface::EndDocument);
     // The grey box has no outline: its top edge is grey, not black.
     const QImage page = m_surface->renderPageImage(0, 144);
@@ -112,7 +112,7 @@ void TestModule1::cadreGrisPutsPenStyleBack()
     QCOMPARE(countPixels(page, topEdge, isInk), 0);
 }
 
-void TestModule1::boxStartsAtCurrentPosition()
+void TestPagePrimitives::boxStartsAtCurrentPosition()
 {
     PlaceCurseur(*m_surface, 10, 50);
     CadreBlanc(*m_surface, 20, 20, QString());
@@ -125,7 +125,7 @@ void TestModule1::boxStartsAtCurrentPosition()
     QCOMPARE(countPixels(page, pixelsOf(QRectF(600, 1820, 170, 20), 144), isInk), 0);
 }
 
-void TestModule1::placeImageRectangle()
+void TestPagePrimitives::placeImageRectangle()
 {
     PlaceImage(*m_surface, 66, 20, 32, 23, 3, QStringLiteral("/dossier/"), {});
     QCOMPARE(m_surface->X1(), 500 + 66 * 950 / 100.0);
@@ -134,7 +134,7 @@ void TestModule1::placeImageRectangle()
     QCOMPARE(m_surface->Y2(), 400 + 43 * 2000 / 100.0);
 }
 
-void TestModule1::placeImageLoadsNumberedFile_data()
+void TestPagePrimitives::placeImageLoadsNumberedFile_data()
 {
     QTest::addColumn<QString>("directory");
     QTest::addColumn<int>("n");
@@ -147,7 +147,7 @@ void TestModule1::placeImageLoadsNumberedFile_data()
     QTest::newRow("two digits") << "/d/" << 12 << "/d/mychart12.wmf";
 }
 
-void TestModule1::placeImageLoadsNumberedFile()
+void TestPagePrimitives::placeImageLoadsNumberedFile()
 {
     QFETCH(QString, directory);
     QFETCH(int, n);
@@ -165,7 +165,7 @@ void TestModule1::placeImageLoadsNumberedFile()
     QCOMPARE(x2WhenLoading, 500 + 475.0);
 }
 
-void TestModule1::placeImageDrawsStretched()
+void TestPagePrimitives::placeImageDrawsStretched()
 {
     auto picture = std::make_shared<RecordingPicture>();
     PlaceImage(*m_surface, 0, 20, 32, 23, 1, QStringLiteral("/d/"),
@@ -180,7 +180,7 @@ void TestModule1::placeImageDrawsStretched()
     QCOMPARE(drawn.height(), 460.0);
 }
 
-void TestModule1::missingPictureDrawsNothing()
+void TestPagePrimitives::missingPictureDrawsNothing()
 {
     const bool placed = PlaceImage(*m_surface, 0, 0, 100, 100, 1, QStringLiteral("/d/"),
                                    [](const QString &) { return nullptr; });
@@ -190,7 +190,7 @@ void TestModule1::missingPictureDrawsNothing()
     QCOMPARE(countPixels(page, page.rect(), isInk), 0);
 }
 
-void TestModule1::areaIsReadAtEveryCall()
+void TestPagePrimitives::areaIsReadAtEveryCall()
 {
     PlaceCurseur(*m_surface, 100, 100);
     m_surface->setPageOrientation(Surface::Landscape);
@@ -200,5 +200,5 @@ void TestModule1::areaIsReadAtEveryCall()
     QCOMPARE(m_surface->CurrentY(), 1400.0);
 }
 
-QTEST_MAIN(TestModule1)
-#include "tst_module1.moc"
+QTEST_MAIN(TestPagePrimitives)
+#include "tst_pageprimitives.moc"

@@ -1,9 +1,9 @@
-#include "../surface/SurfaceTestSupport.h"
-#include "document/preview/DocumentPrinting.h"
-#include "document/preview/PageSetup.h"
-#include "document/preview/PreviewLayout.h"
-#include "document/preview/PreviewWidget.h"
-#include "document/preview/PrintProgressWindow.h"
+#include "../../document/surface/SurfaceTestSupport.h"
+#include "app/preview/DocumentPrinting.h"
+#include "app/preview/PageSetup.h"
+#include "app/preview/PreviewLayout.h"
+#include "app/preview/PreviewWidget.h"
+#include "app/preview/PrintProgressWindow.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
 
@@ -83,7 +83,7 @@ void buildPages(Surface &surface, int pages)
     const double height = surface.PageHeight() - surface.MarginTop() - surface.MarginBottom();
     for (int page = 1; page <= pages; ++page)
         surface.TextBox(QStringLiteral("{Page imprim\\'e9e}"), surface.MarginLeft(),
-                        surface.MarginTop(), width, height, true, false, false);
+                        surface.MarginTop(), width, height, Surface::TextBoxOption::Wrap);
     surface.setDocAction(Surface::EndDocument);
 }
 
@@ -413,7 +413,7 @@ void TestPreview::pageSetup()
         QVERIFY(surface.pageLayout().isEquivalentTo(before));
         return;
     }
-    QCOMPARE(surface.PageOrientation(), int(Surface::Landscape));
+    QCOMPARE(surface.PageOrientation(), Surface::Landscape);
     QVERIFY(qAbs(surface.MarginLeft() - margins.left() / 25.4 * 1440) < 1);
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::PageSizeId(paper));
     // A builder's own orientation still wins; the paper stays.

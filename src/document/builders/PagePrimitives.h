@@ -37,7 +37,4 @@ void CadreGris(Surface &surface, double w, double h, const QString &text);
 bool PlaceImage(Surface &surface, double x, double y, double w, double h, int n,
                 const QString &picturesDirectory, const PictureLoader &loadPicture);
 
-// The file name PlaceImage loads for picture n.
-QString chartPicturePath(const QString &picturesDirectory, int n);
-
 } // namespace virelai

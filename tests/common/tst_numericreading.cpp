@@ -1,4 +1,4 @@
-#include "app/NumericReading.h"
+#include "common/NumericReading.h"
 
 #include <QTest>
 #include <clocale>

@@ -2,8 +2,8 @@
 
 #include "document/builders/Clock.h"
 #include "document/builders/DocumentComplet.h"
-#include "document/builders/MissingChartNotice.h"
 #include "document/builders/PageTexts.h"
+#include "document/builders/WrittenChart.h"
 #include "document/surface/Surface.h"
 
 namespace virelai {
@@ -44,15 +44,9 @@ void placerCadres(Surface &VSPrinter1, const AdviceTexts &texts)
 void placerGraphiques(Surface &VSPrinter1, const ConseilARecomposer &conseil)
 {
     for (int n = 1; n <= 3; ++n) {
-        const auto written = conseil.writtenPictures.constFind(n);
-        std::shared_ptr<const PagePicture> picture;
-        if (written != conseil.writtenPictures.cend() && conseil.playPicture)
-            picture = conseil.playPicture(*written);
-        if (!picture)
-            picture = std::make_shared<MissingChartNotice>();
-        VSPrinter1.setBlockRole(BlockRole::Chart, n);
-        PlaceImage(VSPrinter1, (n - 1) * 33, 24, 32, 23, n, conseil.picturesDirectory,
-                   [&](const QString &) { return picture; });
+        const ChartPlacement place {(n - 1) * 33.0, 24, 32, 23, n};
+        placeWrittenChart(VSPrinter1, place, conseil.writtenPictures, conseil.playPicture,
+                          conseil.picturesDirectory);
     }
 }
 

@@ -1,0 +1,7 @@
+#include "Logging.h"
+
+namespace virelai {
+
+Q_LOGGING_CATEGORY(lcVirelai, "virelai")
+
+} // namespace virelai
