@@ -156,6 +156,8 @@ void RtfInterpreter::handleWord(const RtfToken &token)
     if (applyTableFlowWord(keyword) || m_rowDefinition.apply(keyword, param)
         || applyFurnitureWord(keyword, param))
         return;
+    if (keyword == Keyword::ParagraphDefaults && m_side)
+        m_side->paragraphDefined = true;
     if (applyCharacterWord(keyword, token, m_defaultChars, state())
         || applyParagraphWord(keyword, param, state().para))
         return;
@@ -263,6 +265,7 @@ void RtfInterpreter::emitText(QStringView text)
             break;
         followTable();
         showNumber();
+        showPendingNoteNumber();
         writer().appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
                             currentBlockFormat());
         break;
