@@ -83,7 +83,8 @@ void RtfInterpreter::endSide()
 {
     if (m_table.hasContent())
         writeTable();
-    std::shared_ptr<QTextDocument> document = m_side->document.finish();
+    std::shared_ptr<QTextDocument> document
+        = m_side->document.finish(m_side->kind == Keyword::Footnote);
     PageFurniture &furniture = pageFurnitureFor(*m_document);
     switch (m_side->kind) {
     case Keyword::Header:

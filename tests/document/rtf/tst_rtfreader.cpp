@@ -40,6 +40,8 @@ private Q_SLOTS:
     void emptyParagraphKeepsItsStyle();
     void footnotesOwnNumber_data();
     void footnotesOwnNumber();
+    void finalParagraphOfHeadersAndNotes_data();
+    void finalParagraphOfHeadersAndNotes();
     void legacyBulletShownOnce();
     void unicodeAndCodePages_data();
     void unicodeAndCodePages();
@@ -350,6 +352,29 @@ void TestRtfReader::footnotesOwnNumber()
     const QTextCharFormat number = first.begin().fragment().charFormat();
     QCOMPARE(number.verticalAlignment() == QTextCharFormat::AlignSuperScript, superscript);
     QCOMPARE(number.fontPointSize(), pointSize);
+}
+
+// A final \\par opens an empty paragraph: a footnote keeps it, a header drops it.
+void TestRtfReader::finalParagraphOfHeadersAndNotes_data()
+{
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<QStringList>("paragraphs");
+    QTest::newRow("footnote") << "{\\super\\chftn}{\\footnote\\pard Note.\\par}"
+                              << QStringList {"Note.", ""};
+    QTest::newRow("header") << "{\\header\\pard Haut\\par}" << QStringList {"Haut"};
+}
+
+void TestRtfReader::finalParagraphOfHeadersAndNotes()
+{
+    QFETCH(QString, side);
+    QFETCH(QStringList, paragraphs);
+    const ReadDocument read = readIntoDocument("{\\rtf1 " + side + "Texte\\par}");
+    const PageFurniture *furniture = pageFurnitureOf(*read.document);
+    QVERIFY(furniture);
+    const auto &document
+        = furniture->footnotes.empty() ? furniture->header : furniture->footnotes.front();
+    QVERIFY(document);
+    QCOMPARE(blockTexts(*document), paragraphs);
 }
 
 void TestRtfReader::legacyBulletShownOnce()
