@@ -83,7 +83,8 @@ void RtfInterpreter::endSide()
 {
     if (m_table.hasContent())
         writeTable();
-    std::shared_ptr<QTextDocument> document = m_side->document.finish();
+    std::shared_ptr<QTextDocument> document
+        = m_side->document.finish(m_side->kind == Keyword::Footnote);
     PageFurniture &furniture = pageFurnitureFor(*m_document);
     switch (m_side->kind) {
     case Keyword::Header:
@@ -108,7 +109,9 @@ void RtfInterpreter::endSide()
 }
 
 // In the flow, the number of the footnote that follows, which anchors it; in a
-// footnote, its own number.
+// footnote, its own number. Written before the note's first \pard, the number
+// stands in no paragraph yet and still carries the anchor's formatting: word
+// processors show it in the formatting of the note's text, which it then takes.
 void RtfInterpreter::showFootnoteNumber()
 {
     const bool inFootnote = m_side && m_side->kind == Keyword::Footnote;
@@ -117,8 +120,19 @@ void RtfInterpreter::showFootnoteNumber()
         m_footnoteAnchored = true;
         return;
     }
-    const QString number = footnoteNumber(m_footnotes);
-    emitText(number);
+    if (m_side->paragraphDefined)
+        emitText(footnoteNumber(m_footnotes));
+    else
+        m_side->numberPending = true;
+}
+
+void RtfInterpreter::showPendingNoteNumber()
+{
+    if (!m_side || !m_side->numberPending)
+        return;
+    m_side->numberPending = false;
+    writer().appendText(footnoteNumber(m_footnotes),
+                        m_formatter.charFormat(state().chars, m_defaultFont), currentBlockFormat());
 }
 
 void RtfInterpreter::anchorFootnote()

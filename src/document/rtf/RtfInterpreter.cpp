@@ -157,6 +157,8 @@ void RtfInterpreter::handleWord(const RtfToken &token)
     }
     if (applyCharacterWord(keyword, token, m_defaultChars, state()))
         return;
+    if (keyword == Keyword::ParagraphDefaults && m_side)
+        m_side->paragraphDefined = true;
     if (applyParagraphWord(keyword, param, state().para)) {
         paragraphChanged();
         return;
@@ -269,6 +271,7 @@ void RtfInterpreter::emitText(QStringView text)
             break;
         followTable();
         showNumber();
+        showPendingNoteNumber();
         writer().appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
                             currentBlockFormat());
         break;

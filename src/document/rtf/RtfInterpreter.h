@@ -78,6 +78,7 @@ private:
     void beginSide(Keyword keyword);
     void endSide();
     void showFootnoteNumber();
+    void showPendingNoteNumber();
     void anchorFootnote();
     void flushHighSurrogate();
     // pageBreakAfter (\page): the text before the break keeps its page, the
@@ -121,6 +122,8 @@ private:
         int depth; // of its group
         RtfSideDocument document;
         ParagraphSequence flowParagraphs;
+        bool paragraphDefined = false; // \pard read in it
+        bool numberPending = false; // a footnote's own number, shown with its first text
     };
     std::unique_ptr<Side> m_side;
     int m_footnotes = 0; // footnotes read so far

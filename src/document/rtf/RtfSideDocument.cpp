@@ -23,11 +23,11 @@ RtfSideDocument::RtfSideDocument(const QTextDocument &flow)
     m_writer = std::make_unique<RtfDocumentWriter>(*m_cursor);
 }
 
-std::shared_ptr<QTextDocument> RtfSideDocument::finish()
+std::shared_ptr<QTextDocument> RtfSideDocument::finish(bool keepsFinalEmptyParagraph)
 {
     m_writer->finish();
     const QTextBlock last = m_document->lastBlock();
-    if (last.previous().isValid() && last.length() == 1) {
+    if (!keepsFinalEmptyParagraph && last.previous().isValid() && last.length() == 1) {
         QTextCursor cursor(m_document.get());
         cursor.movePosition(QTextCursor::End);
         cursor.deletePreviousChar();

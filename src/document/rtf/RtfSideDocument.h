@@ -9,8 +9,9 @@
 namespace virelai::rtf {
 
 // A document written aside from the flow of text: a header, a footer or a
-// footnote. It is laid out like the flow (same device) and ends with its last
-// paragraph: the empty one a final "\par" opens is dropped.
+// footnote. It is laid out like the flow (same device). A header or footer
+// ends with its last paragraph: the empty one a final "\par" opens is dropped.
+// A footnote keeps that empty paragraph, as word processors show it.
 class RtfSideDocument
 {
 public:
@@ -18,7 +19,7 @@ public:
 
     QTextDocument &document() { return *m_document; }
     RtfDocumentWriter &writer() { return *m_writer; }
-    std::shared_ptr<QTextDocument> finish();
+    std::shared_ptr<QTextDocument> finish(bool keepsFinalEmptyParagraph);
 
 private:
     std::shared_ptr<QTextDocument> m_document;

@@ -1,10 +1,9 @@
 #include "PageItems.h"
 
+#include "TextSlice.h"
 #include "common/BgrColor.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPainter>
-#include <QTextDocument>
 
 namespace virelai {
 
@@ -21,18 +20,7 @@ void TextItem::draw(QPainter &painter) const
     painter.save();
     painter.translate(m_topLeft.x(), m_topLeft.y() - m_sliceTop);
     painter.setPen(Qt::black);
-    // Each line belongs to the slice that holds its top. Qt draws every line
-    // that touches its clip, so the clip stops short of the slice's edges: the
-    // line ending where the slice starts, and the one starting where it ends,
-    // stay out, and a PDF never holds a line twice across a page break. Qt's
-    // drawing also paints tables' borders and shading and text backgrounds.
-    constexpr double tolerance = 0.5;
-    constexpr double wide = 1.0e7;
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    context.clip = QRectF(-wide, m_sliceTop + tolerance, 2 * wide,
-                          qMax(0.0, m_sliceBottom - m_sliceTop - 2 * tolerance));
-    m_document->documentLayout()->draw(&painter, context);
+    drawTextSlice(painter, *m_document, m_sliceTop, m_sliceBottom);
     painter.restore();
 }
 

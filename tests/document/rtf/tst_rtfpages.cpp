@@ -66,6 +66,8 @@ class TestRtfPages : public QObject
 private Q_SLOTS:
     void pageBreaks_data();
     void pageBreaks();
+    void eachLineOnceAcrossAPageBreak_data();
+    void eachLineOnceAcrossAPageBreak();
     void ligatureLettersReadBack();
     void headersAndFooters_data();
     void headersAndFooters();
@@ -121,6 +123,32 @@ void TestRtfPages::pageBreaks()
     QVERIFY(!pdf.isEmpty());
     QCOMPARE(surface.pageCount(), pages.size());
     QCOMPARE(pageWords(pdf, surface.pageCount()), pages);
+}
+
+// A text broken inside its paragraph: each page draws the lines it holds and
+// none of the page before, so the PDF reads every word once, in order.
+void TestRtfPages::eachLineOnceAcrossAPageBreak_data()
+{
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<QString>("closing");
+    QTest::newRow("a paragraph") << QString() << QStringLiteral("\\par");
+    QTest::newRow("a table's cell")
+        << QStringLiteral("\\trowd\\cellx9000\\pard\\intbl ") << QStringLiteral("\\cell\\row");
+}
+
+void TestRtfPages::eachLineOnceAcrossAPageBreak()
+{
+    QFETCH(QString, opening);
+    QFETCH(QString, closing);
+    QStringList words;
+    for (int i = 1000; i < 1900; ++i)
+        words << QStringLiteral("m%1").arg(i);
+    Surface surface;
+    const QString pdf
+        = writeDocument("{\\rtf1 " + opening + words.join(u' ') + closing + "}", surface);
+    QCOMPARE(surface.pageCount(), 2);
+    QCOMPARE(pdfText(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts),
+             words);
 }
 
 // Calibri's metric twin joins "ti" into one glyph; its letters must stay in

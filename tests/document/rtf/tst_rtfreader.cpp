@@ -1,5 +1,6 @@
 #include "RtfSamples.h"
 #include "RtfTestDocument.h"
+#include "document/rtf/RtfPageFurniture.h"
 
 #include <QTest>
 
@@ -37,6 +38,10 @@ private Q_SLOTS:
     void bulletTextLinesUpWithItsIndent();
     void lineSpacingFromDefaults();
     void emptyParagraphKeepsItsStyle();
+    void footnotesOwnNumber_data();
+    void footnotesOwnNumber();
+    void finalParagraphOfHeadersAndNotes_data();
+    void finalParagraphOfHeadersAndNotes();
     void legacyBulletShownOnce();
     void unicodeAndCodePages_data();
     void unicodeAndCodePages();
@@ -324,6 +329,57 @@ void TestRtfReader::emptyParagraphKeepsItsStyle()
     QVERIFY(last.text().isEmpty());
     QCOMPARE(last.charFormat().fontPointSize(), 18.0);
     QCOMPARE(last.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+void TestRtfReader::footnotesOwnNumber_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("superscript");
+    QTest::addColumn<double>("pointSize");
+    QTest::newRow("before the note's paragraph: in the note's text format")
+        << "{\\super\\fs24\\chftn{\\*\\footnote\\chftn\\pard\\plain\\fs18\\tab Note.}}" << false
+        << 9.0;
+    QTest::newRow("in the note's paragraph: in its own format")
+        << "{\\super\\chftn}{\\footnote\\pard\\plain\\fs18{\\super\\fs24\\chftn} Note.}" << true
+        << 12.0;
+}
+
+void TestRtfReader::footnotesOwnNumber()
+{
+    QFETCH(QString, note);
+    QFETCH(bool, superscript);
+    QFETCH(double, pointSize);
+    const ReadDocument read = readIntoDocument("{\\rtf1 Texte" + note + "\\par}");
+    const PageFurniture *furniture = pageFurnitureOf(*read.document);
+    QVERIFY(furniture && furniture->footnotes.size() == 1);
+    const QTextBlock first = furniture->footnotes.front()->firstBlock();
+    QVERIFY(first.text().startsWith(u'1'));
+    const QTextCharFormat number = first.begin().fragment().charFormat();
+    QCOMPARE(number.verticalAlignment() == QTextCharFormat::AlignSuperScript, superscript);
+    QCOMPARE(number.fontPointSize(), pointSize);
+}
+
+// A final \\par opens an empty paragraph: a footnote keeps it, a header drops it.
+void TestRtfReader::finalParagraphOfHeadersAndNotes_data()
+{
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<QStringList>("paragraphs");
+    QTest::newRow("footnote") << "{\\super\\chftn}{\\footnote\\pard Note.\\par}"
+                              << QStringList {"Note.", ""};
+    QTest::newRow("header") << "{\\header\\pard Haut\\par}" << QStringList {"Haut"};
+}
+
+void TestRtfReader::finalParagraphOfHeadersAndNotes()
+{
+    QFETCH(QString, side);
+    QFETCH(QStringList, paragraphs);
+    const ReadDocument read = readIntoDocument("{\\rtf1 " + side + "Texte\\par}");
+    const PageFurniture *furniture = pageFurnitureOf(*read.document);
+    QVERIFY(furniture);
+    const auto &document
+        = furniture->footnotes.empty() ? furniture->header : furniture->footnotes.front();
+    QVERIFY(document);
+    QCOMPARE(blockTexts(*document), paragraphs);
 }
 
 void TestRtfReader::legacyBulletShownOnce()
