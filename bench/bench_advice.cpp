@@ -22,9 +22,8 @@ void BM_DecodeCommandLine(benchmark::State &state)
     const auto &sample = sampleRequests[std::size_t(state.range(0))];
     const QString commandLine = QString::fromUtf8(sample.request);
     for (auto _ : state) {
-        RequestState request;
-        benchmark::DoNotOptimize(decodeCommandLine(commandLine, request));
-        benchmark::DoNotOptimize(request.TypeDoc);
+        const auto decoded = decodeCommandLine(commandLine, RequestState());
+        benchmark::DoNotOptimize(decoded.value().TypeDoc);
     }
     state.SetLabel(sample.name);
 }
@@ -38,10 +37,9 @@ void BM_DecodeAndChooseAdvice(benchmark::State &state)
     const FileClipboard clipboard(bench::sampleClipboardText(sample));
     NoPointer pointer;
     for (auto _ : state) {
-        RequestState request;
+        const RequestState request = decodeCommandLine(commandLine, RequestState()).value();
         AdviceTexts texts;
         DispatchRecorder recorder;
-        decodeCommandLine(commandLine, request);
         InitAppli(request, texts, clipboard, recorder, pointer);
         benchmark::DoNotOptimize(texts.Suggestion.size());
     }

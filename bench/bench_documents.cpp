@@ -50,7 +50,7 @@ public:
         request.chemin = directory.path() + u'/';
         request.NumVersion = QStringLiteral("2.1.0");
         QFile::copy(bench::samplePath(QStringLiteral("aide.rtf")), request.chemin + "aide.rtf");
-        decodeCommandLine(QString::fromUtf8(sample.request), request);
+        request = decodeCommandLine(QString::fromUtf8(sample.request), request).value();
         session = std::make_unique<DocumentSession>(request, clipboard, surface, window, messages,
                                                     clock);
     }

@@ -25,12 +25,9 @@ public:
 
 void checkReading(const virelai::DataGraphReading &reading)
 {
-    const virelai::DataGraph &data = reading.data;
-    if (!reading.ok()) {
-        if (data.nbGraph != 0 || !data.charts.empty())
-            std::abort();
+    if (!reading)
         return;
-    }
+    const virelai::DataGraph &data = reading.value();
     if (int(data.charts.size()) != data.nbGraph || data.nbGraph > virelai::MaxCharts)
         std::abort();
     if (data.nbGraph > 0 && data.nbSerie * data.nbPoint > virelai::DataGraphSlots)

@@ -15,14 +15,14 @@ QString admis()
 
 } // namespace
 
-QString clipboardTextWithinLimit(QString text, QString &refus)
+Result<QString, ClipboardRefusal> clipboardTextWithinLimit(QString text)
 {
     if (text.size() <= LargestClipboardText)
         return text;
-    refus = QStringLiteral("Le texte du presse-papiers est refusé : ses %1 caractères dépassent "
-                           "%2. La page est construite comme si le presse-papiers était vide.")
-                .arg(groupedInFrench(text.size()), admis());
-    return {};
+    return ClipboardRefusal {
+        QStringLiteral("Le texte du presse-papiers est refusé : ses %1 caractères dépassent "
+                       "%2. La page est construite comme si le presse-papiers était vide.")
+            .arg(groupedInFrench(text.size()), admis())};
 }
 
 QString messageFichierDeDonneesTropGrand(const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -10,9 +12,14 @@ namespace virelai {
 // refused whole, so that nothing after reading it costs more than this one.
 inline constexpr qsizetype LargestClipboardText = 65536;
 
-// The text when it is within the limit. Otherwise the empty text, as if the
-// clipboard held none, and `refus` says in French what was refused.
-QString clipboardTextWithinLimit(QString text, QString &refus);
+// Why a clipboard text is not read.
+struct ClipboardRefusal
+{
+    QString message; // in French
+};
+
+// The text when it is within the limit, else why it is refused.
+Result<QString, ClipboardRefusal> clipboardTextWithinLimit(QString text);
 
 // The refusal of a --data file whose text would be longer than the limit.
 QString messageFichierDeDonneesTropGrand(const QString &path);

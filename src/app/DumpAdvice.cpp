@@ -46,9 +46,10 @@ DumpOutcome dumpAdvice(const ProgramOptions &options)
     const RunClipboard run = clipboardFromOptions(options, std::make_unique<TextClipboard>());
     if (!run.clipboard)
         return failure(run.refusal);
-    RequestState request;
-    if (const auto error = decodeCommandLine(options.request, request))
-        return failure(error->message);
+    const auto decoded = decodeCommandLine(options.request, RequestState());
+    if (!decoded)
+        return failure(decoded.failure().message);
+    const RequestState &request = decoded.value();
     AdviceTexts texts;
     DispatchRecorder recorder;
     NoPointer pointer;

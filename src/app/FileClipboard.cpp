@@ -22,21 +22,20 @@ QString decodeClipboardBytes(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
-std::optional<FileClipboard> FileClipboard::load(const QString &path, QString &erreur)
+Result<FileClipboard, DataFileRefusal> FileClipboard::load(const QString &path)
 {
     QFile file(path);
     if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.read(LargestDataFile + 1);
         QString text = decodeClipboardBytes(bytes);
         if (bytes.size() > LargestDataFile || text.size() > LargestClipboardText) {
-            erreur = messageFichierDeDonneesTropGrand(path);
-            return std::nullopt;
+            return DataFileRefusal {messageFichierDeDonneesTropGrand(path)};
         }
         if (bytes.size() == file.size())
             return FileClipboard(std::move(text));
     }
-    erreur = QStringLiteral("Impossible de lire le fichier de données %1").arg(path);
-    return std::nullopt;
+    return DataFileRefusal {
+        QStringLiteral("Impossible de lire le fichier de données %1").arg(path)};
 }
 
 } // namespace virelai

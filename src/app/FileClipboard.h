@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/ClipboardSource.h"
+#include "common/Result.h"
 
 #include <QByteArrayView>
-#include <optional>
 
 namespace virelai {
 
@@ -11,6 +11,14 @@ namespace virelai {
 // byte-order mark is dropped, line ends stay as they are (a CR LF between chart
 // blocks matters).
 QString decodeClipboardBytes(QByteArrayView bytes);
+
+class FileClipboard;
+
+// Why a --data file gives no clipboard text.
+struct DataFileRefusal
+{
+    QString message; // in French
+};
 
 // The clipboard text taken from a file (--data FILE), read once.
 class FileClipboard : public ClipboardSource
@@ -20,9 +28,9 @@ public:
         : contents(std::move(text))
     { }
 
-    // The file's text, or nothing with a French reason in `erreur`. Only a
-    // regular file of reasonable size is read.
-    static std::optional<FileClipboard> load(const QString &path, QString &erreur);
+    // The file's text, or why it is refused. Only a regular file of reasonable
+    // size is read.
+    static Result<FileClipboard, DataFileRefusal> load(const QString &path);
 
     QString text() const override { return contents; }
 

@@ -24,9 +24,9 @@ bool looksLikeOption(const QString &argument)
 
 } // namespace
 
-std::optional<OptionsError> parseProgramOptions(const QStringList &arguments,
-                                                ProgramOptions &options)
+Result<ProgramOptions, OptionsError> parseProgramOptions(const QStringList &arguments)
 {
+    ProgramOptions options;
     qsizetype index = 0;
     for (; index < arguments.size(); ++index) {
         const QString &argument = arguments.at(index);
@@ -46,12 +46,12 @@ std::optional<OptionsError> parseProgramOptions(const QStringList &arguments,
         else
             break;
         if (error)
-            return error;
+            return *error;
     }
     if (options.dumpAdvice && options.pdfFile)
         return OptionsError {QStringLiteral("Les options --dump-advice et --pdf s'excluent.")};
     options.request = arguments.sliced(index).join(u' ');
-    return std::nullopt;
+    return options;
 }
 
 } // namespace virelai

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -25,7 +27,6 @@ struct OptionsError
 // first other argument starts the request even when it begins with "-" (negative
 // types are real requests). The request arguments are joined by one space.
 // `arguments` excludes the program's own name.
-std::optional<OptionsError> parseProgramOptions(const QStringList &arguments,
-                                                ProgramOptions &options);
+Result<ProgramOptions, OptionsError> parseProgramOptions(const QStringList &arguments);
 
 } // namespace virelai

@@ -141,7 +141,7 @@ private:
 
 } // namespace
 
-std::optional<RequestError> decodeCommandLine(const QString &S, RequestState &state)
+Result<RequestState, RequestError> decodeCommandLine(const QString &S, RequestState state)
 {
     if (S.isEmpty()) {
         // The class-average document without a case-specific suggestion.
@@ -149,13 +149,11 @@ std::optional<RequestError> decodeCommandLine(const QString &S, RequestState &st
         state.TypeDoc = 1;
         state.CasOrigine = 0;
         state.IndOrigine = 0;
-        return std::nullopt;
+        return state;
     }
-    RequestState decoded = state;
-    if (auto error = CommandLineDecoder(S, decoded).decode())
-        return error;
-    state = decoded;
-    return std::nullopt;
+    if (auto error = CommandLineDecoder(S, state).decode())
+        return *error;
+    return state;
 }
 
 } // namespace virelai

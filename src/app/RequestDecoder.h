@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/RequestState.h"
+#include "common/Result.h"
 
 #include <QString>
-#include <optional>
 
 namespace virelai {
 
@@ -14,9 +14,9 @@ struct RequestError
     QString message;
 };
 
-// Decodes the argument text S into TypeDoc, CasSelect and Param3 to Param6 (and,
-// for an empty S, IndOrigine and CasOrigine), with the 16-bit 1-based positions
-// of the host's format. A request the format cannot carry leaves state unchanged.
-std::optional<RequestError> decodeCommandLine(const QString &S, RequestState &state);
+// `state` with TypeDoc, CasSelect and Param3 to Param6 (and, for an empty S,
+// IndOrigine and CasOrigine) decoded from the argument text S, with the 16-bit
+// 1-based positions of the host's format; or why the format cannot carry S.
+Result<RequestState, RequestError> decodeCommandLine(const QString &S, RequestState state);
 
 } // namespace virelai

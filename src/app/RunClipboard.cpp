@@ -9,11 +9,10 @@ RunClipboard clipboardFromOptions(const ProgramOptions &options,
 {
     if (!options.dataFile)
         return {std::move(withoutFile), {}};
-    QString refusal;
-    auto fromFile = FileClipboard::load(*options.dataFile, refusal);
+    auto fromFile = FileClipboard::load(*options.dataFile);
     if (!fromFile)
-        return {nullptr, refusal};
-    return {std::make_unique<FileClipboard>(std::move(*fromFile)), {}};
+        return {nullptr, fromFile.failure().message};
+    return {std::make_unique<FileClipboard>(std::move(fromFile).value()), {}};
 }
 
 } // namespace virelai

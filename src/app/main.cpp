@@ -61,11 +61,12 @@ int runWindow(int argc, char *argv[], const ProgramOptions &options)
 
 int main(int argc, char *argv[])
 {
-    ProgramOptions options;
-    if (const auto error = parseProgramOptions(requestArguments(argc, argv), options)) {
-        printError(error->message);
+    const auto parsed = parseProgramOptions(requestArguments(argc, argv));
+    if (!parsed) {
+        printError(parsed.failure().message);
         return 2;
     }
+    const ProgramOptions &options = parsed.value();
     // Qt sees only the program's name: it must not take the host's request for
     // one of its own options.
     int qtArgc = 1;

@@ -106,13 +106,14 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
 {
     MajDataGraphResult result;
     const DataGraphReading reading = readDataGraph(clipboardText);
-    if (!reading.ok()) {
-        result.failure = ChartFailure {reading.erreur, {}};
+    if (!reading) {
+        result.failure = ChartFailure {refusalText(reading.failure()), {}};
         return result;
     }
+    const DataGraph &data = reading.value();
     QList<PictureFailure> failures;
-    for (int k = 1; k <= reading.data.nbGraph; ++k) {
-        fillChart(TChart1, reading.data, reading.data.charts[std::size_t(k - 1)], request.TypeDoc);
+    for (int k = 1; k <= data.nbGraph; ++k) {
+        fillChart(TChart1, data, data.charts[std::size_t(k - 1)], request.TypeDoc);
         applyTypeSettings(TChart1, request, k);
         const QByteArray picture = chartMetafile(TChart1);
         const QString path = chartPictureFile(picturesDirectory, k);

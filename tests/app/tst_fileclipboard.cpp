@@ -57,10 +57,9 @@ void TestFileClipboard::loadsFileBytesAsTheyAre()
                "1\r\n{Titre \xc3\xa9}\r\n");
     file.close();
 
-    QString erreur;
-    const auto clipboard = FileClipboard::load(path, erreur);
-    QVERIFY2(clipboard.has_value(), qPrintable(erreur));
-    QCOMPARE(clipboard->text(), QStringLiteral("1\r\n{Titre é}\r\n"));
+    const auto clipboard = FileClipboard::load(path);
+    QVERIFY2(clipboard.hasValue(), qPrintable(clipboard ? QString() : clipboard.failure().message));
+    QCOMPARE(clipboard.value().text(), QStringLiteral("1\r\n{Titre é}\r\n"));
 }
 
 void TestFileClipboard::refusesWhatCannotBeRead_data()
@@ -76,9 +75,9 @@ void TestFileClipboard::refusesWhatCannotBeRead()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(name);
-    QString erreur;
-    QVERIFY(!FileClipboard::load(path, erreur).has_value());
-    QVERIFY2(erreur.contains(path), qPrintable(erreur));
+    const auto clipboard = FileClipboard::load(path);
+    QVERIFY(!clipboard.hasValue());
+    QVERIFY2(clipboard.failure().message.contains(path), qPrintable(clipboard.failure().message));
 }
 
 void TestFileClipboard::refusesATextPastTheLimit_data()
@@ -108,12 +107,12 @@ void TestFileClipboard::refusesATextPastTheLimit()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    QString erreur;
-    const auto clipboard = FileClipboard::load(path, erreur);
-    QCOMPARE(clipboard.has_value(), accepted);
-    QCOMPARE(erreur, accepted ? QString() : messageFichierDeDonneesTropGrand(path));
+    const auto clipboard = FileClipboard::load(path);
+    QCOMPARE(clipboard.hasValue(), accepted);
     if (accepted)
-        QCOMPARE(clipboard->text(), decodeClipboardBytes(bytes));
+        QCOMPARE(clipboard.value().text(), decodeClipboardBytes(bytes));
+    else
+        QCOMPARE(clipboard.failure().message, messageFichierDeDonneesTropGrand(path));
 }
 
 QTEST_APPLESS_MAIN(TestFileClipboard)

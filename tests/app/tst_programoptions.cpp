@@ -64,9 +64,9 @@ void TestProgramOptions::parses_data()
 void TestProgramOptions::parses()
 {
     QFETCH(QStringList, arguments);
-    ProgramOptions options;
-    const auto error = parseProgramOptions(arguments, options);
-    QVERIFY2(!error, error ? qPrintable(error->message) : "");
+    const auto parsed = parseProgramOptions(arguments);
+    QVERIFY2(parsed, parsed ? "" : qPrintable(parsed.failure().message));
+    const ProgramOptions &options = parsed.value();
     QTEST(options.dumpAdvice, "dumpAdvice");
     QTEST(options.pdfFile.value_or(QString()), "pdfFile");
     QTEST(options.dataFile.value_or(QString()), "dataFile");
@@ -91,10 +91,9 @@ void TestProgramOptions::rejects()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, mentioned);
-    ProgramOptions options;
-    const auto error = parseProgramOptions(arguments, options);
-    QVERIFY(error.has_value());
-    QVERIFY2(error->message.contains(mentioned), qPrintable(error->message));
+    const auto parsed = parseProgramOptions(arguments);
+    QVERIFY(!parsed);
+    QVERIFY2(parsed.failure().message.contains(mentioned), qPrintable(parsed.failure().message));
 }
 
 QTEST_APPLESS_MAIN(TestProgramOptions)

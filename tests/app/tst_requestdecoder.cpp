@@ -12,7 +12,6 @@ private Q_SLOTS:
     void decodesFields();
     void rejectsWhatTheFormatCannotCarry_data();
     void rejectsWhatTheFormatCannotCarry();
-    void leavesStateUnchangedOnError();
     void emptyRequestResetsOriginsOnly();
 };
 
@@ -174,9 +173,9 @@ void TestRequestDecoder::decodesFields_data()
 void TestRequestDecoder::decodesFields()
 {
     QFETCH(QString, S);
-    RequestState state;
-    const auto error = decodeCommandLine(S, state);
-    QVERIFY2(!error, error ? qPrintable(error->message) : "");
+    const auto decoded = decodeCommandLine(S, RequestState());
+    QVERIFY2(decoded, decoded ? "" : qPrintable(decoded.failure().message));
+    const RequestState &state = decoded.value();
     QTEST(int(state.TypeDoc), "TypeDoc");
     QTEST(int(state.CasSelect), "CasSelect");
     QTEST(state.Param3, "Param3");
@@ -222,22 +221,9 @@ void TestRequestDecoder::rejectsWhatTheFormatCannotCarry()
 {
     QFETCH(QString, S);
     QFETCH(QString, namedField);
-    RequestState state;
-    const auto error = decodeCommandLine(S, state);
-    QVERIFY(error.has_value());
-    QVERIFY2(error->message.contains(namedField), qPrintable(error->message));
-}
-
-void TestRequestDecoder::leavesStateUnchangedOnError()
-{
-    RequestState state;
-    state.TypeDoc = 7;
-    state.CasSelect = 5;
-    state.Param3 = QStringLiteral("avant");
-    QVERIFY(decodeCommandLine(QStringLiteral("10,4,x,y"), state).has_value());
-    QCOMPARE(state.TypeDoc, 7);
-    QCOMPARE(state.CasSelect, 5);
-    QCOMPARE(state.Param3, QStringLiteral("avant"));
+    const auto decoded = decodeCommandLine(S, RequestState());
+    QVERIFY(!decoded);
+    QVERIFY2(decoded.failure().message.contains(namedField), qPrintable(decoded.failure().message));
 }
 
 void TestRequestDecoder::emptyRequestResetsOriginsOnly()
@@ -246,7 +232,9 @@ void TestRequestDecoder::emptyRequestResetsOriginsOnly()
     state.IndOrigine = 3;
     state.CasOrigine = 4;
     state.Param5 = QStringLiteral("inchangé");
-    QVERIFY(!decodeCommandLine(QString(), state).has_value());
+    const auto decoded = decodeCommandLine(QString(), state);
+    QVERIFY(decoded);
+    state = decoded.value();
     QCOMPARE(state.Param5, QStringLiteral("inchangé"));
     QCOMPARE(state.TypeDoc, 1);
     QCOMPARE(state.CasSelect, -1);

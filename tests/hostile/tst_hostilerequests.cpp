@@ -34,12 +34,17 @@ struct Outcome
 Outcome start(const QStringList &arguments, const QString &clipboardText = {})
 {
     Outcome outcome;
-    ProgramOptions options;
-    RequestState request;
-    if (parseProgramOptions(arguments, options) || decodeCommandLine(options.request, request)) {
+    const auto options = parseProgramOptions(arguments);
+    if (!options) {
         outcome.refused = true;
         return outcome;
     }
+    const auto decoded = decodeCommandLine(options.value().request, RequestState());
+    if (!decoded) {
+        outcome.refused = true;
+        return outcome;
+    }
+    const RequestState &request = decoded.value();
     const TextClipboard clipboard(clipboardText);
     DispatchRecorder builders;
     PointerHistory pointer;

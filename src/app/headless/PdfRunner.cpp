@@ -8,6 +8,7 @@
 #include "app/StartupInfo.h"
 #include "app/headless/SourceDateEpoch.h"
 #include "chart/files/AtomicFileWriter.h"
+#include "common/Result.h"
 #include "common/TextClipboard.h"
 #include "document/builders/Clock.h"
 #include "document/builders/DocumentSession.h"
@@ -42,18 +43,23 @@ public:
     }
 };
 
+// A SOURCE_DATE_EPOCH that gives no moment.
+struct SourceDateEpochRefusal
+{
+    QString message; // in French
+};
+
 // The footer's clock: SOURCE_DATE_EPOCH when it is set, so that a PDF can be
 // made again identical; the system clock otherwise.
-std::unique_ptr<Clock> clockFromEnvironment(QString &erreur)
+Result<std::unique_ptr<Clock>, SourceDateEpochRefusal> clockFromEnvironment()
 {
     if (!qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH"))
-        return std::make_unique<SystemClock>();
+        return std::unique_ptr<Clock>(std::make_unique<SystemClock>());
     const auto moment = momentFromSourceDateEpoch(qgetenv("SOURCE_DATE_EPOCH"));
-    if (!moment) {
-        erreur = QStringLiteral("SOURCE_DATE_EPOCH doit être un nombre entier de secondes.");
-        return nullptr;
-    }
-    return std::make_unique<FixedClock>(*moment);
+    if (!moment)
+        return SourceDateEpochRefusal {
+            QStringLiteral("SOURCE_DATE_EPOCH doit être un nombre entier de secondes.")};
+    return std::unique_ptr<Clock>(std::make_unique<FixedClock>(*moment));
 }
 
 // Both names lead to one file (the same path, a link, a hard link).
@@ -85,13 +91,15 @@ std::optional<WriteFailure> writePdf(const Surface &VSPrinter1, const QString &p
 
 int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
 {
-    RequestState request;
-    request.chemin = cheminFromDirectory(QCoreApplication::applicationDirPath());
-    request.NumVersion = programNumVersion();
-    if (const auto error = decodeCommandLine(options.request, request)) {
-        printError(error->message);
+    RequestState program;
+    program.chemin = cheminFromDirectory(QCoreApplication::applicationDirPath());
+    program.NumVersion = programNumVersion();
+    const auto decoded = decodeCommandLine(options.request, program);
+    if (!decoded) {
+        printError(decoded.failure().message);
         return PdfRequestNotCarried;
     }
+    const RequestState &request = decoded.value();
     if (request.TypeDoc == 0) {
         printError(
             QStringLiteral("Aucun document n'est demandé (type 0) : aucun PDF n'est écrit."));
@@ -108,12 +116,12 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
         printError(run.refusal);
         return PdfFailed;
     }
-    QString erreur;
-    const auto clock = clockFromEnvironment(erreur);
-    if (!clock) {
-        printError(erreur);
+    auto fromEnvironment = clockFromEnvironment();
+    if (!fromEnvironment) {
+        printError(fromEnvironment.failure().message);
         return PdfFailed;
     }
+    const std::unique_ptr<Clock> clock = std::move(fromEnvironment).value();
     Surface VSPrinter1;
     bool documentShown = false;
     QObject::connect(&VSPrinter1, &Surface::documentShown, [&] { documentShown = true; });

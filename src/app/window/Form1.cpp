@@ -50,13 +50,16 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
     request.NumVersion = programNumVersion();
     setWindowTitle(windowCaption(request.NumVersion));
     redim_ATX();
-    if (auto error = decodeCommandLine(commandLine, request))
-        return error;
+    auto decoded = decodeCommandLine(commandLine, request);
+    if (!decoded)
+        return decoded.failure();
+    request = std::move(decoded).value();
     navigation->retenirOrigine();
-    QString refus;
-    clipboard = std::make_unique<TextClipboard>(clipboardTextWithinLimit(clipboard->text(), refus));
-    if (!refus.isEmpty())
-        messages->inform(refus, QStringLiteral("Presse-papiers"));
+    // A refused text is read as an empty clipboard.
+    const auto withinLimit = clipboardTextWithinLimit(clipboard->text());
+    if (!withinLimit)
+        messages->inform(withinLimit.failure().message, QStringLiteral("Presse-papiers"));
+    clipboard = std::make_unique<TextClipboard>(withinLimit ? withinLimit.value() : QString());
     session = std::make_unique<DocumentSession>(request, *clipboard, *VSPrinter1, *this, *messages,
                                                 *clock);
     buildDocument();

@@ -11,20 +11,6 @@ namespace virelai {
 
 namespace {
 
-const QString TooLong = QStringLiteral(
-    "Données des graphiques refusées : le texte du presse-papiers fait 32 766 caractères ou plus.");
-const QString NotWhole
-    = QStringLiteral("Données des graphiques refusées : le nombre de graphiques, "
-                     "de séries ou de points n'est pas un nombre entier positif.");
-const QString TooManyCharts
-    = QStringLiteral("Données des graphiques refusées : plus de 64 graphiques sont annoncés.");
-const QString EmptyCharts = QStringLiteral(
-    "Données des graphiques refusées : les graphiques annoncés n'ont aucune série ou aucun point.");
-const QString TooManySlots = QStringLiteral("Données des graphiques refusées : plus de 50 valeurs "
-                                            "par graphique (séries × points).");
-const QString BadColour = QStringLiteral(
-    "Données des graphiques refusées : une composante de couleur sort de l'intervalle 0 à 255.");
-
 // A count: a whole decimal number, blanks around it allowed. The limits are checked
 // once all three are read, so a count too large for 16 bits gets its own message.
 std::optional<int> readCount(QStringView field)
@@ -58,12 +44,12 @@ public:
     DataGraphReading read();
 
 private:
-    QString readCounts();
-    QString checkCounts();
-    QString readChart();
-    QString readSerie(int m, GraphBlock &chart);
+    std::optional<DataGraphRefusal> readCounts();
+    std::optional<DataGraphRefusal> checkCounts();
+    std::optional<DataGraphRefusal> readChart();
+    std::optional<DataGraphRefusal> readSerie(int m, GraphBlock &chart);
     void readValues(int firstSlot);
-    QString readColour();
+    std::optional<DataGraphRefusal> readColour();
     void readLabels(int firstSlot);
     void readText(QChar delimiter, QString &field);
 
@@ -80,17 +66,17 @@ private:
 
 DataGraphReading DataGraphReader::read()
 {
-    QString erreur = readCounts();
-    if (erreur.isEmpty())
-        erreur = checkCounts();
-    for (int k = 1; erreur.isEmpty() && k <= data.nbGraph; ++k)
-        erreur = readChart();
-    if (!erreur.isEmpty())
-        return {DataGraph {}, erreur};
-    return {data, QString()};
+    std::optional<DataGraphRefusal> refusal = readCounts();
+    if (!refusal)
+        refusal = checkCounts();
+    for (int k = 1; !refusal && k <= data.nbGraph; ++k)
+        refusal = readChart();
+    if (refusal)
+        return *refusal;
+    return data;
 }
 
-QString DataGraphReader::readCounts()
+std::optional<DataGraphRefusal> DataGraphReader::readCounts()
 {
     const std::array<QChar, 3> delimiters {u'|', u'|', u'{'};
     for (std::size_t i = 0; i < counts.size(); ++i) {
@@ -99,58 +85,56 @@ QString DataGraphReader::readCounts()
             continue;
         const std::optional<int> count = readCount(*field);
         if (!count)
-            return NotWhole;
+            return DataGraphRefusal::NotWhole;
         counts[i] = *count;
     }
-    return QString();
+    return std::nullopt;
 }
 
-QString DataGraphReader::checkCounts()
+std::optional<DataGraphRefusal> DataGraphReader::checkCounts()
 {
     const auto [nbGraph, nbSerie, nbPoint] = counts;
     if (nbGraph < 0)
-        return NotWhole;
+        return DataGraphRefusal::NotWhole;
     if (nbGraph > MaxCharts)
-        return TooManyCharts;
+        return DataGraphRefusal::TooManyCharts;
     if (nbGraph > 0 && (nbSerie < 1 || nbPoint < 1))
-        return EmptyCharts;
+        return DataGraphRefusal::EmptyCharts;
     // Each is checked alone first so that the product cannot overflow.
     if (nbGraph > 0
         && (nbSerie > DataGraphSlots || nbPoint > DataGraphSlots
             || nbSerie * nbPoint > DataGraphSlots))
-        return TooManySlots;
+        return DataGraphRefusal::TooManySlots;
     constexpr int lowest = std::numeric_limits<qint16>::min();
     constexpr int highest = std::numeric_limits<qint16>::max();
     if (nbSerie < lowest || nbSerie > highest || nbPoint < lowest || nbPoint > highest)
-        return NotWhole;
+        return DataGraphRefusal::NotWhole;
     data.nbGraph = qint16(nbGraph);
     data.nbSerie = qint16(nbSerie);
     data.nbPoint = qint16(nbPoint);
-    return QString();
+    return std::nullopt;
 }
 
-QString DataGraphReader::readChart()
+std::optional<DataGraphRefusal> DataGraphReader::readChart()
 {
     readText(u'}', titreGraph);
     GraphBlock chart;
     chart.titreGraph = titreGraph;
     for (int m = 1; m <= data.nbSerie; ++m) {
-        const QString erreur = readSerie(m, chart);
-        if (!erreur.isEmpty())
-            return erreur;
+        if (const auto refusal = readSerie(m, chart))
+            return refusal;
     }
     data.charts.push_back(std::move(chart));
-    return QString();
+    return std::nullopt;
 }
 
-QString DataGraphReader::readSerie(int m, GraphBlock &chart)
+std::optional<DataGraphRefusal> DataGraphReader::readSerie(int m, GraphBlock &chart)
 {
     const int firstSlot = (m - 1) * data.nbPoint;
     readText(u'}', nomSerie);
     readValues(firstSlot);
-    const QString erreur = readColour();
-    if (!erreur.isEmpty())
-        return erreur;
+    if (const auto refusal = readColour())
+        return refusal;
     readLabels(firstSlot);
 
     SerieBlock serie;
@@ -159,7 +143,7 @@ QString DataGraphReader::readSerie(int m, GraphBlock &chart)
     serie.valeurs.assign(values.begin() + firstSlot, values.begin() + firstSlot + data.nbPoint);
     serie.libelles.assign(labels.begin() + firstSlot, labels.begin() + firstSlot + data.nbPoint);
     chart.series.push_back(std::move(serie));
-    return QString();
+    return std::nullopt;
 }
 
 void DataGraphReader::readValues(int firstSlot)
@@ -171,7 +155,7 @@ void DataGraphReader::readValues(int firstSlot)
     }
 }
 
-QString DataGraphReader::readColour()
+std::optional<DataGraphRefusal> DataGraphReader::readColour()
 {
     const std::array<QChar, 3> delimiters {u',', u',', u'}'};
     for (std::size_t i = 0; i < rgb.size(); ++i) {
@@ -180,10 +164,10 @@ QString DataGraphReader::readColour()
             continue;
         const double component = roundHalfEven(Val(*field));
         if (!(component >= 0.0 && component <= 255.0))
-            return BadColour;
+            return DataGraphRefusal::BadColour;
         rgb[i] = int(component);
     }
-    return QString();
+    return std::nullopt;
 }
 
 void DataGraphReader::readLabels(int firstSlot)
@@ -200,10 +184,36 @@ void DataGraphReader::readText(QChar delimiter, QString &field)
 
 } // namespace
 
+QString refusalText(DataGraphRefusal refusal)
+{
+    switch (refusal) {
+    case DataGraphRefusal::TooLong:
+        return QStringLiteral("Données des graphiques refusées : le texte du presse-papiers fait "
+                              "32 766 caractères ou plus.");
+    case DataGraphRefusal::NotWhole:
+        return QStringLiteral("Données des graphiques refusées : le nombre de graphiques, "
+                              "de séries ou de points n'est pas un nombre entier positif.");
+    case DataGraphRefusal::TooManyCharts:
+        return QStringLiteral(
+            "Données des graphiques refusées : plus de 64 graphiques sont annoncés.");
+    case DataGraphRefusal::EmptyCharts:
+        return QStringLiteral("Données des graphiques refusées : les graphiques annoncés n'ont "
+                              "aucune série ou aucun point.");
+    case DataGraphRefusal::TooManySlots:
+        return QStringLiteral("Données des graphiques refusées : plus de 50 valeurs "
+                              "par graphique (séries × points).");
+    case DataGraphRefusal::BadColour:
+        return QStringLiteral("Données des graphiques refusées : une composante de couleur sort "
+                              "de l'intervalle 0 à 255.");
+    }
+    Q_UNREACHABLE();
+    return QString();
+}
+
 DataGraphReading readDataGraph(const QString &text)
 {
     if (text.size() > MaxChartTextLength)
-        return {DataGraph {}, TooLong};
+        return DataGraphRefusal::TooLong;
     return DataGraphReader(text).read();
 }
 

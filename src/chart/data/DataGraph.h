@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -29,12 +31,20 @@ struct DataGraph
     std::vector<GraphBlock> charts; // nbGraph charts
 };
 
-struct DataGraphReading
-{
-    DataGraph data;
-    QString erreur; // empty when the text could be read; then data holds the charts
-    bool ok() const { return erreur.isEmpty(); }
+// Why the clipboard text gives no charts.
+enum class DataGraphRefusal {
+    TooLong,
+    NotWhole,
+    TooManyCharts,
+    EmptyCharts,
+    TooManySlots,
+    BadColour,
 };
+
+// What the teacher is told, in French.
+QString refusalText(DataGraphRefusal refusal);
+
+using DataGraphReading = Result<DataGraph, DataGraphRefusal>;
 
 // Limits of what the exchanged format can carry.
 inline constexpr int DataGraphSlots = 50;
