@@ -300,6 +300,9 @@ void RtfInterpreter::emitText(QStringView text)
 // Before a numbered paragraph's first text, in its number's font if it has one.
 void RtfInterpreter::showNumber()
 {
+    // Asked before every text: answered here for all but a paragraph's first.
+    if (m_numbering.numberTaken())
+        return;
     const GroupState &current = state();
     const std::optional<RtfNumbering::Number> number = m_numbering.takeNumber(current.para);
     if (!number || number->text.isEmpty())
@@ -337,7 +340,8 @@ bool RtfInterpreter::applyTableFlowWord(Keyword keyword)
 // the table before it.
 void RtfInterpreter::followTable()
 {
-    startSection();
+    if (m_sectionEnded)
+        startSection();
     if (state().para.inTable) {
         if (m_box.isOpen())
             writeBox();

@@ -39,6 +39,8 @@ public:
     // \pntext: the paragraph's number is written as its text.
     void numberShownAsText() { m_numberDone = true; }
     std::optional<Number> takeNumber(const ParaProps &props);
+    // Whether this paragraph's number was taken or written as text already.
+    bool numberTaken() const { return m_numberDone; }
     void paragraphEnded(const ParaProps &props);
 
 private:

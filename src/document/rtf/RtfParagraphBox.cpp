@@ -39,11 +39,6 @@ RtfParagraphBox::RtfParagraphBox(const RtfColorTable &colors)
 
 RtfParagraphBox::~RtfParagraphBox() = default;
 
-bool RtfParagraphBox::isBoxed(const ParaProps &props)
-{
-    return !props.inTable && (props.bordered() || props.shaded());
-}
-
 bool RtfParagraphBox::holds(const ParaProps &props) const
 {
     return isOpen() && props.borders == m_props.borders

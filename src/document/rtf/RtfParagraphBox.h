@@ -23,8 +23,12 @@ public:
     explicit RtfParagraphBox(const RtfColorTable &colors);
     ~RtfParagraphBox();
 
-    // A paragraph outside tables with a border or a shading.
-    static bool isBoxed(const ParaProps &props);
+    // A paragraph outside tables with a border or a shading. Asked before
+    // every text, hence inline.
+    static bool isBoxed(const ParaProps &props)
+    {
+        return !props.inTable && (props.bordered() || props.shaded());
+    }
     bool isOpen() const { return m_content != nullptr; }
     // Whether an open box takes in a paragraph with these properties.
     bool holds(const ParaProps &props) const;

@@ -88,11 +88,9 @@ bool RtfInterpreter::applySectionWord(Keyword keyword)
     }
 }
 
-// At the new section's first text or paragraph.
+// At the first text or paragraph after a section has ended.
 void RtfInterpreter::startSection()
 {
-    if (!m_sectionEnded)
-        return;
     m_sectionEnded = false;
     if (m_sectionBreaksPage) {
         m_paragraphs.breakPageBeforeNext();
