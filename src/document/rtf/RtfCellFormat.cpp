@@ -127,4 +127,16 @@ QTextTableCellFormat cellFormat(const CellDefinition &cell, const RowDefinition 
     return format;
 }
 
+QTextTableFormat bareTableFormat(int spaceAbove)
+{
+    QTextTableFormat format;
+    format.setBorderCollapse(true);
+    format.setBorder(0);
+    format.setCellSpacing(0);
+    format.setCellPadding(0);
+    format.setMargin(0);
+    format.setTopMargin(layoutUnits(spaceAbove));
+    return format;
+}
+
 } // namespace virelai::rtf

@@ -4,6 +4,7 @@
 #include "RtfTables.h"
 
 #include <QTextTableCellFormat>
+#include <QTextTableFormat>
 
 namespace virelai::rtf {
 
@@ -22,5 +23,9 @@ struct CellPosition
 // units (screen units, as Qt takes table lengths).
 QTextTableCellFormat cellFormat(const CellDefinition &cell, const RowDefinition &row,
                                 CellPosition position, const RtfColorTable &colors);
+
+// A table that draws nothing of its own and adds no space, set spaceAbove
+// twips below the text before it: the cells' formats draw the borders.
+QTextTableFormat bareTableFormat(int spaceAbove);
 
 } // namespace virelai::rtf

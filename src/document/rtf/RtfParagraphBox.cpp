@@ -77,13 +77,7 @@ QTextTable *RtfParagraphBox::write(QTextCursor &cursor)
     // The last paragraph's "\par" opened no paragraph in the box.
     if (m_writer->paragraphPending())
         m_writer->finish();
-    QTextTableFormat format;
-    format.setBorderCollapse(true);
-    format.setBorder(0);
-    format.setCellSpacing(0);
-    format.setCellPadding(0);
-    format.setMargin(0);
-    format.setTopMargin(layoutUnits(m_spaceAbove));
+    QTextTableFormat format = bareTableFormat(m_spaceAbove);
     format.setLeftMargin(layoutUnits(m_props.leftIndent));
     format.setRightMargin(layoutUnits(m_props.rightIndent));
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));

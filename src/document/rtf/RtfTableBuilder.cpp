@@ -205,13 +205,7 @@ QTextTable *RtfTableBuilder::write(QTextCursor &cursor, int spaceAbove)
         m_rows.clear();
         return nullptr;
     }
-    QTextTableFormat format;
-    format.setBorderCollapse(true);
-    format.setBorder(0);
-    format.setCellSpacing(0);
-    format.setCellPadding(0);
-    format.setMargin(0);
-    format.setTopMargin(layoutUnits(spaceAbove));
+    QTextTableFormat format = bareTableFormat(spaceAbove);
     const Qt::Alignment alignment = m_rows.front().definition.alignment;
     format.setAlignment(alignment);
     if (alignment == Qt::AlignLeft)
