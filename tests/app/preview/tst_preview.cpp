@@ -201,7 +201,7 @@ void TestPreview::zoomAsInViewers_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("expectedPercent"); // 0: back to the page width
     QTest::newRow("Ctrl+plus") << "Ctrl++" << 33;
-    QTest::newRow("Ctrl+plus three times") << "Ctrl++ Ctrl++ Ctrl++" << 67;
+    QTest::newRow("Ctrl+plus four times") << "Ctrl++ Ctrl++ Ctrl++ Ctrl++" << 75;
     QTest::newRow("Ctrl+minus never below 25 %") << "Ctrl+-" << 25;
     QTest::newRow("Ctrl+plus never past 400 %") << QString("Ctrl++ ").repeated(12).trimmed() << 400;
     QTest::newRow("Ctrl+wheel forward") << "wheel+ctrl 120" << 33;
@@ -382,6 +382,7 @@ void TestPreview::pageSetup_data()
     QTest::newRow("cancelled") << a5 << QMarginsF(20, 10, 20, 10) << false
                                << int(PageSetupOutcome::Cancelled);
     QTest::newRow("no width left") << a4 << QMarginsF(200, 10, 200, 10) << true << refused;
+    QTest::newRow("less than 5 cm wide") << a4 << QMarginsF(85, 10, 85, 10) << true << refused;
     QTest::newRow("no room once the page is turned")
         << a4 << QMarginsF(10, 85, 10, 85) << true << refused;
     QTest::newRow("5 cm exactly is enough") << a4 << QMarginsF(80, 10, 80, 10) << true << accepted;

@@ -27,7 +27,8 @@ class MetafilePlayerTest : public QObject
 private Q_SLOTS:
     void windowFillsTarget_data();
     void windowFillsTarget();
-    void negativeExtentFlipsVertically();
+    void yUpwardsFlipsVertically_data();
+    void yUpwardsFlipsVertically();
     void placeableBoxInOtherUnitsDoesNotChangeWindowMapping();
     void fileWithoutWindowIsMeasured();
     void centredTextIsCentred_data();
@@ -78,11 +79,22 @@ void MetafilePlayerTest::windowFillsTarget()
              double(target.width() * target.height()) / 10000);
 }
 
-void MetafilePlayerTest::negativeExtentFlipsVertically()
+void MetafilePlayerTest::yUpwardsFlipsVertically_data()
 {
-    // y grows upwards: the rectangle from y = 0 to 50 is the lower half.
+    QTest::addColumn<quint16>("mapMode");
+    QTest::addColumn<qint16>("windowHeight");
+    QTest::newRow("negative window height") << quint16(8) << qint16(-100);
+    QTest::newRow("metric map mode") << quint16(2) << qint16(100);
+}
+
+// y grows upwards: the rectangle from y = 0 to 50 is the lower half.
+void MetafilePlayerTest::yUpwardsFlipsVertically()
+{
+    QFETCH(quint16, mapMode);
+    QFETCH(qint16, windowHeight);
     const QByteArray bytes = WmfBuilder()
-                                 .window(0, 100, 100, -100)
+                                 .record(0x0103, {mapMode})
+                                 .window(0, 100, 100, windowHeight)
                                  .solidBrush(red)
                                  .select(0)
                                  .nullPen()
