@@ -42,11 +42,13 @@ wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
     || fail "openbox n'a pas démarré"
 
 # Puts the text of FILE on the clipboard; xclip serves it until it is ended.
+# Until the new xclip owns the clipboard, the previous owner still answers:
+# wait for this file's text, not for any text.
 set_clipboard() {
     xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
     CLEANUP_PIDS+=($!)
-    wait_for 60 sh -c 'xclip -selection clipboard -o >/dev/null 2>&1' \
-        || fail "le presse-papiers reste vide"
+    wait_for 60 sh -c 'xclip -selection clipboard -o 2>/dev/null | cmp -s - "$1"' _ "$1" \
+        || fail "le presse-papiers ne reçoit pas $(basename "$1")"
 }
 
 # start_window REQUEST [OPTION...]: until the page is painted; sets VIRELAI_PID.
