@@ -3,7 +3,8 @@
 #   check-dump-advice.sh VIRELAI CASES GOLDEN   compare stdout with GOLDEN, line by line
 #   check-dump-advice.sh VIRELAI CASES --errors expect exit 2, empty stdout, a message
 # A cases line is: name, then the arguments, separated by tabs; an argument
-# starting with "@" is a path relative to this folder. Set UPDATE_GOLDEN=1 to
+# starting with "@" is a path relative to this folder; "\t" inside an argument
+# stands for a tab. Set UPDATE_GOLDEN=1 to
 # rewrite GOLDEN from the program (then check the new lines by hand).
 set -uo pipefail
 virelai="$1"
@@ -27,7 +28,7 @@ while IFS=$'\x1f' read -r -a fields; do
     for argument in "${fields[@]:1}"; do
         case "$argument" in
         @*) arguments+=("$here/${argument#@}") ;;
-        *) arguments+=("$argument") ;;
+        *) arguments+=("${argument//\\t/$'\t'}") ;;
         esac
     done
     output="$("$virelai" --dump-advice "${arguments[@]}" 2>"$stderr_file")"
