@@ -14,7 +14,6 @@ class TestSurface : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initialState();
     void stateSurvivesNewDocument();
     void newDocumentStartsAtMarginCorner();
     void orientationSwitchesPageSize_data();
@@ -22,10 +21,6 @@ private Q_SLOTS:
     void pageSetupHoldsForLaterDocuments();
     void unfinishedBuildKeepsShownPage();
     void printGoesToInstalledHandler();
-    void boxGrowsWithItsText_data();
-    void boxGrowsWithItsText();
-    void boxGrowsWithLineSpacing_data();
-    void boxGrowsWithLineSpacing();
     void fixedHeightIsTheLeast_data();
     void fixedHeightIsTheLeast();
     void textColourIsRedInLowByte_data();
@@ -67,25 +62,6 @@ QString tableRows(int count)
 }
 
 } // namespace
-
-void TestSurface::initialState()
-{
-    Surface surface;
-    QCOMPARE(surface.FontName(), QStringLiteral("Arial"));
-    QCOMPARE(surface.FontSize(), 10.0);
-    QCOMPARE(surface.TextColor(), quint32(0));
-    QCOMPARE(surface.BrushColor(), quint32(0xFFFFFF));
-    QCOMPARE(surface.PenStyle(), Surface::PenSolid);
-    QCOMPARE(surface.LineSpacing(), 100);
-    QVERIFY(surface.FooterText().isEmpty());
-    QCOMPARE(surface.PageOrientation(), Surface::Portrait);
-    // A4 portrait, 1.5 cm margins.
-    QVERIFY(qAbs(surface.PageWidth() - 11906) < 2);
-    QVERIFY(qAbs(surface.PageHeight() - 16838) < 2);
-    QVERIFY(qAbs(surface.MarginLeft() - 850.4) < 1);
-    QVERIFY(qAbs(surface.MarginBottom() - 850.4) < 1);
-    QCOMPARE(surface.pageCount(), 0);
-}
 
 void TestSurface::stateSurvivesNewDocument()
 {
@@ -204,59 +180,6 @@ void TestSurface::printGoesToInstalledHandler()
     QCOMPARE(printed.size(), size_t(2));
     QCOMPARE(printed.front(), surface.shownDocument());
     QCOMPARE(printed.back(), surface.shownDocument());
-}
-
-void TestSurface::boxGrowsWithItsText_data()
-{
-    QTest::addColumn<QString>("shortText");
-    QTest::addColumn<QString>("longText");
-    QTest::newRow("plain lines") << lines(1) << lines(6);
-    QTest::newRow("plain text wrapped")
-        << QStringLiteral("mot") << QString(QStringLiteral("mot ")).repeated(200);
-    QTest::newRow("rtf paragraphs") << richParagraphs(1) << richParagraphs(6);
-}
-
-void TestSurface::boxGrowsWithItsText()
-{
-    QFETCH(QString, shortText);
-    QFETCH(QString, longText);
-    Surface surface;
-    surface.setIndentLeft(100);
-    const double small
-        = surface.TextBox(shortText, 1000, 1000, 5000, 0,
-                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
-                              | Surface::TextBoxOption::Shaded);
-    const double large
-        = surface.TextBox(longText, 1000, 1000, 5000, 0,
-                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
-                              | Surface::TextBoxOption::Shaded);
-    QVERIFY2(small > 100, qPrintable(QString::number(small)));
-    QVERIFY2(large > 3 * (small - 100), qPrintable(QStringLiteral("%1 %2").arg(small).arg(large)));
-}
-
-void TestSurface::boxGrowsWithLineSpacing_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << lines(8);
-    QTest::newRow("rtf") << richParagraphs(8);
-}
-
-void TestSurface::boxGrowsWithLineSpacing()
-{
-    QFETCH(QString, text);
-    Surface surface;
-    surface.setLineSpacing(100);
-    const double single
-        = surface.TextBox(text, 1000, 1000, 5000, 0,
-                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
-                              | Surface::TextBoxOption::Shaded);
-    surface.setLineSpacing(150);
-    const double wider
-        = surface.TextBox(text, 1000, 1000, 5000, 0,
-                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
-                              | Surface::TextBoxOption::Shaded);
-    const double ratio = wider / single;
-    QVERIFY2(ratio > 1.35 && ratio < 1.6, qPrintable(QString::number(ratio)));
 }
 
 void TestSurface::fixedHeightIsTheLeast_data()
