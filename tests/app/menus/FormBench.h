@@ -1,11 +1,12 @@
 #pragma once
 
-#include "../../document/builders/RecordingMessages.h"
 #include "app/FileClipboard.h"
 #include "app/window/Form1.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/DocumentSession.h"
 #include "document/surface/Surface.h"
+#include "support/PdfText.h"
+#include "support/RecordingMessages.h"
 
 #include <QFile>
 #include <QProcess>
@@ -49,15 +50,6 @@ inline std::unique_ptr<Form1> startedForm(const QString &request,
 inline QString suggestionShown(const Form1 &form)
 {
     return form.documentSession()->texts().Suggestion;
-}
-
-inline QString pdfText(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Text of the page shown, through a PDF written from the surface.

@@ -1,4 +1,3 @@
-#include "../../document/surface/SurfaceTestSupport.h"
 #include "app/preview/DocumentPrinting.h"
 #include "app/preview/PageSetup.h"
 #include "app/preview/PreviewLayout.h"
@@ -6,6 +5,8 @@
 #include "app/preview/PrintProgressWindow.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
+#include "support/PageProbe.h"
+#include "support/PdfText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "RecordingMessages.h"
+#include "common/TextClipboard.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
 #include "document/surface/Surface.h"
+#include "support/PagePictures.h"
+#include "support/RecordingMessages.h"
 
 #include <QPainter>
 #include <QStringList>
@@ -13,25 +15,6 @@
 #include <stdexcept>
 
 namespace virelai::testing {
-
-inline const QColor PictureGreen(0, 255, 0);
-
-// A chart picture that fills its rectangle with pure green, easy to find on a page.
-class GreenPicture : public PagePicture
-{
-public:
-    void draw(QPainter &painter, const QRectF &target) const override
-    {
-        painter.fillRect(target, PictureGreen);
-    }
-};
-
-class FixedClipboard : public ClipboardSource
-{
-public:
-    QString contents;
-    QString text() const override { return contents; }
-};
 
 class CountingWindow : public DocumentWindow
 {
@@ -63,7 +46,7 @@ struct BuildBench
 {
     RequestState request;
     AdviceTexts texts;
-    FixedClipboard clipboard;
+    TextClipboard clipboard;
     CountingWindow window;
     FakeCharts charts;
     RecordingMessages messages;

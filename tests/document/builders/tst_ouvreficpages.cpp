@@ -4,67 +4,24 @@
 #include "document/surface/PrintableArea.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
+#include "support/PagePictures.h"
+#include "support/PageProbe.h"
+#include "support/PdfText.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace virelai;
+using namespace virelai::testing;
 
 namespace {
 
-constexpr double Dpi = 144;
-const QColor Green(0, 255, 0);
-
-class GreenPicture : public PagePicture
+// The page read at 144 dots per inch.
+PageProbe probeOf(const Surface &surface)
 {
-public:
-    void draw(QPainter &painter, const QRectF &target) const override
-    {
-        painter.fillRect(target, Green);
-    }
-};
-
-// The shown page as an image, read at percent positions of the printable area.
-struct Probe
-{
-    QImage image;
-    PrintableArea area;
-
-    explicit Probe(const Surface &surface)
-        : image(surface.renderPageImage(0, Dpi).convertToFormat(QImage::Format_RGB32))
-        , area(PrintableArea::fromPage(surface.PageWidth(), surface.PageHeight(),
-                                       surface.MarginLeft(), surface.MarginRight(),
-                                       surface.MarginTop(), surface.MarginBottom()))
-    { }
-
-    int px(double twips) const { return int(twips * Dpi / 1440); }
-    QColor at(double x, double y) const
-    {
-        return image.pixelColor(px(area.xAt(x)), px(area.yAt(y)));
-    }
-    // Rows with ink in the column at x, between two heights, as percents.
-    QList<int> inkRows(double x, double fromY, double toY) const
-    {
-        QList<int> rows;
-        const int column = px(area.xAt(x));
-        for (int y = px(area.yAt(fromY)); y <= px(area.yAt(toY)); ++y)
-            if (image.pixelColor(column, y).lightness() < 128)
-                rows << int(std::lround((y * 1440 / Dpi - area.top) * 100 / area.height));
-        return rows;
-    }
-    int count(double fromY, double toY, const std::function<bool(const QColor &)> &matches) const
-    {
-        int found = 0;
-        for (int y = px(area.yAt(fromY)); y < px(area.yAt(toY)); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                found += matches(image.pixelColor(x, y)) ? 1 : 0;
-        return found;
-    }
-};
+    return PageProbe(surface, 144);
+}
 
 bool blue(const QColor &c)
 {
@@ -103,18 +60,6 @@ struct Bench
     }
 };
 
-QString pdfText(const Surface &surface)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("page.pdf"));
-    if (!surface.writePdf(path))
-        return {};
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 } // namespace
 
 class OuvreFicPagesTest : public QObject
@@ -151,7 +96,7 @@ void OuvreFicPagesTest::explanationPlacement()
     QFETCH(bool, inABox);
     Bench bench;
     recomposerConseil(bench.VSPrinter1, bench.conseil(qint16(TypeDoc)));
-    const Probe probe(bench.VSPrinter1);
+    const PageProbe probe = probeOf(bench.VSPrinter1);
     const QList<int> edge = probe.inkRows(99.9, 10, 50);
     if (!inABox) {
         QVERIFY2(edge.isEmpty(), qPrintable(QString::number(edge.value(0))));
@@ -161,18 +106,18 @@ void OuvreFicPagesTest::explanationPlacement()
     QCOMPARE(edge.first(), 15);
     QCOMPARE(edge.last(), 40);
     // Picture 1 stands beside the box; pictures 2 and 3, in its column, below it.
-    QCOMPARE(probe.at(16, 30), Green);
-    QVERIFY(probe.at(50, 30) != Green);
-    QVERIFY(probe.at(80, 30) != Green);
-    QCOMPARE(probe.at(50, 45), Green);
-    QCOMPARE(probe.at(80, 45), Green);
+    QCOMPARE(probe.at(16, 30), PictureGreen);
+    QVERIFY(probe.at(50, 30) != PictureGreen);
+    QVERIFY(probe.at(80, 30) != PictureGreen);
+    QCOMPARE(probe.at(50, 45), PictureGreen);
+    QCOMPARE(probe.at(80, 45), PictureGreen);
 }
 
 void OuvreFicPagesTest::boxesHaveTheirFixedHeights()
 {
     Bench bench;
     recomposerConseil(bench.VSPrinter1, bench.conseil(1));
-    const Probe probe(bench.VSPrinter1);
+    const PageProbe probe = probeOf(bench.VSPrinter1);
     // The left edge of the white box: 55 % to 70 %.
     const QList<int> suggestion = probe.inkRows(0.05, 50, 76);
     QVERIFY(!suggestion.isEmpty());
@@ -213,7 +158,7 @@ void OuvreFicPagesTest::reminderBoxOnlyWithReminder()
     Bench bench;
     bench.texts.Rappel = Rappel;
     recomposerConseil(bench.VSPrinter1, bench.conseil(1));
-    QCOMPARE(Probe(bench.VSPrinter1).count(50, 100, lightGrey) > 1000, greyBox);
+    QCOMPARE(probeOf(bench.VSPrinter1).count(50, 100, lightGrey) > 1000, greyBox);
 }
 
 void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
@@ -221,14 +166,14 @@ void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
     Bench bench;
     recomposerConseil(bench.VSPrinter1, bench.conseil(1, {1, 3}));
     QCOMPARE(bench.played, (QList<QByteArray> {"1", "3"}));
-    const Probe probe(bench.VSPrinter1);
-    QCOMPARE(probe.at(16, 25), Green);
-    QCOMPARE(probe.at(16, 46), Green);
-    QVERIFY(probe.at(16, 23) != Green);
-    QVERIFY(probe.at(16, 48) != Green);
-    QCOMPARE(probe.at(82, 30), Green);
+    const PageProbe probe = probeOf(bench.VSPrinter1);
+    QCOMPARE(probe.at(16, 25), PictureGreen);
+    QCOMPARE(probe.at(16, 46), PictureGreen);
+    QVERIFY(probe.at(16, 23) != PictureGreen);
+    QVERIFY(probe.at(16, 48) != PictureGreen);
+    QCOMPARE(probe.at(82, 30), PictureGreen);
     // Picture 2 was not written by the last build: its frame stands there.
-    QVERIFY(probe.at(49, 30) != Green);
+    QVERIFY(probe.at(49, 30) != PictureGreen);
     QVERIFY(pdfText(bench.VSPrinter1).contains(QStringLiteral("Graphique non disponible")));
 }
 
@@ -239,7 +184,7 @@ void OuvreFicPagesTest::headingInTheDefaultColour()
     const QString text = pdfText(bench.VSPrinter1);
     QVERIFY(text.contains(QStringLiteral("Moyenne de la classe")));
     QVERIFY(text.contains(QStringLiteral("09-03-2026 à 14:25")));
-    const Probe probe(bench.VSPrinter1);
+    const PageProbe probe = probeOf(bench.VSPrinter1);
     QVERIFY(probe.count(0, 10, [](const QColor &c) { return c.lightness() < 100; }) > 100);
     QCOMPARE(probe.count(0, 10, blue), 0);
 }

@@ -9,9 +9,9 @@
 #include "document/rtf/RtfReader.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
+#include "support/PdfText.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,46 +29,13 @@ public:
     void setMousePointer(int) override { }
 };
 
-struct PdfWord
+// The words of a PDF in twips, line by line, left to right: pdftotext reads
+// the columns of a list one after the other.
+QList<PdfWord> pdfWordsInLines(const QString &path)
 {
-    int page; // from 0
-    QRectF rect; // twips
-    QString text;
-};
-
-QString unescaped(QString text)
-{
-    text.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-}
-
-QList<PdfWord> pdfWords(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(QStringLiteral(R"re(<page |<word xMin="([\d.]+)" )re"
-                                                       R"re(yMin="([\d.]+)" xMax="([\d.]+)" )re"
-                                                       R"re(yMax="([\d.]+)">([^<]*)</word>)re"));
-    QList<PdfWord> words;
-    int page = -1;
-    for (const auto &match : tag.globalMatch(html)) {
-        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++page;
-            continue;
-        }
-        const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
-        const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
-        words.push_back({page, QRectF(topLeft * TwipsPerPoint, bottomRight * TwipsPerPoint),
-                         unescaped(match.captured(5))});
-    }
-    // Line by line, left to right: pdftotext reads the columns of a list one
-    // after the other.
+    QList<PdfWord> words = pdfWords(path);
+    for (PdfWord &word : words)
+        word.rect = QRectF(word.rect.topLeft() * TwipsPerPoint, word.rect.size() * TwipsPerPoint);
     std::stable_sort(words.begin(), words.end(), [](const PdfWord &a, const PdfWord &b) {
         return std::tuple(a.page, a.rect.top(), a.rect.left())
             < std::tuple(b.page, b.rect.top(), b.rect.left());
@@ -156,7 +123,7 @@ Built build(qint16 type, qint16 cas, const QString &p3, const QString &p4, const
     bench.request.CasSelect = cas;
     bench.request.Param3 = p3;
     bench.request.Param4 = p4;
-    bench.clipboard.contents = clipboard;
+    bench.clipboard = TextClipboard(clipboard);
     PageBuilders builders(bench.context());
     NoPointer pointer;
     InitAppli(bench.request, bench.texts, bench.clipboard, builders, pointer);
@@ -224,7 +191,7 @@ void OverflowPdfTest::suggestionMovesTheReminderDown()
     QVERIFY(reminder.parts[0].rect.top() > page.margins.top() + 0.8 * page.printableHeight());
     QCOMPARE(reminder.parts[0].rect.top(), suggestion.parts[0].rect.bottom() + 100);
     QStringList read;
-    QCOMPARE(wordsInBlock(pdfWords(pdf), suggestion, read), QString());
+    QCOMPARE(wordsInBlock(pdfWordsInLines(pdf), suggestion, read), QString());
     QCOMPARE(read, wordsOf(built.texts.Suggestion));
     QVERIFY(read.join(u' ').contains(
         QStringLiteral("Note il n'y a pas de raison d'entraîner spécifiquement")));
@@ -244,7 +211,7 @@ void OverflowPdfTest::boxesTightenedToFitOnePage()
     QVERIFY(height < suggestionBoxHeight(text, 150));
     QVERIFY(height >= suggestionBoxHeight(text, 100));
     QStringList read;
-    QCOMPARE(wordsInBlock(pdfWords(pdf), suggestion, read), QString());
+    QCOMPARE(wordsInBlock(pdfWordsInLines(pdf), suggestion, read), QString());
     QCOMPARE(read, wordsOf(text));
     QVERIFY(read.join(u' ').contains(QStringLiteral("p 30")));
 }
@@ -258,7 +225,7 @@ void OverflowPdfTest::longListContinuesOnTheNextPages()
                               QStringLiteral("textes documentaires"), classList(200), pdf);
     QVERIFY(built.document->pageCount() >= 3);
     const PageMap &map = built.document->pageMap();
-    const QList<PdfWord> words = pdfWords(pdf);
+    const QList<PdfWord> words = pdfWordsInLines(pdf);
     const BlockParts list = partsOf(map, BlockRole::List);
     QCOMPARE(int(list.parts.size()), built.document->pageCount());
     for (const MappedBlock &part : list.parts)

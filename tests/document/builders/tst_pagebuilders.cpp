@@ -4,6 +4,8 @@
 #include "document/builders/PageTexts.h"
 #include "document/surface/PrintableArea.h"
 #include "document/surface/SurfaceDocument.h"
+#include "support/PageProbe.h"
+#include "support/PdfText.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -16,56 +18,27 @@ using namespace virelai::testing;
 
 namespace {
 
-constexpr double Dpi = 72;
-
 using Build = std::function<void(PageBuilders &)>;
 
-// The shown page as an image, with percent positions of its printable area.
-struct PageProbe
+// The page read at 72 dots per inch.
+PageProbe probeOf(const Surface &surface)
 {
-    QImage image;
-    PrintableArea area;
-
-    explicit PageProbe(const Surface &surface)
-        : image(surface.renderPageImage(0, Dpi).convertToFormat(QImage::Format_RGB32))
-        , area(PrintableArea::fromPage(surface.PageWidth(), surface.PageHeight(),
-                                       surface.MarginLeft(), surface.MarginRight(),
-                                       surface.MarginTop(), surface.MarginBottom()))
-    { }
-
-    int px(double twips) const { return int(twips * Dpi / 1440); }
-    int xOf(double percent) const { return px(area.xAt(percent)); }
-    int yOf(double percent) const { return px(area.yAt(percent)); }
-
-    // First row, from the top, with at least `count` matching pixels between
-    // the two horizontal percents; -1 when there is none.
-    int firstRow(const std::function<bool(QRgb)> &matches, double fromX, double toX,
-                 int count = 1) const
-    {
-        for (int y = 0; y < image.height(); ++y) {
-            int found = 0;
-            for (int x = qMax(0, xOf(fromX)); x < qMin(image.width(), xOf(toX)); ++x)
-                found += matches(image.pixel(x, y)) ? 1 : 0;
-            if (found >= count)
-                return y;
-        }
-        return -1;
-    }
-
-    bool greenAt(double xPercent, double yPercent) const
-    {
-        return QColor(image.pixel(xOf(xPercent), yOf(yPercent))) == PictureGreen;
-    }
-};
-
-bool darkRed(QRgb pixel)
-{
-    return qRed(pixel) > 140 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+    return PageProbe(surface, 72);
 }
 
-bool boxGrey(QRgb pixel)
+bool greenAt(const PageProbe &probe, double xPercent, double yPercent)
 {
-    return qRed(pixel) == 224 && qGreen(pixel) == 224 && qBlue(pixel) == 224;
+    return probe.at(xPercent, yPercent) == PictureGreen;
+}
+
+bool darkRed(const QColor &c)
+{
+    return c.red() > 140 && c.green() < 90 && c.blue() < 90;
+}
+
+bool boxGrey(const QColor &c)
+{
+    return c == QColor(224, 224, 224);
 }
 
 struct ChartSpot
@@ -150,7 +123,7 @@ void PageBuildersTest::chartPagePlacesItsBlocks()
     QCOMPARE(bench.VSPrinter1.LineSpacing(), 100);
     QCOMPARE(bench.VSPrinter1.FooterText(), piedDePage(bench.clock.now(), "2.1.0"));
 
-    const PageProbe probe(bench.VSPrinter1);
+    const PageProbe probe = probeOf(bench.VSPrinter1);
     const int proposition = probe.firstRow(darkRed, propositionX, propositionX + 20);
     QVERIFY2(proposition >= probe.yOf(propositionY) && proposition <= probe.yOf(propositionY + 2),
              qPrintable(QString::number(proposition)));
@@ -158,9 +131,9 @@ void PageBuildersTest::chartPagePlacesItsBlocks()
     QVERIFY2(grey >= probe.yOf(rappelY) && grey <= probe.yOf(rappelY) + 2,
              qPrintable(QString::number(grey)));
     for (const ChartSpot &chart : charts)
-        QVERIFY2(probe.greenAt(chart.x, chart.y), qPrintable(QString::number(chart.x)));
+        QVERIFY2(greenAt(probe, chart.x, chart.y), qPrintable(QString::number(chart.x)));
     for (const ChartSpot &gap : gaps)
-        QVERIFY2(!probe.greenAt(gap.x, gap.y), qPrintable(QString::number(gap.x)));
+        QVERIFY2(!greenAt(probe, gap.x, gap.y), qPrintable(QString::number(gap.x)));
 }
 
 void PageBuildersTest::noReminderNoGreyBox()
@@ -169,7 +142,7 @@ void PageBuildersTest::noReminderNoGreyBox()
     bench.texts.Rappel.clear();
     PageBuilders builders(bench.context());
     builders.AffMoyenne();
-    QCOMPARE(PageProbe(bench.VSPrinter1).firstRow(boxGrey, 0, 100, 20), -1);
+    QCOMPARE(probeOf(bench.VSPrinter1).firstRow(boxGrey, 0, 100, 20), -1);
 }
 
 void PageBuildersTest::onlyPicturesWrittenByThisBuildAreLoaded()
@@ -181,12 +154,12 @@ void PageBuildersTest::onlyPicturesWrittenByThisBuildAreLoaded()
     // The bytes this build wrote, not the file, which another copy may have replaced.
     QCOMPARE(bench.playedPictures, QList<QByteArray> {"deux"});
     QCOMPARE(builders.chartNoticesOfLastBuild(), 2);
-    const PageProbe probe(bench.VSPrinter1);
-    QVERIFY(!probe.greenAt(16, 31));
-    QVERIFY(probe.greenAt(49, 31));
-    QVERIFY(!probe.greenAt(82, 31));
+    const PageProbe probe = probeOf(bench.VSPrinter1);
+    QVERIFY(!greenAt(probe, 16, 31));
+    QVERIFY(greenAt(probe, 49, 31));
+    QVERIFY(!greenAt(probe, 82, 31));
     // The notice's frame stands where picture 1 would be.
-    const QRgb frame = probe.image.pixel(probe.xOf(16), probe.yOf(20) + 1);
+    const QRgb frame = probe.image().pixel(probe.xOf(16), probe.yOf(20) + 1);
     QVERIFY(qGray(frame) < 250);
 }
 
@@ -254,7 +227,8 @@ void PageBuildersTest::pupilPagePlacesItsColumns()
     BuildBench bench;
     bench.request.TypeDoc = qint16(TypeDoc);
     bench.request.Param3 = QStringLiteral("Élèves repérés");
-    bench.clipboard.contents = QStringLiteral("X  X     BERNARD Chloé\r\nX     X  DUBOIS Théo\r\n");
+    bench.clipboard
+        = TextClipboard(QStringLiteral("X  X     BERNARD Chloé\r\nX     X  DUBOIS Théo\r\n"));
     bench.texts.Explication.clear();
     bench.VSPrinter1.setFontSize(14);
     PageBuilders builders(bench.context());
@@ -268,7 +242,7 @@ void PageBuildersTest::pupilPagePlacesItsColumns()
     QCOMPARE(bench.VSPrinter1.FontSize(), fontSizeAfter);
     QCOMPARE(bench.VSPrinter1.FooterText(), piedDePage(bench.clock.now(), "2.1.0"));
 
-    const PageProbe probe(bench.VSPrinter1);
+    const PageProbe probe = probeOf(bench.VSPrinter1);
     const int proposition = probe.firstRow(darkRed, 43, 60);
     QVERIFY2(proposition >= probe.yOf(propositionY) && proposition <= probe.yOf(propositionY + 3),
              qPrintable(QString::number(proposition)));

@@ -1,6 +1,7 @@
-#include "../surface/SurfaceTestSupport.h"
 #include "document/builders/PagePrimitives.h"
 #include "document/surface/Surface.h"
+#include "support/PagePictures.h"
+#include "support/PageProbe.h"
 
 #include <QTest>
 

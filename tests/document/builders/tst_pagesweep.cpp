@@ -244,7 +244,7 @@ std::shared_ptr<const SurfaceDocument> build(const Request &r, const QPageLayout
     BuildBench bench;
     bench.charts.result.writtenPictures = {{1, "un"}, {2, "deux"}, {3, "trois"}};
     bench.request = r.state;
-    bench.clipboard.contents = r.clipboard;
+    bench.clipboard = TextClipboard(r.clipboard);
     bench.VSPrinter1.setPageLayout(layout);
     PageBuilders builders(bench.context());
     NoPointer pointer;

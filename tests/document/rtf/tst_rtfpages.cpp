@@ -1,6 +1,8 @@
 // RTF documents on the surface's pages, written to PDF and read back with
 // pdftotext: where pages break, and that the text reads back as written.
-#include "../surface/SurfaceTestSupport.h"
+#include "document/surface/Surface.h"
+#include "support/PageProbe.h"
+#include "support/PdfText.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -23,35 +25,13 @@ QStringList pageWords(const QString &pdf, int pageCount)
     return pages;
 }
 
-struct WordBox
+// Where pdftotext finds a word first; page -1 when nowhere.
+PdfWord findWord(const QString &pdf, const QString &word)
 {
-    int page = 0; // from 1; 0 not found
-    double top = 0; // points from the page's top
-    double bottom = 0;
-};
-
-// Where pdftotext finds a word first.
-WordBox findWord(const QString &pdf, const QString &word)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression pageOrWord(
-        QStringLiteral("<page |<word xMin=\"[-\\d.]+\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" "
-                       "yMax=\"([-\\d.]+)\">([^<]*)</word>"));
-    WordBox box;
-    for (auto it = pageOrWord.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        if (match.captured(0).startsWith(QStringLiteral("<page"))) {
-            ++box.page;
-        } else if (match.captured(3) == word) {
-            box.top = match.captured(1).toDouble();
-            box.bottom = match.captured(2).toDouble();
-            return box;
-        }
-    }
-    return {};
+    const QList<PdfWord> words = pdfWords(pdf);
+    const auto found = std::find_if(words.begin(), words.end(),
+                                    [&](const PdfWord &w) { return w.text == word; });
+    return found == words.end() ? PdfWord() : *found;
 }
 
 // A4 at 850 twips all round, in points.
@@ -199,12 +179,12 @@ void TestRtfPages::aHeaderPushesTheTextDown()
     Surface surface;
     const QString pdf = writeDocument(
         "{\\rtf1\\headery720{\\header\\pard\\fs40 Haut\\par Bas\\par}Corps}", surface);
-    const WordBox header = findWord(pdf, QStringLiteral("Haut"));
-    const WordBox low = findWord(pdf, QStringLiteral("Bas"));
-    const WordBox body = findWord(pdf, QStringLiteral("Corps"));
-    QVERIFY(qAbs(header.top - 36) < 3);
-    QVERIFY2(body.top > low.bottom - 3, qPrintable(QString::number(body.top)));
-    QVERIFY(body.top > Margin + 20);
+    const PdfWord header = findWord(pdf, QStringLiteral("Haut"));
+    const PdfWord low = findWord(pdf, QStringLiteral("Bas"));
+    const PdfWord body = findWord(pdf, QStringLiteral("Corps"));
+    QVERIFY(qAbs(header.rect.top() - 36) < 3);
+    QVERIFY2(body.rect.top() > low.rect.bottom() - 3, qPrintable(QString::number(body.rect.top())));
+    QVERIFY(body.rect.top() > Margin + 20);
 }
 
 void TestRtfPages::theSurfacesFooterWins()
@@ -250,13 +230,14 @@ void TestRtfPages::footnotesAtTheBottomOfTheirPage()
         "{\\rtf1 Appel{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Premiere.}\\par " + body
             + "Second{\\super\\chftn}{\\*\\footnote\\chftn\\pard\\plain\\tab Deuxieme.}\\par}",
         surface);
-    const WordBox first = findWord(pdf, QStringLiteral("Premiere."));
-    QCOMPARE(first.page, 1);
-    QVERIFY(first.bottom > PageHeight - Margin - 20 && first.bottom <= PageHeight - Margin + 3);
+    const PdfWord first = findWord(pdf, QStringLiteral("Premiere."));
+    QCOMPARE(first.page, 0);
+    QVERIFY(first.rect.bottom() > PageHeight - Margin - 20
+            && first.rect.bottom() <= PageHeight - Margin + 3);
     QVERIFY(pdfText(pdf, 1).contains(QStringLiteral("Appel1")));
-    const WordBox second = findWord(pdf, QStringLiteral("Deuxieme."));
-    QCOMPARE(second.page, 2);
-    QCOMPARE(findWord(pdf, QStringLiteral("Second")).page, 2);
+    const PdfWord second = findWord(pdf, QStringLiteral("Deuxieme."));
+    QCOMPARE(second.page, 1);
+    QCOMPARE(findWord(pdf, QStringLiteral("Second")).page, 1);
     // The last line of page 1 stays above its note.
     const QStringList lines = pdfText(pdf, 1).split(u'\n');
     int lastNumber = 0;
@@ -264,7 +245,7 @@ void TestRtfPages::footnotesAtTheBottomOfTheirPage()
         if (line.trimmed().startsWith(QStringLiteral("Ligne")))
             lastNumber = line.trimmed().section(u' ', 1, 1).toInt();
     }
-    QVERIFY(findWord(pdf, QString::number(lastNumber)).bottom < first.top);
+    QVERIFY(findWord(pdf, QString::number(lastNumber)).rect.bottom() < first.rect.top());
 }
 
 QTEST_MAIN(TestRtfPages)

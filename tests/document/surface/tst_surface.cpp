@@ -1,7 +1,9 @@
-#include "SurfaceTestSupport.h"
 #include "document/surface/DocumentLimits.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
+#include "support/PagePictures.h"
+#include "support/PageProbe.h"
+#include "support/PdfText.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,5 +1,7 @@
-#include "SurfaceTestSupport.h"
 #include "document/surface/Surface.h"
+#include "support/PagePictures.h"
+#include "support/PageProbe.h"
+#include "support/PdfText.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
