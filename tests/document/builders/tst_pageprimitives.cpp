@@ -17,8 +17,6 @@ private Q_SLOTS:
     void init();
     void placeCurseur_data();
     void placeCurseur();
-    void boxStyles_data();
-    void boxStyles();
     void cadreGrisPutsPenStyleBack_data();
     void cadreGrisPutsPenStyleBack();
     void boxStartsAtCurrentPosition();
@@ -59,34 +57,6 @@ void TestPagePrimitives::placeCurseur()
     PlaceCurseur(*m_surface, x, y);
     QCOMPARE(m_surface->CurrentX(), expectedX);
     QCOMPARE(m_surface->CurrentY(), expectedY);
-}
-
-void TestPagePrimitives::boxStyles_data()
-{
-    QTest::addColumn<bool>("grey");
-    QTest::addColumn<quint32>("brush");
-    QTest::addColumn<int>("penBefore");
-    QTest::newRow("white box keeps a dashed pen") << false << quint32(0xFFFFFF) << 1;
-    QTest::newRow("grey box") << true << quint32(0xE0E0E0) << 0;
-}
-
-void TestPagePrimitives::boxStyles()
-{
-    QFETCH(bool, grey);
-    QFETCH(quint32, brush);
-    QFETCH(int, penBefore);
-    m_surface->setPenStyle(Surface::OutlineStyle(penBefore));
-    m_surface->setIndentLeft(7);
-    m_surface->setSpaceAfter(300);
-    m_surface->setBrushColor(0x123456);
-    if (grey)
-        CadreGris(*m_surface, 50, 0, QStringLiteral("texte"));
-    else
-        CadreBlanc(*m_surface, 50, 0, QStringLiteral("texte"));
-    QCOMPARE(m_surface->BrushColor(), brush);
-    QCOMPARE(int(m_surface->PenStyle()), penBefore);
-    QCOMPARE(m_surface->IndentLeft(), 100.0);
-    QCOMPARE(m_surface->SpaceAfter(), 0.0);
 }
 
 void TestPagePrimitives::cadreGrisPutsPenStyleBack_data()

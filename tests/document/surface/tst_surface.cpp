@@ -25,8 +25,6 @@ private Q_SLOTS:
     void printGoesToInstalledHandler();
     void fixedHeightIsTheLeast_data();
     void fixedHeightIsTheLeast();
-    void textColourIsRedInLowByte_data();
-    void textColourIsRedInLowByte();
     void paragraphMovesPositionDown_data();
     void paragraphMovesPositionDown();
     void longRichTextContinuesOnNewPages();
@@ -218,32 +216,6 @@ void TestSurface::fixedHeightIsTheLeast()
     const QImage page = surface.renderPageImage(0, 96);
     const QRectF lastLine(1000, 1000 + fitting - 300, 4000, 300);
     QVERIFY(countPixels(page, pixelsOf(lastLine, 96), isInk) > 0);
-}
-
-void TestSurface::textColourIsRedInLowByte_data()
-{
-    QTest::addColumn<quint32>("textColor");
-    QTest::addColumn<QColor>("expected");
-    QTest::newRow("192 is dark red") << quint32(192) << QColor(192, 0, 0);
-    QTest::newRow("high byte is blue") << quint32(0xC00000) << QColor(0, 0, 192);
-}
-
-void TestSurface::textColourIsRedInLowByte()
-{
-    QFETCH(quint32, textColor);
-    QFETCH(QColor, expected);
-    Surface surface;
-    surface.setDocAction(Surface::NewDocument);
-    surface.setFontSize(72);
-    surface.setFontBold(true);
-    surface.setTextColor(textColor);
-    surface.setParagraphText(QStringLiteral("IIII"));
-    surface.setDocAction(Surface::EndDocument);
-    const QImage page = surface.renderPageImage(0, 96);
-    const auto exact = [&](const QColor &c) {
-        return c == expected;
-    };
-    QVERIFY(countPixels(page, page.rect(), exact) > 100);
 }
 
 void TestSurface::paragraphMovesPositionDown_data()
