@@ -62,6 +62,12 @@ void TestRtfHostile::readsWhatItCan_data()
                                           << "ab" << true;
     QTest::newRow("huge bin") << "{a\\bin2147483647 bcd}"
                               << "a" << false;
+    QTest::newRow("bin skips braces and backslashes") << "{a\\bin4 {\\}}b}"
+                                                     << "ab" << true;
+    QTest::newRow("sign without digits dropped") << "{\\b-x}"
+                                                 << "x" << true;
+    QTest::newRow("backslash and line break end a paragraph") << "{a\\\r\nb}"
+                                                               << "a\nb" << true;
     QTest::newRow("bin inside skipped group") << "{a{\\*\\x\\bin3 }}}}b}c"
                                               << "abc" << true;
     QTest::newRow("u-1") << "{\\u-1?y}"
