@@ -36,7 +36,9 @@ void TestCatalogue::profileTextsCloseAsMarked_data()
     QTest::addColumn<bool>("open");
     const QList<int> openCases {1, 2, 4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 17};
     for (int cas = 1; cas <= 19; ++cas)
+        // clang-format off
         QTest::addRow("case %d", cas) << cas << openCases.contains(cas);
+    // clang-format on
 }
 
 void TestCatalogue::profileTextsCloseAsMarked()

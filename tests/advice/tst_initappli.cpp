@@ -94,9 +94,10 @@ void TestInitAppli::textsKeptWithoutAdvice_data()
     QTest::addColumn<int>("TypeDoc");
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<QList<int>>("pointer");
+    // clang-format off
     QTest::newRow("type 0 builds nothing") << 0 << QStringList {} << QList<int> {};
-    QTest::newRow("help shows the file")
-        << -1 << QStringList {"AffAide(aide.rtf)"} << QList<int> {11, 0};
+    QTest::newRow("help shows the file") << -1 << QStringList {"AffAide(aide.rtf)"} << QList<int> {11, 0};
+    // clang-format on
 }
 
 void TestInitAppli::textsKeptWithoutAdvice()
@@ -137,12 +138,14 @@ void TestInitAppli::outOfRangeKeepsPreviousSuggestion_data()
     QTest::addColumn<int>("TypeDoc");
     QTest::addColumn<int>("inRange");
     QTest::addColumn<int>("outOfRange");
+    // clang-format off
     QTest::newRow("average 16") << 1 << 7 << 16;
     QTest::newRow("average -1") << 1 << 7 << -1;
     QTest::newRow("profile 0") << 2 << 3 << 0;
     QTest::newRow("profile 20") << 4 << 3 << 20;
     QTest::newRow("comprehension type 9") << 10 << 2 << 9;
     QTest::newRow("comprehension type 0") << 10 << 2 << 0;
+    // clang-format on
 }
 
 void TestInitAppli::outOfRangeKeepsPreviousSuggestion()

@@ -55,8 +55,10 @@ void PdfRunnerTest::failedWriteKeepsWhatWasThere_data()
     QTest::addColumn<QString>("pdfName");
     QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<QByteArray>("kept");
+    // clang-format off
     QTest::newRow("full disk: the previous PDF stays") << "page.pdf" << true << PreviousPdf;
     QTest::newRow("output named as the data file: refused") << "eleves.txt" << false << PupilList;
+    // clang-format on
 }
 
 void PdfRunnerTest::failedWriteKeepsWhatWasThere()

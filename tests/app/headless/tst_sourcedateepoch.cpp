@@ -19,6 +19,7 @@ void SourceDateEpochTest::readsWholeSecondsOnly_data()
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<qint64>("seconds");
+    // clang-format off
     QTest::newRow("epoch") << QByteArray("0") << true << qint64(0);
     QTest::newRow("december 2026") << QByteArray("1796461500") << true << qint64(1796461500);
     QTest::newRow("empty") << QByteArray() << false << qint64(0);
@@ -26,10 +27,10 @@ void SourceDateEpochTest::readsWholeSecondsOnly_data()
     QTest::newRow("leading blank") << QByteArray(" 100") << false << qint64(0);
     QTest::newRow("fraction") << QByteArray("100.5") << false << qint64(0);
     QTest::newRow("hexadecimal") << QByteArray("0x10") << false << qint64(0);
-    QTest::newRow("last second of 9999")
-        << QByteArray("253402300799") << true << qint64(253402300799);
+    QTest::newRow("last second of 9999") << QByteArray("253402300799") << true << qint64(253402300799);
     QTest::newRow("year 10000") << QByteArray("253402300800") << false << qint64(0);
     QTest::newRow("beyond 64 bits") << QByteArray("99999999999999999999999") << false << qint64(0);
+    // clang-format on
 }
 
 void SourceDateEpochTest::readsWholeSecondsOnly()

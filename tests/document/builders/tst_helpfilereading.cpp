@@ -45,15 +45,15 @@ void HelpFileReadingTest::readsOnlyRegularFiles_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("readable");
     QTest::addColumn<QByteArray>("bytes");
+    // clang-format off
     QTest::newRow("regular file, bytes kept as they are") << "aide.rtf" << true << helpBytes;
     QTest::newRow("link to a regular file") << "lien.rtf" << true << helpBytes;
     QTest::newRow("FIFO without a writer") << "tube.rtf" << false << QByteArray();
     QTest::newRow("endless device") << "/dev/zero" << false << QByteArray();
-    QTest::newRow("as large as a help file may be")
-        << "grande.rtf" << true << QByteArray(MaxHelpFileBytes, '\0');
+    QTest::newRow("as large as a help file may be") << "grande.rtf" << true << QByteArray(MaxHelpFileBytes, '\0');
     QTest::newRow("one byte larger") << "trop-grande.rtf" << false << QByteArray();
-    QTest::newRow("procfs file of size 0, read to its end")
-        << "/proc/sys/kernel/ostype" << true << QByteArray("Linux\n");
+    QTest::newRow("procfs file of size 0, read to its end") << "/proc/sys/kernel/ostype" << true << QByteArray("Linux\n");
+    // clang-format on
 }
 
 void HelpFileReadingTest::readsOnlyRegularFiles()

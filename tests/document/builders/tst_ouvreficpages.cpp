@@ -82,11 +82,13 @@ void OuvreFicPagesTest::explanationPlacement_data()
 {
     QTest::addColumn<int>("TypeDoc");
     QTest::addColumn<bool>("inABox");
+    // clang-format off
     QTest::newRow("class average") << 1 << false;
     QTest::newRow("profile, narratives") << 2 << true;
     QTest::newRow("profile, documents") << 3 << true;
     QTest::newRow("profile, search") << 4 << true;
     QTest::newRow("comprehension types") << 10 << false;
+    // clang-format on
 }
 
 // The box's right edge runs from 15 % to 40 % of the height, beside the pictures.
@@ -147,8 +149,10 @@ void OuvreFicPagesTest::reminderBoxOnlyWithReminder_data()
 {
     QTest::addColumn<QString>("Rappel");
     QTest::addColumn<bool>("greyBox");
+    // clang-format off
     QTest::newRow("reminder") << QStringLiteral("{Rappel}") << true;
     QTest::newRow("no reminder") << QString() << false;
+    // clang-format on
 }
 
 void OuvreFicPagesTest::reminderBoxOnlyWithReminder()

@@ -83,6 +83,7 @@ void PageBuildersTest::chartPagePlacesItsBlocks_data()
     QTest::addColumn<QList<ChartSpot>>("charts");
     QTest::addColumn<QList<ChartSpot>>("gaps");
 
+    // clang-format off
     QTest::newRow("class average")
         << Build([](PageBuilders &b) { b.AffMoyenne(); }) << false << 0.0 << 50.0 << 77.0
         << QList<ChartSpot> {{16, 31}, {49, 31}, {82, 31}}
@@ -94,6 +95,7 @@ void PageBuildersTest::chartPagePlacesItsBlocks_data()
         << Build([](PageBuilders &b) { b.AffTypeComp(); }) << true << 43.0 << 30.0 << 77.0
         << QList<ChartSpot> {{10, 46}, {31, 46}}
         << QList<ChartSpot> {{20.5, 46}, {42, 46}, {10, 28}, {10, 65}};
+    // clang-format on
 }
 
 void PageBuildersTest::chartPagePlacesItsBlocks()
@@ -210,10 +212,12 @@ void PageBuildersTest::pupilPagePlacesItsColumns_data()
     const Build compGene = [](PageBuilders &b) {
         b.AffCompGene();
     };
+    // clang-format off
     QTest::newRow("general comprehension") << revVit << 5 << 30.0 << 33.0 << 10.0;
     QTest::newRow("reading speed, small list") << revVit << 6 << 30.0 << 33.0 << 7.0;
     QTest::newRow("narrative texts, white list box") << compGene << 7 << 23.0 << -1.0 << 10.0;
     QTest::newRow("information search") << compGene << 9 << 23.0 << -1.0 << 10.0;
+    // clang-format on
 }
 
 void PageBuildersTest::pupilPagePlacesItsColumns()
@@ -331,11 +335,10 @@ void PageBuildersTest::helpPageInTheWordProcessorsFont_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("font");
-    QTest::newRow("no font named: Times New Roman")
-        << QByteArray("{\\rtf1\\ansi Aide}") << QStringLiteral("LiberationSerif");
-    QTest::newRow("the font the file names")
-        << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0 Aide}")
-        << QStringLiteral("LiberationMono");
+    // clang-format off
+    QTest::newRow("no font named: Times New Roman") << QByteArray("{\\rtf1\\ansi Aide}") << QStringLiteral("LiberationSerif");
+    QTest::newRow("the font the file names") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}\\f0 Aide}") << QStringLiteral("LiberationMono");
+    // clang-format on
 }
 
 // The builders' own texts keep the surface's font.

@@ -42,9 +42,11 @@ void TestPagePrimitives::placeCurseur_data()
     QTest::addColumn<double>("y");
     QTest::addColumn<double>("expectedX");
     QTest::addColumn<double>("expectedY");
+    // clang-format off
     QTest::newRow("origin") << 0.0 << 0.0 << 500.0 << 400.0;
     QTest::newRow("far corner") << 100.0 << 100.0 << 1450.0 << 2400.0;
     QTest::newRow("fraction kept") << 1.0 << 1.0 << 509.5 << 420.0;
+    // clang-format on
 }
 
 void TestPagePrimitives::placeCurseur()
@@ -62,9 +64,11 @@ void TestPagePrimitives::placeCurseur()
 void TestPagePrimitives::cadreGrisPutsPenStyleBack_data()
 {
     QTest::addColumn<int>("penStyle");
+    // clang-format off
     QTest::newRow("solid") << 0;
     QTest::newRow("dotted") << 2;
     QTest::newRow("already none") << 5;
+    // clang-format on
 }
 
 void TestPagePrimitives::cadreGrisPutsPenStyleBack()

@@ -282,29 +282,13 @@ void PageSweepTest::pagesThatFitKeepEveryPosition_data()
     const auto S = BlockRole::Suggestion;
     const auto P = BlockRole::Proposition;
     const auto C = BlockRole::Chart;
-    QTest::newRow("class average sample")
-        << request(1, 4, "textes narratifs", "textes documentaires")
-        << QList<AskedPosition> {{C, 1, 0, 20}, {C, 2, 33, 20}, {C, 3, 66, 20},
-                                 {P, 0, 0, 50}, {S, 0, 0, 55},  {R, 0, 0, 77}};
-    QTest::newRow("class profile, case 12, with the note")
-        << request(2, 12, "20", "Note", sample(2))
-        << QList<AskedPosition> {{C, 1, 0, 28}, {P, 0, 0, 52}, {S, 0, 0, 54}, {R, 0, 0, 80}};
-    QTest::newRow("comprehension types sample")
-        << request(10, 3, "20", "8", {}, "3")
-        << QList<AskedPosition> {
-               {C, 1, 0, 30}, {C, 2, 21, 30}, {P, 0, 43, 30}, {S, 0, 43, 33}, {R, 0, 0, 77}};
-    QTest::newRow("general comprehension sample")
-        << request(5, 0, "Élèves concernés (CE2 B)", "CE2", sample(5))
-        << QList<AskedPosition> {{P, 0, 43, 30},
-                                 {S, 0, 43, 33},
-                                 {BlockRole::Caption, 0, 0, 30},
-                                 {BlockRole::List, 0, 0, 33}};
-    QTest::newRow("documentary texts sample")
-        << request(8, 0, "Élèves marqués d'une croix", "textes documentaires", sample(8))
-        << QList<AskedPosition> {{P, 0, 43, 23},
-                                 {S, 0, 43, 26},
-                                 {BlockRole::Caption, 0, 0, 23},
-                                 {BlockRole::List, 0, 0, 30}};
+    // clang-format off
+    QTest::newRow("class average sample") << request(1, 4, "textes narratifs", "textes documentaires") << QList<AskedPosition> {{C, 1, 0, 20}, {C, 2, 33, 20}, {C, 3, 66, 20}, {P, 0, 0, 50}, {S, 0, 0, 55},  {R, 0, 0, 77}};
+    QTest::newRow("class profile, case 12, with the note") << request(2, 12, "20", "Note", sample(2)) << QList<AskedPosition> {{C, 1, 0, 28}, {P, 0, 0, 52}, {S, 0, 0, 54}, {R, 0, 0, 80}};
+    QTest::newRow("comprehension types sample") << request(10, 3, "20", "8", {}, "3") << QList<AskedPosition> { {C, 1, 0, 30}, {C, 2, 21, 30}, {P, 0, 43, 30}, {S, 0, 43, 33}, {R, 0, 0, 77}};
+    QTest::newRow("general comprehension sample") << request(5, 0, "Élèves concernés (CE2 B)", "CE2", sample(5)) << QList<AskedPosition> {{P, 0, 43, 30}, {S, 0, 43, 33}, {BlockRole::Caption, 0, 0, 30}, {BlockRole::List, 0, 0, 33}};
+    QTest::newRow("documentary texts sample") << request(8, 0, "Élèves marqués d'une croix", "textes documentaires", sample(8)) << QList<AskedPosition> {{P, 0, 43, 23}, {S, 0, 43, 26}, {BlockRole::Caption, 0, 0, 23}, {BlockRole::List, 0, 0, 30}};
+    // clang-format on
 }
 
 void PageSweepTest::pagesThatFitKeepEveryPosition()

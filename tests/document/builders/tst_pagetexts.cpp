@@ -21,12 +21,11 @@ void PageTextsTest::footerCarriesDateTimeAndVersion_data()
 {
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("dateAndTime");
-    QTest::newRow("evening, 24-hour clock")
-        << QDateTime(QDate(2027, 1, 31), QTime(21, 47)) << QStringLiteral("31-01-2027 à 21:47");
-    QTest::newRow("midnight") << QDateTime(QDate(2026, 6, 1), QTime(0, 0, 59))
-                              << QStringLiteral("01-06-2026 à 00:00");
-    QTest::newRow("past year 9999 in local time, bounded")
-        << QDateTime(QDate(10000, 1, 1), QTime(0, 30)) << QStringLiteral("31-12-9999 à 23:59");
+    // clang-format off
+    QTest::newRow("evening, 24-hour clock") << QDateTime(QDate(2027, 1, 31), QTime(21, 47)) << QStringLiteral("31-01-2027 à 21:47");
+    QTest::newRow("midnight") << QDateTime(QDate(2026, 6, 1), QTime(0, 0, 59)) << QStringLiteral("01-06-2026 à 00:00");
+    QTest::newRow("past year 9999 in local time, bounded") << QDateTime(QDate(10000, 1, 1), QTime(0, 30)) << QStringLiteral("31-12-9999 à 23:59");
+    // clang-format on
 }
 
 void PageTextsTest::footerCarriesDateTimeAndVersion()

@@ -71,49 +71,23 @@ void TestBlockPlacement::rules_data()
     QTest::addColumn<Parts>("parts");
     QTest::addColumn<int>("pageCount");
 
-    QTest::newRow("nothing in the way: every position kept")
-        << Requests {block(0, 40, 100, 200), block(50, 50, 100, 300), block(0, 100, 500, 100)}
-        << Parts {{0, 0, 100, 200}, {1, 0, 100, 300}, {2, 0, 500, 100}} << 1;
-    QTest::newRow("a block ending exactly at the next one's position keeps it")
-        << Requests {block(0, 100, 100, 200), block(0, 100, 300, 100)}
-        << Parts {{0, 0, 100, 200}, {1, 0, 300, 100}} << 1;
-    QTest::newRow("inside the block above: 100 twips below it, and the next ones follow")
-        << Requests {block(0, 100, 100, 300), block(0, 100, 300, 100), block(0, 100, 550, 50),
-                     block(0, 100, 800, 50)}
-        << Parts {{0, 0, 100, 300}, {1, 0, 500, 100}, {2, 0, 700, 50}, {3, 0, 800, 50}} << 1;
-    QTest::newRow("columns apart; a block across the page waits below both")
-        << Requests {block(0, 40, 100, 600), block(50, 50, 100, 200), block(50, 50, 400, 100),
-                     block(0, 100, 500, 100)}
-        << Parts {{0, 0, 100, 600}, {1, 0, 100, 200}, {2, 0, 400, 100}, {3, 0, 800, 100}} << 1;
-    QTest::newRow("blocks side by side only touching stay side by side")
-        << Requests {block(0, 50, 100, 500), block(50, 50, 200, 100)}
-        << Parts {{0, 0, 100, 500}, {1, 0, 200, 100}} << 1;
-    QTest::newRow("placed from the top down, whatever the order asked")
-        << Requests {block(0, 100, 500, 100), block(0, 100, 100, 450)}
-        << Parts {{0, 0, 650, 100}, {1, 0, 100, 450}} << 1;
-    QTest::newRow("a flowing block starts where the one before it ends, pushed or not")
-        << Requests {block(0, 100, 0, 300), block(0, 100, 200, 100), flowing(80, 90)}
-        << Parts {{0, 0, 0, 300}, {1, 0, 400, 100}, {2, 0, 500, 80}} << 1;
-    QTest::newRow("a box too long continues from the top of the next page, cut between lines")
-        << Requests {box(0, 50, 600, 800)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}} << 2;
-    QTest::newRow("its column follows it there; the other column stays")
-        << Requests {box(0, 50, 600, 800), block(0, 50, 900, 50), block(60, 40, 900, 50),
-                     block(0, 100, 950, 40)}
-        << Parts {{0, 0, 600, 400},
-                  {0, 1, 0, 600},
-                  {1, 1, 700, 50},
-                  {2, 0, 900, 50},
-                  {3, 1, 850, 40}}
-        << 2;
-    QTest::newRow("a block that cannot be cut moves whole")
-        << Requests {block(0, 100, 800, 300)} << Parts {{0, 1, 0, 300}} << 2;
+    // clang-format off
+    QTest::newRow("nothing in the way: every position kept") << Requests {block(0, 40, 100, 200), block(50, 50, 100, 300), block(0, 100, 500, 100)} << Parts {{0, 0, 100, 200}, {1, 0, 100, 300}, {2, 0, 500, 100}} << 1;
+    QTest::newRow("a block ending exactly at the next one's position keeps it") << Requests {block(0, 100, 100, 200), block(0, 100, 300, 100)} << Parts {{0, 0, 100, 200}, {1, 0, 300, 100}} << 1;
+    QTest::newRow("inside the block above: 100 twips below it, and the next ones follow") << Requests {block(0, 100, 100, 300), block(0, 100, 300, 100), block(0, 100, 550, 50), block(0, 100, 800, 50)} << Parts {{0, 0, 100, 300}, {1, 0, 500, 100}, {2, 0, 700, 50}, {3, 0, 800, 50}} << 1;
+    QTest::newRow("columns apart; a block across the page waits below both") << Requests {block(0, 40, 100, 600), block(50, 50, 100, 200), block(50, 50, 400, 100), block(0, 100, 500, 100)} << Parts {{0, 0, 100, 600}, {1, 0, 100, 200}, {2, 0, 400, 100}, {3, 0, 800, 100}} << 1;
+    QTest::newRow("blocks side by side only touching stay side by side") << Requests {block(0, 50, 100, 500), block(50, 50, 200, 100)} << Parts {{0, 0, 100, 500}, {1, 0, 200, 100}} << 1;
+    QTest::newRow("placed from the top down, whatever the order asked") << Requests {block(0, 100, 500, 100), block(0, 100, 100, 450)} << Parts {{0, 0, 650, 100}, {1, 0, 100, 450}} << 1;
+    QTest::newRow("a flowing block starts where the one before it ends, pushed or not") << Requests {block(0, 100, 0, 300), block(0, 100, 200, 100), flowing(80, 90)} << Parts {{0, 0, 0, 300}, {1, 0, 400, 100}, {2, 0, 500, 80}} << 1;
+    QTest::newRow("a box too long continues from the top of the next page, cut between lines") << Requests {box(0, 50, 600, 800)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}} << 2;
+    QTest::newRow("its column follows it there; the other column stays") << Requests {box(0, 50, 600, 800), block(0, 50, 900, 50), block(60, 40, 900, 50), block(0, 100, 950, 40)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}, {1, 1, 700, 50}, {2, 0, 900, 50}, {3, 1, 850, 40}} << 2;
+    QTest::newRow("a block that cannot be cut moves whole") << Requests {block(0, 100, 800, 300)} << Parts {{0, 1, 0, 300}} << 2;
     QTest::newRow("a line taller than a page stands alone on its page") << Requests {[] {
         BlockRequest tall = block(0, 100, 0, 2500);
         tall.cuts = {1200};
         return tall;
     }()} << Parts {{0, 0, 0, 1200}, {0, 1, 0, 1300}} << 2;
-    QTest::newRow("a box with no line that fits moves on to the next page")
-        << Requests {box(0, 100, 880, 300)} << Parts {{0, 1, 0, 400}} << 2;
+    QTest::newRow("a box with no line that fits moves on to the next page") << Requests {box(0, 100, 880, 300)} << Parts {{0, 1, 0, 400}} << 2;
     QTest::newRow("a footnote's room is kept on its anchor's page; the line moves on with it")
         << Requests {[] {
                BlockRequest text = box(0, 100, 0, 1500);
@@ -131,6 +105,7 @@ void TestBlockPlacement::rules_data()
                return text;
            }()}
         << Parts {{0, 0, 30, 1000}, {0, 1, 0, 500}} << 2;
+    // clang-format on
 }
 
 void TestBlockPlacement::rules()
@@ -168,17 +143,12 @@ void TestBlockPlacement::nothingPastTheLastPage_data()
     QTest::addColumn<Requests>("requests");
     QTest::addColumn<Parts>("parts");
     QTest::addColumn<bool>("cut");
-    QTest::newRow("a box longer than the pages allowed stops at the last one")
-        << Requests {box(0, 50, 600, 3000)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 1000}} << true;
-    QTest::newRow("a block flowing after one cut at the last page is left out")
-        << Requests {box(0, 50, 600, 3000), flowing(80, 90)}
-        << Parts {{0, 0, 600, 400}, {0, 1, 0, 1000}} << true;
-    QTest::newRow(
-        "a block that would start past the last page is left out, and one flowing after it")
-        << Requests {box(0, 50, 0, 1700), block(0, 50, 900, 50), flowing(80, 90)}
-        << Parts {{0, 0, 0, 1000}, {0, 1, 0, 900}} << true;
-    QTest::newRow("what fits on the pages allowed is whole")
-        << Requests {box(0, 50, 600, 800)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}} << false;
+    // clang-format off
+    QTest::newRow("a box longer than the pages allowed stops at the last one") << Requests {box(0, 50, 600, 3000)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 1000}} << true;
+    QTest::newRow("a block flowing after one cut at the last page is left out") << Requests {box(0, 50, 600, 3000), flowing(80, 90)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 1000}} << true;
+    QTest::newRow("a block that would start past the last page is left out, and one flowing after it") << Requests {box(0, 50, 0, 1700), block(0, 50, 900, 50), flowing(80, 90)} << Parts {{0, 0, 0, 1000}, {0, 1, 0, 900}} << true;
+    QTest::newRow("what fits on the pages allowed is whole") << Requests {box(0, 50, 600, 800)} << Parts {{0, 0, 600, 400}, {0, 1, 0, 600}} << false;
+    // clang-format on
 }
 
 // Pages of 1000 twips, two at most.

@@ -103,8 +103,10 @@ void TestSurface::orientationSwitchesPageSize_data()
 {
     QTest::addColumn<int>("orientation");
     QTest::addColumn<bool>("wide");
+    // clang-format off
     QTest::newRow("portrait") << int(Surface::Portrait) << false;
     QTest::newRow("landscape") << int(Surface::Landscape) << true;
+    // clang-format on
 }
 
 void TestSurface::orientationSwitchesPageSize()
@@ -187,9 +189,11 @@ void TestSurface::fixedHeightIsTheLeast_data()
     QTest::addColumn<int>("lineCount");
     QTest::addColumn<double>("height");
     QTest::addColumn<bool>("grows");
+    // clang-format off
     QTest::newRow("a short text keeps the height asked") << 2 << 3000.0 << false;
     QTest::newRow("a long text is never cut") << 30 << 600.0 << true;
     QTest::newRow("height 0 fits the text") << 30 << 0.0 << true;
+    // clang-format on
 }
 
 void TestSurface::fixedHeightIsTheLeast()
@@ -222,11 +226,13 @@ void TestSurface::paragraphMovesPositionDown_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lineCount");
+    // clang-format off
     QTest::newRow("one line") << QStringLiteral("Proposition") << 1;
     QTest::newRow("a leading CR ends the line before") << QStringLiteral("\rTrim\r1  2  3") << 2;
     QTest::newRow("CR LF is one break") << QStringLiteral("a\r\nb") << 2;
     QTest::newRow("LF alone") << QStringLiteral("a\nb\nc") << 3;
     QTest::newRow("RTF-looking text stays plain") << QStringLiteral("{\\b gras}") << 1;
+    // clang-format on
 }
 
 void TestSurface::paragraphMovesPositionDown()
@@ -294,22 +300,14 @@ void TestSurface::whatIsLeftOutIsToldOnce_data()
     QTest::addColumn<QStringList>("causes");
     const QString tallLines = QStringLiteral("{\\fs1600 ")
         + QStringLiteral("a\\par ").repeated(MaxPages + 10) + QLatin1Char('}');
+    // clang-format off
     QTest::newRow("texts that fit") << richParagraphs(120) << 2 << QStringList();
-    QTest::newRow("lines past the last page, in two texts")
-        << tallLines << 2 << QStringList {causeTextPastLastPage()};
-    QTest::newRow("a plain text of too many lines, too long for the pages as well")
-        << QStringLiteral("x\n").repeated(MaxParagraphs) + QLatin1Char('y') << 1
-        << QStringList {causeParagraphsPastLimit(), causeTextPastLastPage()};
-    QTest::newRow("an RTF text of too many paragraphs") << QStringLiteral("{\\fs2 ")
-            + QStringLiteral("\\par ").repeated(MaxParagraphs)
-            + QStringLiteral("y}") << 1 << QStringList {causeParagraphsPastLimit()};
-    QTest::newRow("an RTF text of too many table cells")
-        << QStringLiteral("{") + tableRows(MaxTableCells / 64 + 1) + QStringLiteral("\\pard y}")
-        << 1 << QStringList {causeTableCellsPastLimit()};
-    QTest::newRow("an RTF text of as many paragraphs as a text may have")
-        << QStringLiteral("{\\fs2 ") + QStringLiteral("x\\par ").repeated(MaxParagraphs)
-            + QLatin1Char('}')
-        << 1 << QStringList();
+    QTest::newRow("lines past the last page, in two texts") << tallLines << 2 << QStringList {causeTextPastLastPage()};
+    QTest::newRow("a plain text of too many lines, too long for the pages as well") << QStringLiteral("x\n").repeated(MaxParagraphs) + QLatin1Char('y') << 1 << QStringList {causeParagraphsPastLimit(), causeTextPastLastPage()};
+    QTest::newRow("an RTF text of too many paragraphs") << QStringLiteral("{\\fs2 ") + QStringLiteral("\\par ").repeated(MaxParagraphs) + QStringLiteral("y}") << 1 << QStringList {causeParagraphsPastLimit()};
+    QTest::newRow("an RTF text of too many table cells") << QStringLiteral("{") + tableRows(MaxTableCells / 64 + 1) + QStringLiteral("\\pard y}") << 1 << QStringList {causeTableCellsPastLimit()};
+    QTest::newRow("an RTF text of as many paragraphs as a text may have") << QStringLiteral("{\\fs2 ") + QStringLiteral("x\\par ").repeated(MaxParagraphs) + QLatin1Char('}') << 1 << QStringList();
+    // clang-format on
 }
 
 void TestSurface::whatIsLeftOutIsToldOnce()

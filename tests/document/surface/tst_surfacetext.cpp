@@ -54,18 +54,13 @@ void TestSurfaceText::startingStyle_data()
     QTest::addColumn<bool>("underline");
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<QColor>("color");
-    QTest::newRow("plain text takes the surface style")
-        << QStringLiteral("Proposition") << false << true << true << 7.0 << QColor(192, 0, 0);
-    QTest::newRow("rtf group starts from rtf defaults")
-        << QStringLiteral("{Lire chaque jour}") << false << false << false << 12.0
-        << QColor(Qt::black);
-    QTest::newRow("rtf after blanks and a BOM")
-        << QStringLiteral("\uFEFF  \r\n{\\rtf1 Lire}") << false << false << false << 12.0
-        << QColor(Qt::black);
-    QTest::newRow("rtf switches still apply") << QStringLiteral("{\\b\\fs20 Lire}") << false << true
-                                              << false << 10.0 << QColor(Qt::black);
-    QTest::newRow("paragraph text never reads rtf")
-        << QStringLiteral("{\\b0 Trim}") << true << true << true << 7.0 << QColor(192, 0, 0);
+    // clang-format off
+    QTest::newRow("plain text takes the surface style") << QStringLiteral("Proposition") << false << true << true << 7.0 << QColor(192, 0, 0);
+    QTest::newRow("rtf group starts from rtf defaults") << QStringLiteral("{Lire chaque jour}") << false << false << false << 12.0 << QColor(Qt::black);
+    QTest::newRow("rtf after blanks and a BOM") << QStringLiteral("\uFEFF  \r\n{\\rtf1 Lire}") << false << false << false << 12.0 << QColor(Qt::black);
+    QTest::newRow("rtf switches still apply") << QStringLiteral("{\\b\\fs20 Lire}") << false << true << false << 10.0 << QColor(Qt::black);
+    QTest::newRow("paragraph text never reads rtf") << QStringLiteral("{\\b0 Trim}") << true << true << true << 7.0 << QColor(192, 0, 0);
+    // clang-format on
 }
 
 void TestSurfaceText::startingStyle()
@@ -95,11 +90,11 @@ void TestSurfaceText::plainTextKeepsBlanks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("list header") << QStringLiteral("\rTrim\r1  2  3")
-                                 << QStringLiteral("\nTrim\n1  2  3");
-    QTest::newRow("pupil columns") << QStringLiteral("Alice\t\tx  x\r\nBob\t \tx")
-                                   << QStringLiteral("Alice\t\tx  x\nBob\t \tx");
+    // clang-format off
+    QTest::newRow("list header") << QStringLiteral("\rTrim\r1  2  3") << QStringLiteral("\nTrim\n1  2  3");
+    QTest::newRow("pupil columns") << QStringLiteral("Alice\t\tx  x\r\nBob\t \tx") << QStringLiteral("Alice\t\tx  x\nBob\t \tx");
     QTest::newRow("trailing break") << QStringLiteral("a\r") << QStringLiteral("a\n");
+    // clang-format on
 }
 
 void TestSurfaceText::plainTextKeepsBlanks()
@@ -114,8 +109,10 @@ void TestSurfaceText::plainTextKeepsBlanks()
 void TestSurfaceText::lineSpacingAppliesToBoth_data()
 {
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("plain") << QStringLiteral("une\rdeux");
     QTest::newRow("rtf") << QStringLiteral("{une\\par deux}");
+    // clang-format on
 }
 
 void TestSurfaceText::lineSpacingAppliesToBoth()

@@ -90,17 +90,15 @@ void TestTextPieces::pieces_data()
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<double>("spacing");
     QTest::addColumn<bool>("cutAtParagraphEnds");
-    QTest::newRow("a page of text stays whole")
-        << 40 << "Ligne %1 du fichier d'aide." << 12.0 << 0.0 << true;
+    // clang-format off
+    QTest::newRow("a page of text stays whole") << 40 << "Ligne %1 du fichier d'aide." << 12.0 << 0.0 << true;
     QTest::newRow("thousands of huge lines") << 1200 << "%1" << 400.0 << 0.0 << true;
-    QTest::newRow("one paragraph too tall alone")
-        << 1 << QString(60000, u'x') + "%1" << 200.0 << 0.0 << false;
-    QTest::newRow("paragraphs spaced by the largest spacing")
-        << 300 << "p%1" << 12.0 << 31680.0 << true;
+    QTest::newRow("one paragraph too tall alone") << 1 << QString(60000, u'x') + "%1" << 200.0 << 0.0 << false;
+    QTest::newRow("paragraphs spaced by the largest spacing") << 300 << "p%1" << 12.0 << 31680.0 << true;
     QTest::newRow("empty lines of a pupil list") << 40000 << "" << 10.0 << 0.0 << true;
-    QTest::newRow("empty paragraphs with the largest spacing")
-        << 21 << "" << 12.0 << 31680.0 << true;
+    QTest::newRow("empty paragraphs with the largest spacing") << 21 << "" << 12.0 << 31680.0 << true;
     QTest::newRow("spacing far beyond any page") << 3 << "p%1" << 12.0 << 2.0e6 << true;
+    // clang-format on
 }
 
 void TestTextPieces::pieces()
@@ -134,21 +132,12 @@ void TestTextPieces::tablesAndPictures_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<int>("rows");
     QTest::addColumn<double>("leastHeight"); // of all pieces together
-    QTest::newRow("rows at least 22 inches tall") << repeated(
-        "\\trowd\\trrh31680\\cellx3000\\cellx6000\\pard\\intbl r%1a\\cell r%1b\\cell\\row", 200)
-                                                  << 200 << 200 * 31680.0;
-    QTest::newRow("cells of widely spaced paragraphs")
-        << "avant\\par"
-            + repeated(
-                "\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sb31680 c%1a\\cell c%1b\\cell\\row",
-                40)
-        << 40 << 0.0;
-    QTest::newRow("one row taller than a piece: its text is kept")
-        << "\\trowd\\cellx3000\\pard\\intbl\\fs400 " + repeated("l%1\\line ", 1200) + "\\cell\\row"
-        << 0 << 0.0;
-    QTest::newRow("pictures 22 inches tall")
-        << repeated("{\\pict\\wbitmap0\\picwgoal1000\\pichgoal31680 00}p%1\\par", 200) << 0
-        << 200 * 31680.0;
+    // clang-format off
+    QTest::newRow("rows at least 22 inches tall") << repeated("\\trowd\\trrh31680\\cellx3000\\cellx6000\\pard\\intbl r%1a\\cell r%1b\\cell\\row", 200) << 200 << 200 * 31680.0;
+    QTest::newRow("cells of widely spaced paragraphs") << "avant\\par" + repeated("\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sb31680 c%1a\\cell c%1b\\cell\\row", 40) << 40 << 0.0;
+    QTest::newRow("one row taller than a piece: its text is kept") << "\\trowd\\cellx3000\\pard\\intbl\\fs400 " + repeated("l%1\\line ", 1200) + "\\cell\\row" << 0 << 0.0;
+    QTest::newRow("pictures 22 inches tall") << repeated("{\\pict\\wbitmap0\\picwgoal1000\\pichgoal31680 00}p%1\\par", 200) << 0 << 200 * 31680.0;
+    // clang-format on
 }
 
 void TestTextPieces::tablesAndPictures()
