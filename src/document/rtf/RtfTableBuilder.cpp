@@ -1,5 +1,6 @@
 #include "RtfTableBuilder.h"
 
+#include "RtfBorderGaps.h"
 #include "RtfCellFormat.h"
 #include "RtfLimits.h"
 #include "RtfReader.h"
@@ -223,6 +224,7 @@ QTextTable *RtfTableBuilder::write(QTextCursor &cursor, int spaceAbove)
             table->mergeCells(placement.row, placement.column, placement.rowSpan,
                               placement.columnSpan);
     }
+    keepTextOffSideBorders(*table);
     giveRowsTheirHeight(*table, placements, edges);
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);

@@ -76,6 +76,11 @@ void TestRtfTables::cellPlaces_data()
     QTest::newRow("cell text starts at its left edge and the gap")
         << "{\\trowd\\trgaph100\\cellx2000\\cellx5000" + TwoCells + "}"
         << "b" << 2100.0 << 2800.0;
+    QTest::newRow("side borders lie in the gap: the text keeps its place")
+        << "{\\trowd\\trgaph100\\clbrdrl\\brdrs\\brdrw60\\clbrdrr\\brdrs\\brdrw60\\cellx2000"
+           "\\cellx5000"
+            + TwoCells + "}"
+        << "a" << 100.0 << 1800.0;
     QTest::newRow("row moved left by trleft")
         << "{\\trowd\\trgaph100\\trleft-100\\cellx2000\\cellx5000" + TwoCells + "}"
         << "a" << 0.0 << 1900.0;
