@@ -1,7 +1,7 @@
 #include "RtfTableBuilder.h"
 
-#include "RtfBorderGaps.h"
 #include "RtfCellFormat.h"
+#include "RtfCellMargins.h"
 #include "RtfLimits.h"
 #include "RtfReader.h"
 
@@ -112,6 +112,15 @@ double cellHeight(const std::vector<QTextDocument *> &contents, const QTextTable
         height += content->documentLayout()->documentSize().height() / unitsPerTwip;
     }
     return height;
+}
+
+// Qt leaves out the space before a cell's first paragraph; word processors keep it.
+void keepSpaceBefore(QTextTableCell cell)
+{
+    QTextTableCellFormat format = cell.format().toTableCellFormat();
+    format.setTopPadding(format.topPadding()
+                         + cell.firstCursorPosition().blockFormat().topMargin());
+    cell.setFormat(format);
 }
 
 int columnOf(const std::vector<int> &edges, int x)
@@ -225,6 +234,9 @@ QTextTable *RtfTableBuilder::write(QTextCursor &cursor, int spaceAbove)
                               placement.columnSpan);
     }
     keepTextOffSideBorders(*table);
+    shareRowMargins(*table);
+    for (const Placement &placement : placements)
+        keepSpaceBefore(table->cellAt(placement.row, placement.column));
     giveRowsTheirHeight(*table, placements, edges);
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
@@ -249,12 +261,8 @@ void RtfTableBuilder::fillCell(QTextTable &table, const Placement &placement) co
     QTextCharFormat format = placement.contents.empty()
         ? QTextCharFormat()
         : placement.contents.front()->begin().charFormat();
-    QTextTableCellFormat own
-        = cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors);
-    // Qt leaves out the space before a cell's first paragraph; word processors keep it.
-    const double spaceBefore = cell.firstCursorPosition().blockFormat().topMargin();
-    own.setTopPadding(own.topPadding() + spaceBefore);
-    format.merge(own);
+    format.merge(
+        cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors));
     cell.setFormat(format);
 }
 

@@ -60,6 +60,8 @@ private Q_SLOTS:
     void cellPlaces();
     void textAroundTheTableKeepsItsOrder();
     void spaceBeforeInACell();
+    void rowTextsStartTogether_data();
+    void rowTextsStartTogether();
     void rowHeight_data();
     void rowHeight();
     void bordersWhereTheCellsSay();
@@ -149,6 +151,26 @@ void TestRtfTables::spaceBeforeInACell()
     QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top()), qRound(rowTop + 200));
 }
 
+void TestRtfTables::rowTextsStartTogether_data()
+{
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<double>("textTop");
+    QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row")
+        << "\\clpadl200\\clpadfl3" << 200.0;
+    QTest::newRow("a cell's top border lowers the whole row")
+        << "\\clbrdrt\\brdrs\\brdrw60" << 60.0;
+}
+
+// The second cell's text starts as low as the first cell's says.
+void TestRtfTables::rowTextsStartTogether()
+{
+    QFETCH(QString, firstCell);
+    QFETCH(double, textTop);
+    const LaidOut laidOut("{x\\par\\trowd" + firstCell + "\\cellx3000\\cellx6000" + TwoCells + "}");
+    const double rowTop = laidOut.rectOf(QStringLiteral("x")).bottom();
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top()), qRound(rowTop + textTop));
+}
+
 void TestRtfTables::rowHeight_data()
 {
     QTest::addColumn<QString>("height");
@@ -179,9 +201,11 @@ void TestRtfTables::bordersWhereTheCellsSay()
                           "\\pard\\par}");
     const QImage image = laidOut.image();
     const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    // Both texts start below b's top border.
+    const double topBorder = a.top() - 15;
     QVERIFY(darkPixels(image, a.bottom(), 200, 2800) > 250);
-    QCOMPARE(darkPixels(image, a.top(), 200, 2800), 0);
-    QVERIFY(darkPixels(image, a.top(), 3200, 5800) > 250);
+    QCOMPARE(darkPixels(image, topBorder, 200, 2800), 0);
+    QVERIFY(darkPixels(image, topBorder, 3200, 5800) > 250);
     QCOMPARE(darkPixels(image, a.bottom(), 3200, 5800), 0);
     QVERIFY(darkPixels(image, a.center().y(), 5900, 6100) >= 2);
 }
