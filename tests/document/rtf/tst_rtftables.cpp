@@ -65,6 +65,7 @@ private Q_SLOTS:
     void rowHeight_data();
     void rowHeight();
     void bordersWhereTheCellsSay();
+    void cellShading_data();
     void cellShading();
     void paragraphBorderAndShading();
 };
@@ -210,17 +211,32 @@ void TestRtfTables::bordersWhereTheCellsSay()
     QVERIFY(darkPixels(image, a.center().y(), 5900, 6100) >= 2);
 }
 
+void TestRtfTables::cellShading_data()
+{
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<QString>("firstParagraph");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("cell background") << "\\clcbpat1"
+                                     << "" << QColor(255, 0, 0);
+    QTest::newRow("cell foreground mixed in by its shading") << "\\clcfpat2\\clcbpat0\\clshdng5000"
+                                                             << "" << QColor(127, 127, 255);
+    QTest::newRow("shaded paragraph in a cell") << ""
+                                                << "\\cbpat2" << QColor(0, 0, 255);
+}
+
+// Colour in the middle of the first cell, beside its text.
 void TestRtfTables::cellShading()
 {
+    QFETCH(QString, firstCell);
+    QFETCH(QString, firstParagraph);
+    QFETCH(QColor, color);
     const LaidOut laidOut("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-                          "{\\trowd\\clcbpat1\\cellx3000\\clcfpat2\\clcbpat0\\clshdng5000"
-                          "\\cellx6000\\pard\\intbl \\cell \\cell\\row}");
+                          "{\\trowd"
+                          + firstCell + "\\cellx3000\\cellx6000\\pard\\intbl" + firstParagraph
+                          + " a\\cell\\pard\\intbl b\\cell\\row}");
     const QImage image = laidOut.image();
-    const QRectF cell = laidOut.document.documentLayout()->frameBoundingRect(
-        laidOut.document.rootFrame()->childFrames().front());
-    const int y = qRound(cell.center().y() / 10);
-    QCOMPARE(QColor(image.pixel(150, y)), QColor(255, 0, 0));
-    QCOMPARE(QColor(image.pixel(450, y)), QColor(127, 127, 255));
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    QCOMPARE(QColor(image.pixel(150, qRound(a.center().y() / 10))), color);
 }
 
 // The box spans the paragraph's indents; each border's spacing keeps the text
