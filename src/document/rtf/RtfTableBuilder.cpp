@@ -114,15 +114,6 @@ double cellHeight(const std::vector<QTextDocument *> &contents, const QTextTable
     return height;
 }
 
-// Qt leaves out the space before a cell's first paragraph; word processors keep it.
-void keepSpaceBefore(QTextTableCell cell)
-{
-    QTextTableCellFormat format = cell.format().toTableCellFormat();
-    format.setTopPadding(format.topPadding()
-                         + cell.firstCursorPosition().blockFormat().topMargin());
-    cell.setFormat(format);
-}
-
 int columnOf(const std::vector<int> &edges, int x)
 {
     const auto found = std::lower_bound(edges.begin(), edges.end(), x);
@@ -233,10 +224,7 @@ QTextTable *RtfTableBuilder::write(QTextCursor &cursor, int spaceAbove)
             table->mergeCells(placement.row, placement.column, placement.rowSpan,
                               placement.columnSpan);
     }
-    keepTextOffSideBorders(*table);
-    shareRowMargins(*table);
-    for (const Placement &placement : placements)
-        keepSpaceBefore(table->cellAt(placement.row, placement.column));
+    placeCellTexts(*table);
     giveRowsTheirHeight(*table, placements, edges);
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
