@@ -167,6 +167,11 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
     format.setTabPositions(tabPositions(props));
     m_usesLeaders = setTabLeaders(format, props.tabStops, props.leftIndent + props.firstLineIndent)
         || m_usesLeaders;
+    // Outside tables a shaded paragraph is a box of its own; in a cell its
+    // shading fills the paragraph's width in the cell.
+    if (props.inTable && props.shaded())
+        format.setBackground(
+            m_colors.shading(props.shadingBackground, props.shadingForeground, props.shading));
     return format;
 }
 

@@ -1,6 +1,7 @@
 #include "RtfTableBuilder.h"
 
 #include "RtfCellFormat.h"
+#include "RtfCellMargins.h"
 #include "RtfLimits.h"
 #include "RtfReader.h"
 
@@ -223,6 +224,7 @@ QTextTable *RtfTableBuilder::write(QTextCursor &cursor, int spaceAbove)
             table->mergeCells(placement.row, placement.column, placement.rowSpan,
                               placement.columnSpan);
     }
+    placeCellTexts(*table);
     giveRowsTheirHeight(*table, placements, edges);
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
@@ -247,12 +249,8 @@ void RtfTableBuilder::fillCell(QTextTable &table, const Placement &placement) co
     QTextCharFormat format = placement.contents.empty()
         ? QTextCharFormat()
         : placement.contents.front()->begin().charFormat();
-    QTextTableCellFormat own
-        = cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors);
-    // Qt leaves out the space before a cell's first paragraph; word processors keep it.
-    const double spaceBefore = cell.firstCursorPosition().blockFormat().topMargin();
-    own.setTopPadding(own.topPadding() + spaceBefore);
-    format.merge(own);
+    format.merge(
+        cellFormat(placement.definition, *placement.rowDefinition, placement.position, m_colors));
     cell.setFormat(format);
 }
 

@@ -60,9 +60,12 @@ private Q_SLOTS:
     void cellPlaces();
     void textAroundTheTableKeepsItsOrder();
     void spaceBeforeInACell();
+    void rowTextsStartTogether_data();
+    void rowTextsStartTogether();
     void rowHeight_data();
     void rowHeight();
     void bordersWhereTheCellsSay();
+    void cellShading_data();
     void cellShading();
     void paragraphBorderAndShading();
 };
@@ -76,6 +79,11 @@ void TestRtfTables::cellPlaces_data()
     QTest::newRow("cell text starts at its left edge and the gap")
         << "{\\trowd\\trgaph100\\cellx2000\\cellx5000" + TwoCells + "}"
         << "b" << 2100.0 << 2800.0;
+    QTest::newRow("side borders lie in the gap: the text keeps its place")
+        << "{\\trowd\\trgaph100\\clbrdrl\\brdrs\\brdrw60\\clbrdrr\\brdrs\\brdrw60\\cellx2000"
+           "\\cellx5000"
+            + TwoCells + "}"
+        << "a" << 100.0 << 1800.0;
     QTest::newRow("row moved left by trleft")
         << "{\\trowd\\trgaph100\\trleft-100\\cellx2000\\cellx5000" + TwoCells + "}"
         << "a" << 0.0 << 1900.0;
@@ -144,6 +152,26 @@ void TestRtfTables::spaceBeforeInACell()
     QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top()), qRound(rowTop + 200));
 }
 
+void TestRtfTables::rowTextsStartTogether_data()
+{
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<double>("textTop");
+    QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row")
+        << "\\clpadl200\\clpadfl3" << 200.0;
+    QTest::newRow("a cell's top border lowers the whole row")
+        << "\\clbrdrt\\brdrs\\brdrw60" << 60.0;
+}
+
+// The second cell's text starts as low as the first cell's says.
+void TestRtfTables::rowTextsStartTogether()
+{
+    QFETCH(QString, firstCell);
+    QFETCH(double, textTop);
+    const LaidOut laidOut("{x\\par\\trowd" + firstCell + "\\cellx3000\\cellx6000" + TwoCells + "}");
+    const double rowTop = laidOut.rectOf(QStringLiteral("x")).bottom();
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top()), qRound(rowTop + textTop));
+}
+
 void TestRtfTables::rowHeight_data()
 {
     QTest::addColumn<QString>("height");
@@ -174,24 +202,41 @@ void TestRtfTables::bordersWhereTheCellsSay()
                           "\\pard\\par}");
     const QImage image = laidOut.image();
     const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    // Both texts start below b's top border.
+    const double topBorder = a.top() - 15;
     QVERIFY(darkPixels(image, a.bottom(), 200, 2800) > 250);
-    QCOMPARE(darkPixels(image, a.top(), 200, 2800), 0);
-    QVERIFY(darkPixels(image, a.top(), 3200, 5800) > 250);
+    QCOMPARE(darkPixels(image, topBorder, 200, 2800), 0);
+    QVERIFY(darkPixels(image, topBorder, 3200, 5800) > 250);
     QCOMPARE(darkPixels(image, a.bottom(), 3200, 5800), 0);
     QVERIFY(darkPixels(image, a.center().y(), 5900, 6100) >= 2);
 }
 
+void TestRtfTables::cellShading_data()
+{
+    QTest::addColumn<QString>("firstCell");
+    QTest::addColumn<QString>("firstParagraph");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("cell background") << "\\clcbpat1"
+                                     << "" << QColor(255, 0, 0);
+    QTest::newRow("cell foreground mixed in by its shading") << "\\clcfpat2\\clcbpat0\\clshdng5000"
+                                                             << "" << QColor(127, 127, 255);
+    QTest::newRow("shaded paragraph in a cell") << ""
+                                                << "\\cbpat2" << QColor(0, 0, 255);
+}
+
+// Colour in the middle of the first cell, beside its text.
 void TestRtfTables::cellShading()
 {
+    QFETCH(QString, firstCell);
+    QFETCH(QString, firstParagraph);
+    QFETCH(QColor, color);
     const LaidOut laidOut("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-                          "{\\trowd\\clcbpat1\\cellx3000\\clcfpat2\\clcbpat0\\clshdng5000"
-                          "\\cellx6000\\pard\\intbl \\cell \\cell\\row}");
+                          "{\\trowd"
+                          + firstCell + "\\cellx3000\\cellx6000\\pard\\intbl" + firstParagraph
+                          + " a\\cell\\pard\\intbl b\\cell\\row}");
     const QImage image = laidOut.image();
-    const QRectF cell = laidOut.document.documentLayout()->frameBoundingRect(
-        laidOut.document.rootFrame()->childFrames().front());
-    const int y = qRound(cell.center().y() / 10);
-    QCOMPARE(QColor(image.pixel(150, y)), QColor(255, 0, 0));
-    QCOMPARE(QColor(image.pixel(450, y)), QColor(127, 127, 255));
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    QCOMPARE(QColor(image.pixel(150, qRound(a.center().y() / 10))), color);
 }
 
 // The box spans the paragraph's indents; each border's spacing keeps the text
