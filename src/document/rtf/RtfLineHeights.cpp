@@ -29,6 +29,9 @@ quint16 unsignedAt(const QByteArray &table, int offset)
     return table.size() >= offset + 2 ? qFromBigEndian<quint16>(table.constData() + offset) : 0;
 }
 
+// OS/2's fsSelection bit by which a font asks for its typographic metrics.
+constexpr quint16 UseTypoMetrics = 1 << 7;
+
 // A single line's height in ems as word processors measure it; 0 when unknown.
 double wordProcessorLine(const QRawFont &raw)
 {
@@ -38,6 +41,11 @@ double wordProcessorLine(const QRawFont &raw)
     const double unitsPerEm = unsignedAt(head, 18);
     if (unitsPerEm <= 0 || hhea.size() < 10)
         return 0;
+    const int typoAscender = signedAt(os2, 68);
+    const int typoDescender = signedAt(os2, 70);
+    if (os2.size() >= 74 && (unsignedAt(os2, 62) & UseTypoMetrics) && typoAscender >= 0
+        && typoDescender <= 0)
+        return (typoAscender - typoDescender + signedAt(os2, 72)) / unitsPerEm;
     const double hheaLine = signedAt(hhea, 4) - signedAt(hhea, 6) + signedAt(hhea, 8);
     const double windowsLine = os2.size() >= 78 ? unsignedAt(os2, 74) + unsignedAt(os2, 76) : 0;
     return std::max(hheaLine, windowsLine) / unitsPerEm;

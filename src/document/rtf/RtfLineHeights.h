@@ -6,7 +6,9 @@ class QTextDocument;
 namespace virelai::rtf {
 
 // Word processors give a font's single line the larger of its Windows ascent
-// plus descent and its hhea ascender, descender and line gap. Qt adds hhea's
+// plus descent and its hhea ascender, descender and line gap, or its
+// typographic ascender, descender and line gap when the font asks for them
+// (OS/2 USE_TYPO_METRICS, as Cambria's twin Caladea does). Qt adds hhea's
 // line gap to the Windows ascent and descent, which makes the lines of fonts
 // whose two measures differ, such as Calibri, a fifth too tall. Each
 // paragraph's proportional line height between the two positions is scaled by

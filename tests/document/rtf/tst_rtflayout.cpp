@@ -170,10 +170,13 @@ void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("ems");
     // The larger of hhea's ascender, descender and line gap and OS/2's Windows
-    // ascent and descent, over the units per em.
+    // ascent and descent, over the units per em; the typo metrics for a font
+    // that asks for them.
     QTest::newRow("Carlito (Calibri): hhea 1536 + 512 + 452") << "Carlito" << 2500.0 / 2048;
     QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87")
         << "Liberation Serif" << 2355.0 / 2048;
+    QTest::newRow("Caladea (Cambria) asks for its typo metrics: 900 + 250 + 0")
+        << "Caladea" << 1150.0 / 1000;
 }
 
 void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
