@@ -1,11 +1,20 @@
 #include "RtfSideDocument.h"
 
 #include "RtfLineHeights.h"
+#include "RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
 #include <QTextBlock>
+#include <QTextFrame>
 
 namespace virelai::rtf {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+
+} // namespace
 
 RtfSideDocument::RtfSideDocument(const QTextDocument &flow)
     : m_document(std::make_shared<QTextDocument>())
@@ -27,7 +36,9 @@ std::shared_ptr<QTextDocument> RtfSideDocument::finish(bool keepsFinalEmptyParag
 {
     m_writer->finish();
     const QTextBlock last = m_document->lastBlock();
-    if (!keepsFinalEmptyParagraph && last.previous().isValid() && last.length() == 1) {
+    if (QTextFrame *table = tableJustBefore(last); table && last.length() == 1) {
+        keepHeightAfter(*table, last);
+    } else if (!keepsFinalEmptyParagraph && last.previous().isValid() && last.length() == 1) {
         QTextCursor cursor(m_document.get());
         cursor.movePosition(QTextCursor::End);
         cursor.deletePreviousChar();
@@ -36,6 +47,37 @@ std::shared_ptr<QTextDocument> RtfSideDocument::finish(bool keepsFinalEmptyParag
     end.movePosition(QTextCursor::End);
     matchWordProcessorLineHeights(*m_document, 0, end.position());
     return m_document;
+}
+
+QTextFrame *RtfSideDocument::tableJustBefore(const QTextBlock &block) const
+{
+    const QList<QTextFrame *> frames = m_document->rootFrame()->childFrames();
+    return !frames.isEmpty() && frames.back()->lastPosition() + 1 == block.position()
+        ? frames.back()
+        : nullptr;
+}
+
+// The height an empty paragraph in these formats takes, as Qt lays it out
+// anywhere else: its line and the space around it.
+void RtfSideDocument::keepHeightAfter(QTextFrame &table, const QTextBlock &paragraph) const
+{
+    QPaintDevice *device = m_document->documentLayout()->paintDevice();
+    QTextDocument alone;
+    alone.documentLayout()->setPaintDevice(device);
+    alone.setDocumentMargin(0);
+    alone.setDefaultFont(m_document->defaultFont());
+    QTextCursor cursor(&alone);
+    cursor.setBlockFormat(paragraph.blockFormat());
+    cursor.setBlockCharFormat(paragraph.charFormat());
+    matchWordProcessorLineHeights(alone, 0, 0);
+    // Measured in the device's units; a frame's margins are given in the
+    // screen's, as paragraph spacing is.
+    const double toMargin = device ? tabUnitsPerTwip() * TwipsPerInch / device->logicalDpiY() : 1;
+    const double height = alone.documentLayout()->documentSize().height() * toMargin
+        + paragraph.blockFormat().topMargin();
+    QTextFrameFormat format = table.frameFormat();
+    format.setBottomMargin(format.bottomMargin() + height);
+    table.setFrameFormat(format);
 }
 
 } // namespace virelai::rtf
