@@ -157,6 +157,7 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
 {
     QTextBlockFormat format;
     format.setAlignment(props.alignment);
+    m_usesJustification = m_usesJustification || props.alignment == Qt::AlignJustify;
     format.setLeftMargin(units(props.leftIndent));
     format.setRightMargin(units(props.rightIndent));
     format.setTextIndent(units(props.firstLineIndent));

@@ -38,6 +38,7 @@ public:
     const QString &leftOut() const { return m_leftOut; }
     bool usesCorrectedFonts() const { return m_formatter.usesCorrectedFonts(); }
     bool usesLeaders() const { return m_formatter.usesLeaders(); }
+    bool usesJustification() const { return m_formatter.usesJustification(); }
 
 private:
     bool withinLimits();

@@ -53,6 +53,8 @@ private Q_SLOTS:
     void leadersFillTheTab();
     void singleLineAsWordProcessorsMeasureIt_data();
     void singleLineAsWordProcessorsMeasureIt();
+    void linesEndedByABreak_data();
+    void linesEndedByABreak();
 };
 
 void TestRtfLayout::spaceBetweenParagraphs_data()
@@ -187,6 +189,40 @@ void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
         QSKIP("font not installed (scripts/install-deps installs it)");
     const QString rtf = "{\\rtf1{\\fonttbl{\\f0 " + family + ";}}\\f0\\fs22 a\\line b}";
     QCOMPARE(qRound(linePitch(rtf)), qRound(ems * 11 * 20));
+}
+
+void TestRtfLayout::linesEndedByABreak_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<bool>("reachesTheRightEdge");
+    QTest::newRow("justified: a line a break ends is stretched")
+        << "{\\qj un deux trois\\line quatre cinq}" << 0 << true;
+    QTest::newRow("justified: the paragraph's last line is not")
+        << "{\\qj un deux trois\\line quatre cinq}" << 1 << false;
+    QTest::newRow("justified: a line of one word is not") << "{\\qj un\\line deux}" << 0 << false;
+    QTest::newRow("left-aligned: a line a break ends is not")
+        << "{\\ql un deux trois\\line quatre cinq}" << 0 << false;
+}
+
+// As word processors justify a paragraph broken by \line: its broken lines
+// spread from edge to edge, spaces widened alike.
+void TestRtfLayout::linesEndedByABreak()
+{
+    QFETCH(QString, rtf);
+    QFETCH(int, line);
+    QFETCH(bool, reachesTheRightEdge);
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(twipsDevice());
+    document.setDocumentMargin(0);
+    QTextCursor cursor(&document);
+    RtfDefaults defaults;
+    defaults.textWidth = 9000;
+    readRtf(rtf, cursor, defaults);
+    document.setTextWidth(9000);
+    const QTextLine laidOut = document.begin().layout()->lineAt(line);
+    const double right = laidOut.x() + laidOut.naturalTextWidth();
+    QCOMPARE(right > 8990 && right <= 9000, reachesTheRightEdge);
 }
 
 QTEST_MAIN(TestRtfLayout)
