@@ -98,10 +98,9 @@ void RtfFormatter::setLetterSpacing(QTextCharFormat &format, const CharProps &pr
 void RtfFormatter::setDecorations(QTextCharFormat &format, const CharProps &props) const
 {
     format.setFontStrikeOut(props.strike);
+    // Small capitals are written as capitals in two sizes (RtfSmallCapitals).
     if (props.capitals == CharProps::Capitals::All)
         format.setFontCapitalization(QFont::AllUppercase);
-    else if (props.capitals == CharProps::Capitals::Small)
-        format.setFontCapitalization(QFont::SmallCaps);
     // Word processors raise a superscript by a third of the line, where Qt
     // raises it by half and makes its line taller.
     if (props.script == CharProps::Script::Super) {

@@ -63,6 +63,7 @@ private:
     void startSection();
 
     void emitText(QStringView text);
+    void writeText(QStringView text, const CharProps &chars);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
     void showNumber();
     bool applyTableFlowWord(Keyword keyword);
