@@ -18,10 +18,16 @@ namespace {
 // stretched line still fits and does not wrap again.
 constexpr double AdvanceSteps = 64.0;
 
+struct SpaceRun
+{
+    int start; // in the block
+    int length;
+};
+
 struct Stretch
 {
-    std::vector<int> spaces; // positions in the block
-    double share = 0; // added to each
+    std::vector<SpaceRun> runs;
+    double share = 0; // added to each run
 };
 
 bool isStretched(const QTextBlock &block)
@@ -30,17 +36,22 @@ bool isStretched(const QTextBlock &block)
         && block.text().contains(QChar(QChar::LineSeparator));
 }
 
-// The spaces between the words of a line that ends at `end` (its break excluded).
-std::vector<int> innerSpaces(const QString &text, int start, int end)
+// The runs of spaces between the words of a line that ends at `end` (its
+// break excluded). Qt widens a run of spaces once, as it justifies.
+std::vector<SpaceRun> innerSpaces(const QString &text, int start, int end)
 {
     while (end > start && text[end - 1] == u' ')
         --end;
-    std::vector<int> spaces;
+    std::vector<SpaceRun> runs;
     for (int i = start; i < end; ++i) {
-        if (text[i] == u' ')
-            spaces.push_back(i);
+        if (text[i] != u' ')
+            continue;
+        if (!runs.empty() && runs.back().start + runs.back().length == i)
+            ++runs.back().length;
+        else
+            runs.push_back({i, 1});
     }
-    return spaces;
+    return runs;
 }
 
 std::vector<Stretch> stretchesOf(const QTextBlock &block, double width, QPaintDevice *device,
@@ -56,10 +67,10 @@ std::vector<Stretch> stretchesOf(const QTextBlock &block, double width, QPaintDe
             continue;
         Stretch stretch {innerSpaces(text, line.textStart(), end), 0};
         const double room = line.width() - line.naturalTextWidth();
-        if (stretch.spaces.empty() || room <= 0)
+        if (stretch.runs.empty() || room <= 0)
             continue;
         stretch.share
-            = std::floor(room / double(stretch.spaces.size()) * AdvanceSteps - 1) / AdvanceSteps;
+            = std::floor(room / double(stretch.runs.size()) * AdvanceSteps - 1) / AdvanceSteps;
         if (stretch.share > 0)
             stretches.push_back(std::move(stretch));
     }
@@ -68,13 +79,13 @@ std::vector<Stretch> stretchesOf(const QTextBlock &block, double width, QPaintDe
 
 void widenSpaces(const QTextBlock &block, const Stretch &stretch)
 {
+    QTextCharFormat widened;
+    widened.setFontWordSpacing(stretch.share);
     QTextCursor cursor(block);
-    for (const int space : stretch.spaces) {
-        cursor.setPosition(block.position() + space);
-        cursor.setPosition(block.position() + space + 1, QTextCursor::KeepAnchor);
-        QTextCharFormat format = cursor.charFormat();
-        format.setFontWordSpacing(format.fontWordSpacing() + stretch.share);
-        cursor.setCharFormat(format);
+    for (const SpaceRun &run : stretch.runs) {
+        cursor.setPosition(block.position() + run.start);
+        cursor.setPosition(block.position() + run.start + run.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(widened);
     }
 }
 
