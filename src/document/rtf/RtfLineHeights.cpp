@@ -1,7 +1,11 @@
 #include "RtfLineHeights.h"
 
+#include "RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPaintDevice>
 #include <QRawFont>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -18,6 +22,7 @@ namespace {
 // Measured at a size where rounding does not count.
 constexpr int MeasurePixels = 1000;
 constexpr double Tolerance = 0.001;
+constexpr double TwipsPerInch = 1440.0;
 
 qint16 signedAt(const QByteArray &table, int offset)
 {
@@ -139,6 +144,27 @@ void matchWordProcessorLineHeights(QTextDocument &document, int from, int to)
         if (block == last)
             break;
     }
+}
+
+double emptyLineHeight(const QTextBlockFormat &block, const QTextCharFormat &mark,
+                       const QFont &defaultFont, QPaintDevice *device)
+{
+    QTextDocument alone;
+    alone.documentLayout()->setPaintDevice(device);
+    alone.setDocumentMargin(0);
+    alone.setDefaultFont(defaultFont);
+    QTextCursor cursor(&alone);
+    QTextBlockFormat unspaced = block;
+    unspaced.setTopMargin(0);
+    unspaced.setBottomMargin(0);
+    cursor.setBlockFormat(unspaced);
+    // Measured on a line of one space in the mark's format: Qt does not
+    // measure a lone empty paragraph by its mark.
+    cursor.insertText(QStringLiteral(" "), mark);
+    matchWordProcessorLineHeights(alone, 0, 0);
+    const double deviceUnitsPerMarginUnit
+        = device ? device->logicalDpiY() / (tabUnitsPerTwip() * TwipsPerInch) : 1.0;
+    return alone.documentLayout()->documentSize().height() / deviceUnitsPerMarginUnit;
 }
 
 } // namespace virelai::rtf

@@ -1,6 +1,9 @@
 #pragma once
 
 class QFont;
+class QPaintDevice;
+class QTextBlockFormat;
+class QTextCharFormat;
 class QTextDocument;
 
 namespace virelai::rtf {
@@ -17,5 +20,10 @@ void matchWordProcessorLineHeights(QTextDocument &document, int from, int to);
 // The ratio for one font: 1 when Qt and word processors agree.
 double lineHeightCorrection(const QFont &font);
 bool needsLineHeightCorrection(const QFont &font);
+// The height of the line of an empty paragraph in these formats, laid out on
+// the device (none: the screen) as word processors measure it, in the units Qt
+// takes paragraph spacing and frame margins in.
+double emptyLineHeight(const QTextBlockFormat &block, const QTextCharFormat &mark,
+                       const QFont &defaultFont, QPaintDevice *device);
 
 } // namespace virelai::rtf

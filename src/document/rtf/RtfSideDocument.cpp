@@ -1,20 +1,12 @@
 #include "RtfSideDocument.h"
 
 #include "RtfLineHeights.h"
-#include "RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QPaintDevice>
 #include <QTextBlock>
 #include <QTextFrame>
 
 namespace virelai::rtf {
-
-namespace {
-
-constexpr double TwipsPerInch = 1440.0;
-
-} // namespace
 
 RtfSideDocument::RtfSideDocument(const QTextDocument &flow)
     : m_document(std::make_shared<QTextDocument>())
@@ -57,24 +49,12 @@ QTextFrame *RtfSideDocument::tableJustBefore(const QTextBlock &block) const
         : nullptr;
 }
 
-// The height an empty paragraph in these formats takes, as Qt lays it out
-// anywhere else: its line and the space around it.
 void RtfSideDocument::keepHeightAfter(QTextFrame &table, const QTextBlock &paragraph) const
 {
-    QPaintDevice *device = m_document->documentLayout()->paintDevice();
-    QTextDocument alone;
-    alone.documentLayout()->setPaintDevice(device);
-    alone.setDocumentMargin(0);
-    alone.setDefaultFont(m_document->defaultFont());
-    QTextCursor cursor(&alone);
-    cursor.setBlockFormat(paragraph.blockFormat());
-    cursor.setBlockCharFormat(paragraph.charFormat());
-    matchWordProcessorLineHeights(alone, 0, 0);
-    // Measured in the device's units; a frame's margins are given in the
-    // screen's, as paragraph spacing is.
-    const double toMargin = device ? tabUnitsPerTwip() * TwipsPerInch / device->logicalDpiY() : 1;
-    const double height = alone.documentLayout()->documentSize().height() * toMargin
-        + paragraph.blockFormat().topMargin();
+    // The space above it is the table's already.
+    const double height
+        = emptyLineHeight(paragraph.blockFormat(), paragraph.charFormat(),
+                          m_document->defaultFont(), m_document->documentLayout()->paintDevice());
     QTextFrameFormat format = table.frameFormat();
     format.setBottomMargin(format.bottomMargin() + height);
     table.setFrameFormat(format);

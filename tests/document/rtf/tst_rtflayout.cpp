@@ -55,6 +55,8 @@ private Q_SLOTS:
     void singleLineAsWordProcessorsMeasureIt();
     void linesEndedByABreak_data();
     void linesEndedByABreak();
+    void emptyParagraphAfterATable_data();
+    void emptyParagraphAfterATable();
 };
 
 void TestRtfLayout::spaceBetweenParagraphs_data()
@@ -223,6 +225,27 @@ void TestRtfLayout::linesEndedByABreak()
     const QTextLine laidOut = document.begin().layout()->lineAt(line);
     const double right = laidOut.x() + laidOut.naturalTextWidth();
     QCOMPARE(right > 8990 && right <= 9000, reachesTheRightEdge);
+}
+
+void TestRtfLayout::emptyParagraphAfterATable_data()
+{
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<double>("spaceBefore");
+    QTest::newRow("an empty paragraph keeps its line") << "\\pard\\par b" << 0.0;
+    QTest::newRow("the next paragraph's space before comes under it")
+        << "\\pard\\par\\sb200 b" << 200.0;
+}
+
+void TestRtfLayout::emptyParagraphAfterATable()
+{
+    QFETCH(QString, after);
+    QFETCH(double, spaceBefore);
+    const LaidOut laidOut("{\\trowd\\cellx2000\\pard\\intbl a\\cell\\row" + after + "}");
+    const QAbstractTextDocumentLayout *layout = laidOut.document.documentLayout();
+    const double rowBottom = layout->blockBoundingRect(laidOut.block(QStringLiteral("a"))).bottom();
+    const double b = layout->blockBoundingRect(laidOut.block(QStringLiteral("b"))).top();
+    const double line = linePitch(QStringLiteral("{a\\line b}"));
+    QCOMPARE(qRound(b - rowBottom), qRound(line + spaceBefore));
 }
 
 QTEST_MAIN(TestRtfLayout)
