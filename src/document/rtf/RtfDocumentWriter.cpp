@@ -1,5 +1,10 @@
 #include "RtfDocumentWriter.h"
 
+#include "RtfLineHeights.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
+
 namespace virelai::rtf {
 
 namespace {
@@ -57,7 +62,8 @@ void RtfDocumentWriter::endParagraph(const QTextCharFormat &charFormat,
                                      const QTextBlockFormat &nextBlockFormat)
 {
     // A paragraph takes the properties in force at its end, as in RTF.
-    giveSpaceToFrameAbove(blockFormat);
+    const bool emptyBelowFrame = m_frameAbove && m_runs.empty() && m_cursor.block().length() == 1;
+    giveSpaceToFrameAbove(blockFormat, emptyBelowFrame ? emptyLine(blockFormat, charFormat) : 0);
     if (m_blockOpen)
         setHeldFormats(blockFormat, charFormat);
     else
@@ -131,14 +137,28 @@ void RtfDocumentWriter::insertFrame(const std::function<QTextFrame *(QTextCursor
     m_textBlockFormat.reset();
 }
 
-void RtfDocumentWriter::giveSpaceToFrameAbove(const QTextBlockFormat &blockFormat)
+void RtfDocumentWriter::giveSpaceToFrameAbove(const QTextBlockFormat &blockFormat,
+                                              double emptyLineBelow)
 {
     if (!m_frameAbove)
         return;
     QTextFrameFormat format = m_frameAbove->frameFormat();
-    format.setBottomMargin(blockFormat.topMargin());
+    format.setBottomMargin(blockFormat.topMargin() + emptyLineBelow);
     m_frameAbove->setFrameFormat(format);
     m_frameAbove = nullptr;
+}
+
+// Qt gives an empty paragraph just after a frame no height; word processors
+// give it its line, which the frame then keeps below it.
+double RtfDocumentWriter::emptyLine(const QTextBlockFormat &blockFormat,
+                                    const QTextCharFormat &charFormat) const
+{
+    const QTextDocument *document = m_cursor.document();
+    // Looked up, not asked for: asking would lay the document out while it is read.
+    const auto *layout
+        = document->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly);
+    return emptyLineHeight(blockFormat, charFormat, document->defaultFont(),
+                           layout ? layout->paintDevice() : nullptr);
 }
 
 void RtfDocumentWriter::writeRuns()

@@ -35,7 +35,7 @@ public:
     // Puts a frame (a table) after the paragraph written last: insert writes it
     // at the cursor, leaves the cursor in the empty paragraph after it and
     // returns it. The frame keeps the next paragraph's space before, which Qt
-    // leaves out after a frame.
+    // leaves out after a frame, and the line of an empty one.
     void insertFrame(const std::function<QTextFrame *(QTextCursor &)> &insert);
 
 private:
@@ -50,7 +50,8 @@ private:
     void openBlock(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
     void setHeldFormats(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat);
     void writeRuns();
-    void giveSpaceToFrameAbove(const QTextBlockFormat &blockFormat);
+    void giveSpaceToFrameAbove(const QTextBlockFormat &blockFormat, double emptyLineBelow = 0);
+    double emptyLine(const QTextBlockFormat &blockFormat, const QTextCharFormat &charFormat) const;
 
     QTextCursor &m_cursor;
     std::vector<Run> m_runs; // the current paragraph's text not yet written

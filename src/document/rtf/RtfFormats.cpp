@@ -98,10 +98,9 @@ void RtfFormatter::setLetterSpacing(QTextCharFormat &format, const CharProps &pr
 void RtfFormatter::setDecorations(QTextCharFormat &format, const CharProps &props) const
 {
     format.setFontStrikeOut(props.strike);
+    // Small capitals are written as capitals in two sizes (RtfSmallCapitals).
     if (props.capitals == CharProps::Capitals::All)
         format.setFontCapitalization(QFont::AllUppercase);
-    else if (props.capitals == CharProps::Capitals::Small)
-        format.setFontCapitalization(QFont::SmallCaps);
     // Word processors raise a superscript by a third of the line, where Qt
     // raises it by half and makes its line taller.
     if (props.script == CharProps::Script::Super) {
@@ -157,6 +156,7 @@ QTextBlockFormat RtfFormatter::buildBlockFormat(const ParaProps &props,
 {
     QTextBlockFormat format;
     format.setAlignment(props.alignment);
+    m_usesJustification = m_usesJustification || props.alignment == Qt::AlignJustify;
     format.setLeftMargin(units(props.leftIndent));
     format.setRightMargin(units(props.rightIndent));
     format.setTextIndent(units(props.firstLineIndent));

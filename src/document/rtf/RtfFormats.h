@@ -27,9 +27,10 @@ public:
     // The font entry the properties name, or the default font's, or none.
     const FontEntry *fontEntry(int font, int defaultFont) const;
     // Whether a format written so far uses a font whose lines need correcting,
-    // or a tab stop with a leader.
+    // a tab stop with a leader, or justified lines.
     bool usesCorrectedFonts() const { return m_usesCorrectedFonts; }
     bool usesLeaders() const { return m_usesLeaders; }
+    bool usesJustification() const { return m_usesJustification; }
 
 private:
     QTextCharFormat buildCharFormat(const CharProps &props, int defaultFont);
@@ -47,6 +48,7 @@ private:
     const RtfColorTable &m_colors;
     bool m_usesCorrectedFonts = false;
     bool m_usesLeaders = false;
+    bool m_usesJustification = false;
 
     struct CharCache
     {

@@ -4,6 +4,7 @@
 #include "RtfLimits.h"
 #include "RtfPictureObjects.h"
 #include "RtfProperties.h"
+#include "RtfSmallCapitals.h"
 #include "document/surface/DocumentLimits.h"
 
 #include <QStringDecoder>
@@ -272,8 +273,7 @@ void RtfInterpreter::emitText(QStringView text)
         followTable();
         showNumber();
         showPendingNoteNumber();
-        writer().appendText(text, m_formatter.charFormat(current.chars, m_defaultFont),
-                            currentBlockFormat());
+        writeText(text, current.chars);
         break;
     case Destination::FontTable:
         m_fonts.addText(text);
@@ -295,6 +295,18 @@ void RtfInterpreter::emitText(QStringView text)
         m_numbering.addText(current.destination, text);
         break;
     }
+}
+
+void RtfInterpreter::writeText(QStringView text, const CharProps &chars)
+{
+    const QTextCharFormat &format = m_formatter.charFormat(chars, m_defaultFont);
+    if (chars.capitals != CharProps::Capitals::Small) {
+        writer().appendText(text, format, currentBlockFormat());
+        return;
+    }
+    writeSmallCapitals(text, format, [this](QStringView run, const QTextCharFormat &runFormat) {
+        writer().appendText(run, runFormat, currentBlockFormat());
+    });
 }
 
 // Before a numbered paragraph's first text, in its number's font if it has one.

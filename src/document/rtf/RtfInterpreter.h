@@ -38,6 +38,7 @@ public:
     const QString &leftOut() const { return m_leftOut; }
     bool usesCorrectedFonts() const { return m_formatter.usesCorrectedFonts(); }
     bool usesLeaders() const { return m_formatter.usesLeaders(); }
+    bool usesJustification() const { return m_formatter.usesJustification(); }
 
 private:
     bool withinLimits();
@@ -62,6 +63,7 @@ private:
     void startSection();
 
     void emitText(QStringView text);
+    void writeText(QStringView text, const CharProps &chars);
     void emitCharacter(QChar c) { emitText(QStringView(&c, 1)); }
     void showNumber();
     bool applyTableFlowWord(Keyword keyword);

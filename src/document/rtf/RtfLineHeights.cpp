@@ -1,7 +1,11 @@
 #include "RtfLineHeights.h"
 
+#include "RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPaintDevice>
 #include <QRawFont>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -18,6 +22,7 @@ namespace {
 // Measured at a size where rounding does not count.
 constexpr int MeasurePixels = 1000;
 constexpr double Tolerance = 0.001;
+constexpr double TwipsPerInch = 1440.0;
 
 qint16 signedAt(const QByteArray &table, int offset)
 {
@@ -29,6 +34,9 @@ quint16 unsignedAt(const QByteArray &table, int offset)
     return table.size() >= offset + 2 ? qFromBigEndian<quint16>(table.constData() + offset) : 0;
 }
 
+// OS/2's fsSelection bit by which a font asks for its typographic metrics.
+constexpr quint16 UseTypoMetrics = 1 << 7;
+
 // A single line's height in ems as word processors measure it; 0 when unknown.
 double wordProcessorLine(const QRawFont &raw)
 {
@@ -38,6 +46,11 @@ double wordProcessorLine(const QRawFont &raw)
     const double unitsPerEm = unsignedAt(head, 18);
     if (unitsPerEm <= 0 || hhea.size() < 10)
         return 0;
+    const int typoAscender = signedAt(os2, 68);
+    const int typoDescender = signedAt(os2, 70);
+    if (os2.size() >= 74 && (unsignedAt(os2, 62) & UseTypoMetrics) && typoAscender >= 0
+        && typoDescender <= 0)
+        return (typoAscender - typoDescender + signedAt(os2, 72)) / unitsPerEm;
     const double hheaLine = signedAt(hhea, 4) - signedAt(hhea, 6) + signedAt(hhea, 8);
     const double windowsLine = os2.size() >= 78 ? unsignedAt(os2, 74) + unsignedAt(os2, 76) : 0;
     return std::max(hheaLine, windowsLine) / unitsPerEm;
@@ -131,6 +144,27 @@ void matchWordProcessorLineHeights(QTextDocument &document, int from, int to)
         if (block == last)
             break;
     }
+}
+
+double emptyLineHeight(const QTextBlockFormat &block, const QTextCharFormat &mark,
+                       const QFont &defaultFont, QPaintDevice *device)
+{
+    QTextDocument alone;
+    alone.documentLayout()->setPaintDevice(device);
+    alone.setDocumentMargin(0);
+    alone.setDefaultFont(defaultFont);
+    QTextCursor cursor(&alone);
+    QTextBlockFormat unspaced = block;
+    unspaced.setTopMargin(0);
+    unspaced.setBottomMargin(0);
+    cursor.setBlockFormat(unspaced);
+    // Measured on a line of one space in the mark's format: Qt does not
+    // measure a lone empty paragraph by its mark.
+    cursor.insertText(QStringLiteral(" "), mark);
+    matchWordProcessorLineHeights(alone, 0, 0);
+    const double deviceUnitsPerMarginUnit
+        = device ? device->logicalDpiY() / (tabUnitsPerTwip() * TwipsPerInch) : 1.0;
+    return alone.documentLayout()->documentSize().height() / deviceUnitsPerMarginUnit;
 }
 
 } // namespace virelai::rtf

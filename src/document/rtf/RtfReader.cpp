@@ -1,6 +1,7 @@
 #include "RtfReader.h"
 
 #include "RtfInterpreter.h"
+#include "RtfJustifiedBreaks.h"
 #include "RtfLimits.h"
 #include "RtfLineHeights.h"
 #include "RtfTabLeaders.h"
@@ -96,6 +97,9 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     if (interpreter.usesLeaders())
         rtf::fillTabLeaders(*cursor.document(), start, cursor.position(),
                             defaults.textWidth * layoutUnitsPerTwip(cursor));
+    if (interpreter.usesJustification())
+        rtf::stretchLinesEndedByBreaks(*cursor.document(), start, cursor.position(),
+                                       defaults.textWidth * layoutUnitsPerTwip(cursor));
     if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();

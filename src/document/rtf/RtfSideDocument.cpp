@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextFrame>
 
 namespace virelai::rtf {
 
@@ -27,7 +28,9 @@ std::shared_ptr<QTextDocument> RtfSideDocument::finish(bool keepsFinalEmptyParag
 {
     m_writer->finish();
     const QTextBlock last = m_document->lastBlock();
-    if (!keepsFinalEmptyParagraph && last.previous().isValid() && last.length() == 1) {
+    if (QTextFrame *table = tableJustBefore(last); table && last.length() == 1) {
+        keepHeightAfter(*table, last);
+    } else if (!keepsFinalEmptyParagraph && last.previous().isValid() && last.length() == 1) {
         QTextCursor cursor(m_document.get());
         cursor.movePosition(QTextCursor::End);
         cursor.deletePreviousChar();
@@ -36,6 +39,25 @@ std::shared_ptr<QTextDocument> RtfSideDocument::finish(bool keepsFinalEmptyParag
     end.movePosition(QTextCursor::End);
     matchWordProcessorLineHeights(*m_document, 0, end.position());
     return m_document;
+}
+
+QTextFrame *RtfSideDocument::tableJustBefore(const QTextBlock &block) const
+{
+    const QList<QTextFrame *> frames = m_document->rootFrame()->childFrames();
+    return !frames.isEmpty() && frames.back()->lastPosition() + 1 == block.position()
+        ? frames.back()
+        : nullptr;
+}
+
+void RtfSideDocument::keepHeightAfter(QTextFrame &table, const QTextBlock &paragraph) const
+{
+    // The space above it is the table's already.
+    const double height
+        = emptyLineHeight(paragraph.blockFormat(), paragraph.charFormat(),
+                          m_document->defaultFont(), m_document->documentLayout()->paintDevice());
+    QTextFrameFormat format = table.frameFormat();
+    format.setBottomMargin(format.bottomMargin() + height);
+    table.setFrameFormat(format);
 }
 
 } // namespace virelai::rtf

@@ -1,5 +1,6 @@
 #include "RtfTabLeaders.h"
 
+#include "RtfBlockLayout.h"
 #include "RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -7,7 +8,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
 
 #include <cmath>
 
@@ -63,25 +63,14 @@ std::vector<Fill> fillsOf(const QTextBlock &block, double width, QPaintDevice *d
                           const QTextOption &documentOption)
 {
     const QTextBlockFormat format = block.blockFormat();
-    QTextLayout layout(block.text(), block.charFormat().font(), device);
-    QTextOption option = documentOption;
-    option.setTabs(format.tabPositions());
-    option.setAlignment(Qt::AlignLeft);
-    layout.setTextOption(option);
-    layout.setFormats(block.textFormats());
-    const double available = width - format.leftMargin() - format.rightMargin();
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(
-            std::max(1.0, available - (line.lineNumber() == 0 ? format.textIndent() : 0)));
-    layout.endLayout();
+    const std::unique_ptr<QTextLayout> layout = layOutAlone(block, width, device, documentOption);
     const double unitsPerTwip = device ? device->logicalDpiX() / 1440.0 : tabUnitsPerTwip();
     std::vector<Fill> fills;
     const QString text = block.text();
     for (int i = 0; i < text.size(); ++i) {
         if (text[i] != u'\t')
             continue;
-        const QTextLine line = layout.lineForTextPosition(i);
+        const QTextLine line = layout->lineForTextPosition(i);
         const double before = line.cursorToX(i);
         const double after = line.cursorToX(i + 1);
         const QChar leader = leaderAt(format, before, unitsPerTwip);

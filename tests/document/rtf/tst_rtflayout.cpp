@@ -53,6 +53,10 @@ private Q_SLOTS:
     void leadersFillTheTab();
     void singleLineAsWordProcessorsMeasureIt_data();
     void singleLineAsWordProcessorsMeasureIt();
+    void linesEndedByABreak_data();
+    void linesEndedByABreak();
+    void emptyParagraphAfterATable_data();
+    void emptyParagraphAfterATable();
 };
 
 void TestRtfLayout::spaceBetweenParagraphs_data()
@@ -170,10 +174,13 @@ void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("ems");
     // The larger of hhea's ascender, descender and line gap and OS/2's Windows
-    // ascent and descent, over the units per em.
+    // ascent and descent, over the units per em; the typo metrics for a font
+    // that asks for them.
     QTest::newRow("Carlito (Calibri): hhea 1536 + 512 + 452") << "Carlito" << 2500.0 / 2048;
     QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87")
         << "Liberation Serif" << 2355.0 / 2048;
+    QTest::newRow("Caladea (Cambria) asks for its typo metrics: 900 + 250 + 0")
+        << "Caladea" << 1150.0 / 1000;
 }
 
 void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
@@ -184,6 +191,61 @@ void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
         QSKIP("font not installed (scripts/install-deps installs it)");
     const QString rtf = "{\\rtf1{\\fonttbl{\\f0 " + family + ";}}\\f0\\fs22 a\\line b}";
     QCOMPARE(qRound(linePitch(rtf)), qRound(ems * 11 * 20));
+}
+
+void TestRtfLayout::linesEndedByABreak_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<bool>("reachesTheRightEdge");
+    QTest::newRow("justified: a line a break ends is stretched")
+        << "{\\qj un deux trois\\line quatre cinq}" << 0 << true;
+    QTest::newRow("justified: the paragraph's last line is not")
+        << "{\\qj un deux trois\\line quatre cinq}" << 1 << false;
+    QTest::newRow("justified: a line of one word is not") << "{\\qj un\\line deux}" << 0 << false;
+    QTest::newRow("left-aligned: a line a break ends is not")
+        << "{\\ql un deux trois\\line quatre cinq}" << 0 << false;
+}
+
+// As word processors justify a paragraph broken by \line: its broken lines
+// spread from edge to edge, spaces widened alike.
+void TestRtfLayout::linesEndedByABreak()
+{
+    QFETCH(QString, rtf);
+    QFETCH(int, line);
+    QFETCH(bool, reachesTheRightEdge);
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(twipsDevice());
+    document.setDocumentMargin(0);
+    QTextCursor cursor(&document);
+    RtfDefaults defaults;
+    defaults.textWidth = 9000;
+    readRtf(rtf, cursor, defaults);
+    document.setTextWidth(9000);
+    const QTextLine laidOut = document.begin().layout()->lineAt(line);
+    const double right = laidOut.x() + laidOut.naturalTextWidth();
+    QCOMPARE(right > 8990 && right <= 9000, reachesTheRightEdge);
+}
+
+void TestRtfLayout::emptyParagraphAfterATable_data()
+{
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<double>("spaceBefore");
+    QTest::newRow("an empty paragraph keeps its line") << "\\pard\\par b" << 0.0;
+    QTest::newRow("the next paragraph's space before comes under it")
+        << "\\pard\\par\\sb200 b" << 200.0;
+}
+
+void TestRtfLayout::emptyParagraphAfterATable()
+{
+    QFETCH(QString, after);
+    QFETCH(double, spaceBefore);
+    const LaidOut laidOut("{\\trowd\\cellx2000\\pard\\intbl a\\cell\\row" + after + "}");
+    const QAbstractTextDocumentLayout *layout = laidOut.document.documentLayout();
+    const double rowBottom = layout->blockBoundingRect(laidOut.block(QStringLiteral("a"))).bottom();
+    const double b = layout->blockBoundingRect(laidOut.block(QStringLiteral("b"))).top();
+    const double line = linePitch(QStringLiteral("{a\\line b}"));
+    QCOMPARE(qRound(b - rowBottom), qRound(line + spaceBefore));
 }
 
 QTEST_MAIN(TestRtfLayout)

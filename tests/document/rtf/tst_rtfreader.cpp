@@ -182,6 +182,12 @@ void TestRtfReader::characterFormats_data()
     QTest::newRow("paragraph style's character formats, then the text's own")
         << "{{\\stylesheet{\\s3\\i\\fs40 Citation;}}\\s3\\fs20 x}"
         << "x" << Style {"Arial", 10, false, true, false, black};
+    QTest::newRow("small capitals: a capital keeps the text's size")
+        << "{\\scaps\\fs20 Fichier}"
+        << "F" << Style {"Arial", 10, false, false, false, black};
+    QTest::newRow("small capitals: lowercase letters as capitals, four fifths as high")
+        << "{\\scaps\\fs20 Fichier}"
+        << "ICHIER" << Style {"Arial", 8, false, false, false, black};
     QTest::newRow("b0 i0 ul0 switch off") << "{\\b\\i\\ul a\\b0\\i0\\ul0 x}"
                                           << "x" << Style {"Arial", 12, false, false, false, black};
 }
@@ -214,8 +220,6 @@ void TestRtfReader::decorations_data()
     const int none = int(QFont::MixedCase);
     const int normal = int(QTextCharFormat::AlignNormal);
     QTest::newRow("strike") << "{\\strike x}" << true << none << normal << QColor();
-    QTest::newRow("small capitals")
-        << "{\\scaps x}" << false << int(QFont::SmallCaps) << normal << QColor();
     QTest::newRow("capitals") << "{\\caps x}" << false << int(QFont::AllUppercase) << normal
                               << QColor();
     QTest::newRow("superscript") << "{\\super x}" << false << none
