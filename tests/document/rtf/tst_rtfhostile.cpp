@@ -47,70 +47,39 @@ void TestRtfHostile::readsWhatItCan_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("complete");
     const int million = 1000000;
-    QTest::newRow("a million nested braces")
-        << QString(million, u'{') + "x" + QString(million, u'}') + "y"
-        << "xy" << true;
-    QTest::newRow("a million unclosed braces") << QString(million, u'{') + "\\b x"
-                                               << "x" << true;
-    QTest::newRow("formatting kept beyond the depth limit")
-        << QString(300, u'{') + "\\b x" + QString(300, u'}') << "x" << true;
-    QTest::newRow("a million stray closing braces") << QString(million, u'}') + "x"
-                                                    << "x" << true;
-    QTest::newRow("unclosed group") << "{\\b abc"
-                                    << "abc" << true;
-    QTest::newRow("stray closing braces") << "}}a}b}}"
-                                          << "ab" << true;
-    QTest::newRow("huge bin") << "{a\\bin2147483647 bcd}"
-                              << "a" << false;
-    QTest::newRow("bin skips braces and backslashes") << "{a\\bin4 {\\}}b}"
-                                                     << "ab" << true;
-    QTest::newRow("sign without digits dropped") << "{\\b-x}"
-                                                 << "x" << true;
-    QTest::newRow("backslash and line break end a paragraph") << "{a\\\r\nb}"
-                                                               << "a\nb" << true;
-    QTest::newRow("bin inside skipped group") << "{a{\\*\\x\\bin3 }}}}b}c"
-                                              << "abc" << true;
-    QTest::newRow("u-1") << "{\\u-1?y}"
-                         << "\ufffdy" << true;
-    QTest::newRow("u out of range") << "{\\u70000?\\u-40000?y}"
-                                    << "\ufffd\ufffdy" << true;
-    QTest::newRow("u control character dropped") << "{\\u0?\\u7?\\u9?y}"
-                                                 << "\ty" << true;
-    QTest::newRow("uc99") << "{\\uc99\\u233 abcdef}g"
-                          << "ég" << true;
-    QTest::newRow("uc beyond limit") << "{\\uc2147483647\\u233 abc}d"
-                                     << "éd" << true;
-    QTest::newRow("negative uc") << "{\\uc-5\\u233 abc}"
-                                 << "éabc" << true;
-    QTest::newRow("33-letter word") << "{a\\" + QString(33, 'q') + "5 b}"
-                                    << "ab" << true;
-    QTest::newRow("40-letter word") << "{a\\" + QString(40, 'q') + "-7 b}"
-                                    << "ab" << true;
-    QTest::newRow("40-letter known prefix") << "{a\\par" + QString(37, 'q') + " b}"
-                                            << "ab" << true;
-    QTest::newRow("NUL characters") << QString("{a") + QChar(0) + "b\\'00c" + QChar(0) + "}"
-                                    << "abc" << true;
-    QTest::newRow("control characters") << QString("{a\x01\x1f\x7f"
-                                                   "b}")
-                                        << "ab" << true;
-    QTest::newRow("lone surrogates") << QString("{a") + QChar(0xD800) + "b" + QChar(0xDC00) + "}"
-                                     << "a\ufffdb\ufffd" << true;
-    QTest::newRow("lone u surrogates") << "{\\u-10179?x\\u-8704?}"
-                                       << "\ufffdx\ufffd" << true;
-    QTest::newRow("high surrogate at the end") << "{x\\u-10179?"
-                                               << "x\ufffd" << true;
-    QTest::newRow("lone backslash at end") << "{a\\"
-                                           << "a" << true;
-    QTest::newRow("broken hex escapes") << "{a\\'zz\\'e}"
-                                        << "azz" << true;
-    QTest::newRow("star everywhere") << "{a\\*b}c{\\*}d"
-                                     << "acd" << true;
-    QTest::newRow("destinations outside any group") << "\\*a\\fonttbl b\\info c"
-                                                    << "abc" << true;
-    QTest::newRow("not RTF at all") << "plain text"
-                                    << "plain text" << true;
-    QTest::newRow("empty") << ""
-                           << "" << true;
+    // clang-format off
+    QTest::newRow("a million nested braces") << QString(million, u'{') + "x" + QString(million, u'}') + "y" << "xy" << true;
+    QTest::newRow("a million unclosed braces") << QString(million, u'{') + "\\b x" << "x" << true;
+    QTest::newRow("formatting kept beyond the depth limit") << QString(300, u'{') + "\\b x" + QString(300, u'}') << "x" << true;
+    QTest::newRow("a million stray closing braces") << QString(million, u'}') + "x" << "x" << true;
+    QTest::newRow("unclosed group") << "{\\b abc" << "abc" << true;
+    QTest::newRow("stray closing braces") << "}}a}b}}" << "ab" << true;
+    QTest::newRow("huge bin") << "{a\\bin2147483647 bcd}" << "a" << false;
+    QTest::newRow("bin skips braces and backslashes") << "{a\\bin4 {\\}}b}" << "ab" << true;
+    QTest::newRow("sign without digits dropped") << "{\\b-x}" << "x" << true;
+    QTest::newRow("backslash and line break end a paragraph") << "{a\\\r\nb}" << "a\nb" << true;
+    QTest::newRow("bin inside skipped group") << "{a{\\*\\x\\bin3 }}}}b}c" << "abc" << true;
+    QTest::newRow("u-1") << "{\\u-1?y}" << "\ufffdy" << true;
+    QTest::newRow("u out of range") << "{\\u70000?\\u-40000?y}" << "\ufffd\ufffdy" << true;
+    QTest::newRow("u control character dropped") << "{\\u0?\\u7?\\u9?y}" << "\ty" << true;
+    QTest::newRow("uc99") << "{\\uc99\\u233 abcdef}g" << "ég" << true;
+    QTest::newRow("uc beyond limit") << "{\\uc2147483647\\u233 abc}d" << "éd" << true;
+    QTest::newRow("negative uc") << "{\\uc-5\\u233 abc}" << "éabc" << true;
+    QTest::newRow("33-letter word") << "{a\\" + QString(33, 'q') + "5 b}" << "ab" << true;
+    QTest::newRow("40-letter word") << "{a\\" + QString(40, 'q') + "-7 b}" << "ab" << true;
+    QTest::newRow("40-letter known prefix") << "{a\\par" + QString(37, 'q') + " b}" << "ab" << true;
+    QTest::newRow("NUL characters") << QString("{a") + QChar(0) + "b\\'00c" + QChar(0) + "}" << "abc" << true;
+    QTest::newRow("control characters") << QString("{a\x01\x1f\x7f" "b}") << "ab" << true;
+    QTest::newRow("lone surrogates") << QString("{a") + QChar(0xD800) + "b" + QChar(0xDC00) + "}" << "a\ufffdb\ufffd" << true;
+    QTest::newRow("lone u surrogates") << "{\\u-10179?x\\u-8704?}" << "\ufffdx\ufffd" << true;
+    QTest::newRow("high surrogate at the end") << "{x\\u-10179?" << "x\ufffd" << true;
+    QTest::newRow("lone backslash at end") << "{a\\" << "a" << true;
+    QTest::newRow("broken hex escapes") << "{a\\'zz\\'e}" << "azz" << true;
+    QTest::newRow("star everywhere") << "{a\\*b}c{\\*}d" << "acd" << true;
+    QTest::newRow("destinations outside any group") << "\\*a\\fonttbl b\\info c" << "abc" << true;
+    QTest::newRow("not RTF at all") << "plain text" << "plain text" << true;
+    QTest::newRow("empty") << "" << "" << true;
+    // clang-format on
 }
 
 void TestRtfHostile::readsWhatItCan()
@@ -129,11 +98,12 @@ void TestRtfHostile::clampsSizes_data()
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<double>("leftMargin");
+    // clang-format off
     QTest::newRow("fs2147483647") << "{\\fs2147483647\\li2147483647 x}" << 1638.0 << 31680.0;
     QTest::newRow("negative fs and li") << "{\\fs-2147483648\\li-2147483648 x}" << 1.0 << -31680.0;
     QTest::newRow("fs0") << "{\\fs0 x}" << 1.0 << 0.0;
-    QTest::newRow("40-digit parameter")
-        << "{\\fs9999999999999999999999999999999999999999 x}" << 1638.0 << 0.0;
+    QTest::newRow("40-digit parameter") << "{\\fs9999999999999999999999999999999999999999 x}" << 1638.0 << 0.0;
+    // clang-format on
 }
 
 void TestRtfHostile::clampsSizes()
@@ -152,23 +122,18 @@ void TestRtfHostile::tableSizeLimits_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<QColor>("color");
     const QString fonts = fontTable(20000);
-    QTest::newRow("last font kept") << fonts + "\\f4095 x}"
-                                    << "F4095" << QColor(Qt::black);
-    QTest::newRow("fonts beyond the limit ignored") << fonts + "\\f19999 x}"
-                                                    << "Arial" << QColor(Qt::black);
-    QTest::newRow("huge font number") << "{\\f2147483647 x}"
-                                      << "Arial" << QColor(Qt::black);
+    // clang-format off
+    QTest::newRow("last font kept") << fonts + "\\f4095 x}" << "F4095" << QColor(Qt::black);
+    QTest::newRow("fonts beyond the limit ignored") << fonts + "\\f19999 x}" << "Arial" << QColor(Qt::black);
+    QTest::newRow("huge font number") << "{\\f2147483647 x}" << "Arial" << QColor(Qt::black);
+    // clang-format on
     const QString colors = "{\\colortbl;" + QString("\\red1;").repeated(20000) + "}";
-    QTest::newRow("last colour kept") << colors + "{\\cf4095 x}"
-                                      << "Arial" << QColor(1, 0, 0);
-    QTest::newRow("colours beyond the limit ignored") << colors + "{\\cf4096 x}"
-                                                      << "Arial" << QColor(Qt::black);
-    QTest::newRow("colour components clamped")
-        << "{\\colortbl;\\red999\\green-4\\blue128;}{\\cf1 x}"
-        << "Arial" << QColor(255, 0, 128);
-    QTest::newRow("overlong font name cut")
-        << "{\\fonttbl{\\f0 " + QString(100000, 'N') + ";}}\\f0 x" << QString(256, 'N')
-        << QColor(Qt::black);
+    // clang-format off
+    QTest::newRow("last colour kept") << colors + "{\\cf4095 x}" << "Arial" << QColor(1, 0, 0);
+    QTest::newRow("colours beyond the limit ignored") << colors + "{\\cf4096 x}" << "Arial" << QColor(Qt::black);
+    QTest::newRow("colour components clamped") << "{\\colortbl;\\red999\\green-4\\blue128;}{\\cf1 x}" << "Arial" << QColor(255, 0, 128);
+    QTest::newRow("overlong font name cut") << "{\\fonttbl{\\f0 " + QString(100000, 'N') + ";}}\\f0 x" << QString(256, 'N') << QColor(Qt::black);
+    // clang-format on
 }
 
 void TestRtfHostile::tableSizeLimits()
@@ -186,10 +151,12 @@ void TestRtfHostile::tableSizeLimits()
 void TestRtfHostile::truncationAtEveryCharacter_data()
 {
     QTest::addColumn<QString>("sample");
+    // clang-format off
     QTest::newRow("reminder") << ReminderA;
     QTest::newRow("complete document") << CompleteCase3;
     QTest::newRow("heading") << Heading;
     QTest::newRow("footer") << Footer;
+    // clang-format on
 }
 
 // A cut text shows the beginning of what the whole text shows.

@@ -63,24 +63,19 @@ void TestRtfLayout::spaceBetweenParagraphs_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<double>("gapAboveB");
+    // clang-format off
     QTest::newRow("space after 283 twips is 283 twips") << "{\\sa283 a\\par b}" << 283.0;
     QTest::newRow("space before") << "{a\\par\\sb120 b}" << 120.0;
     QTest::newRow("space after and before add up") << "{\\sa200 a\\par\\sa0\\sb100 b}" << 300.0;
-    QTest::newRow("automatic spacing is 14 pt whatever sb says")
-        << "{a\\par\\sb100\\sbauto1 b}" << 280.0;
+    QTest::newRow("automatic spacing is 14 pt whatever sb says") << "{a\\par\\sb100\\sbauto1 b}" << 280.0;
     QTest::newRow("automatic space after") << "{\\sa100\\saauto1 a\\par\\pard b}" << 280.0;
-    QTest::newRow("contextual spacing between paragraphs of one style")
-        << "{\\s1\\contextualspace\\sa200 a\\par b}" << 0.0;
-    QTest::newRow("contextual spacing kept next to another style")
-        << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0;
+    QTest::newRow("contextual spacing between paragraphs of one style") << "{\\s1\\contextualspace\\sa200 a\\par b}" << 0.0;
+    QTest::newRow("contextual spacing kept next to another style") << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0;
     QTest::newRow("space before the first paragraph") << "{\\sb400 b}" << 400.0;
-    QTest::newRow("a paragraph style's space after")
-        << "{{\\stylesheet{\\s1\\sa283 Corps;}}\\s1 a\\par\\pard b}" << 283.0;
-    QTest::newRow("a style's words before the base style's, given later in the sheet")
-        << "{{\\stylesheet{\\s2\\sbasedon1\\sa0 Note;}{\\s1\\sb100\\sa500 Base;}}a\\par\\s2 b}"
-        << 100.0;
-    QTest::newRow("the paragraph's own words after its style win")
-        << "{{\\stylesheet{\\s1\\sb500 Corps;}}a\\par\\s1\\sb50 b}" << 50.0;
+    QTest::newRow("a paragraph style's space after") << "{{\\stylesheet{\\s1\\sa283 Corps;}}\\s1 a\\par\\pard b}" << 283.0;
+    QTest::newRow("a style's words before the base style's, given later in the sheet") << "{{\\stylesheet{\\s2\\sbasedon1\\sa0 Note;}{\\s1\\sb100\\sa500 Base;}}a\\par\\s2 b}" << 100.0;
+    QTest::newRow("the paragraph's own words after its style win") << "{{\\stylesheet{\\s1\\sb500 Corps;}}a\\par\\s1\\sb50 b}" << 50.0;
+    // clang-format on
 }
 
 void TestRtfLayout::spaceBetweenParagraphs()
@@ -99,12 +94,14 @@ void TestRtfLayout::lineSpacing_data()
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<double>("twips");
     QTest::addColumn<double>("singleLines");
+    // clang-format off
     QTest::newRow("exactly 480") << "{\\sl-480 a\\line b}" << 480.0 << 0.0;
     QTest::newRow("exactly 200, tighter than the font") << "{\\sl-200 a\\line b}" << 200.0 << 0.0;
     QTest::newRow("at least 480") << "{\\sl480\\slmult0 a\\line b}" << 480.0 << 0.0;
     QTest::newRow("at least 100 keeps the font's height") << "{\\sl100 a\\line b}" << 0.0 << 1.0;
     QTest::newRow("double") << "{\\sl480\\slmult1 a\\line b}" << 0.0 << 2.0;
     QTest::newRow("115 percent") << "{\\sl276\\slmult1 a\\line b}" << 0.0 << 1.15;
+    // clang-format on
 }
 
 void TestRtfLayout::lineSpacing()
@@ -121,14 +118,12 @@ void TestRtfLayout::tabStops_data()
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QString>("probe");
     QTest::addColumn<QChar>("edge"); // l: its left edge, r: its right edge, c: its middle
-    QTest::newRow("left") << "{\\tx3000 a\\tab bc}"
-                          << "bc" << QChar('l');
-    QTest::newRow("right: the text ends at the stop") << "{\\tqr\\tx3000 a\\tab 12}"
-                                                      << "12" << QChar('r');
-    QTest::newRow("centre: the text centred on the stop") << "{\\tqc\\tx3000 a\\tab WWW}"
-                                                          << "WWW" << QChar('c');
-    QTest::newRow("decimal: on the comma, whatever the locale") << "{\\tqdec\\tx3000 a\\tab 112,25}"
-                                                                << "," << QChar('l');
+    // clang-format off
+    QTest::newRow("left") << "{\\tx3000 a\\tab bc}" << "bc" << QChar('l');
+    QTest::newRow("right: the text ends at the stop") << "{\\tqr\\tx3000 a\\tab 12}" << "12" << QChar('r');
+    QTest::newRow("centre: the text centred on the stop") << "{\\tqc\\tx3000 a\\tab WWW}" << "WWW" << QChar('c');
+    QTest::newRow("decimal: on the comma, whatever the locale") << "{\\tqdec\\tx3000 a\\tab 112,25}" << "," << QChar('l');
+    // clang-format on
 }
 
 // Each stop is at 3000 twips.
@@ -176,11 +171,11 @@ void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
     // The larger of hhea's ascender, descender and line gap and OS/2's Windows
     // ascent and descent, over the units per em; the typo metrics for a font
     // that asks for them.
+    // clang-format off
     QTest::newRow("Carlito (Calibri): hhea 1536 + 512 + 452") << "Carlito" << 2500.0 / 2048;
-    QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87")
-        << "Liberation Serif" << 2355.0 / 2048;
-    QTest::newRow("Caladea (Cambria) asks for its typo metrics: 900 + 250 + 0")
-        << "Caladea" << 1150.0 / 1000;
+    QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87") << "Liberation Serif" << 2355.0 / 2048;
+    QTest::newRow("Caladea (Cambria) asks for its typo metrics: 900 + 250 + 0") << "Caladea" << 1150.0 / 1000;
+    // clang-format on
 }
 
 void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
@@ -198,13 +193,12 @@ void TestRtfLayout::linesEndedByABreak_data()
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<int>("line");
     QTest::addColumn<bool>("reachesTheRightEdge");
-    QTest::newRow("justified: a line a break ends is stretched")
-        << "{\\qj un deux trois\\line quatre cinq}" << 0 << true;
-    QTest::newRow("justified: the paragraph's last line is not")
-        << "{\\qj un deux trois\\line quatre cinq}" << 1 << false;
+    // clang-format off
+    QTest::newRow("justified: a line a break ends is stretched") << "{\\qj un deux trois\\line quatre cinq}" << 0 << true;
+    QTest::newRow("justified: the paragraph's last line is not") << "{\\qj un deux trois\\line quatre cinq}" << 1 << false;
     QTest::newRow("justified: a line of one word is not") << "{\\qj un\\line deux}" << 0 << false;
-    QTest::newRow("left-aligned: a line a break ends is not")
-        << "{\\ql un deux trois\\line quatre cinq}" << 0 << false;
+    QTest::newRow("left-aligned: a line a break ends is not") << "{\\ql un deux trois\\line quatre cinq}" << 0 << false;
+    // clang-format on
 }
 
 // As word processors justify a paragraph broken by \line: its broken lines
@@ -231,9 +225,10 @@ void TestRtfLayout::emptyParagraphAfterATable_data()
 {
     QTest::addColumn<QString>("after");
     QTest::addColumn<double>("spaceBefore");
+    // clang-format off
     QTest::newRow("an empty paragraph keeps its line") << "\\pard\\par b" << 0.0;
-    QTest::newRow("the next paragraph's space before comes under it")
-        << "\\pard\\par\\sb200 b" << 200.0;
+    QTest::newRow("the next paragraph's space before comes under it") << "\\pard\\par\\sb200 b" << 200.0;
+    // clang-format on
 }
 
 void TestRtfLayout::emptyParagraphAfterATable()

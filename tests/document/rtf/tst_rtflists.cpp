@@ -39,33 +39,16 @@ void TestRtfLists::numbers_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("1., a), i.: a lower level starts again under each number")
-        << Lists
-            + "\\ls1 Un\\par\\ls1 Deux\\par\\ls1\\ilvl1 a\\par\\ls1\\ilvl2 i\\par\\ls1\\ilvl2 "
-              "ii\\par"
-              "\\ls1\\ilvl1 b\\par\\ls1\\ilvl0 Trois\\par\\ls1\\ilvl1 a}"
-        << QStringList {"1.\tUn",  "2.\tDeux", "a)\ta",     "i.\ti",
-                        "ii.\tii", "b)\tb",    "3.\tTrois", "a)\ta"};
-    QTest::newRow("numbering goes on after an ordinary paragraph")
-        << Lists + "\\ls1 Un\\par\\pard Texte\\par\\ls1 Deux}"
-        << QStringList {"1.\tUn", "Texte", "2.\tDeux"};
-    QTest::newRow("bullet of a Symbol font")
-        << Lists + "\\ls2 Point\\par}" << QStringList {"\u2022\tPoint", ""};
-    QTest::newRow("text around the number, space after, start at IV, capitals")
-        << Lists + "\\ls3 x\\par\\ls3\\ilvl1 y}" << QStringList {"\u00c9tape IV : x", "IV.Ay"};
-    QTest::newRow("the list's own number, not the listtext written for other readers")
-        << Lists + "{\\listtext\\pard\\plain 9.\\tab}\\ls1 x}" << QStringList {"1.\tx"};
-    QTest::newRow("listtext of a list the text does not define")
-        << "{\\rtf1{\\listtext\\pard\\plain 4.\\tab}\\ls5 x}" << QStringList {"4.\tx"};
-    QTest::newRow("old-style numbers and bullets")
-        << "{\\rtf1{\\fonttbl{\\f1 Symbol;}}\\pard\\fi-283\\li283{\\*\\pn\\pnlvlbody\\pndec"
-           "\\pnstart1{\\pntxta .}}{Alpha\\par Beta\\par}\\pard\\fi-283\\li283{\\*\\pn\\pnlvlblt"
-           "\\pnf1\\pnstart1{\\pntxtb \\'b7}}{Alpha\\par}}"
-        << QStringList {"1.\tAlpha", "2.\tBeta", "\u00b7\tAlpha", ""};
-    QTest::newRow("old-style letters start again after an ordinary paragraph")
-        << "{\\rtf1{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}a\\par b\\par\\pard c\\par"
-           "{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}d}"
-        << QStringList {"a)\ta", "b)\tb", "c", "a)\td"};
+    // clang-format off
+    QTest::newRow("1., a), i.: a lower level starts again under each number") << Lists + "\\ls1 Un\\par\\ls1 Deux\\par\\ls1\\ilvl1 a\\par\\ls1\\ilvl2 i\\par\\ls1\\ilvl2 " "ii\\par" "\\ls1\\ilvl1 b\\par\\ls1\\ilvl0 Trois\\par\\ls1\\ilvl1 a}" << QStringList {"1.\tUn",  "2.\tDeux", "a)\ta",     "i.\ti", "ii.\tii", "b)\tb",    "3.\tTrois", "a)\ta"};
+    QTest::newRow("numbering goes on after an ordinary paragraph") << Lists + "\\ls1 Un\\par\\pard Texte\\par\\ls1 Deux}" << QStringList {"1.\tUn", "Texte", "2.\tDeux"};
+    QTest::newRow("bullet of a Symbol font") << Lists + "\\ls2 Point\\par}" << QStringList {"\u2022\tPoint", ""};
+    QTest::newRow("text around the number, space after, start at IV, capitals") << Lists + "\\ls3 x\\par\\ls3\\ilvl1 y}" << QStringList {"\u00c9tape IV : x", "IV.Ay"};
+    QTest::newRow("the list's own number, not the listtext written for other readers") << Lists + "{\\listtext\\pard\\plain 9.\\tab}\\ls1 x}" << QStringList {"1.\tx"};
+    QTest::newRow("listtext of a list the text does not define") << "{\\rtf1{\\listtext\\pard\\plain 4.\\tab}\\ls5 x}" << QStringList {"4.\tx"};
+    QTest::newRow("old-style numbers and bullets") << "{\\rtf1{\\fonttbl{\\f1 Symbol;}}\\pard\\fi-283\\li283{\\*\\pn\\pnlvlbody\\pndec" "\\pnstart1{\\pntxta .}}{Alpha\\par Beta\\par}\\pard\\fi-283\\li283{\\*\\pn\\pnlvlblt" "\\pnf1\\pnstart1{\\pntxtb \\'b7}}{Alpha\\par}}" << QStringList {"1.\tAlpha", "2.\tBeta", "\u00b7\tAlpha", ""};
+    QTest::newRow("old-style letters start again after an ordinary paragraph") << "{\\rtf1{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}a\\par b\\par\\pard c\\par" "{\\*\\pn\\pnlvlbody\\pnlcltr{\\pntxta )}}d}" << QStringList {"a)\ta", "b)\tb", "c", "a)\td"};
+    // clang-format on
 }
 
 void TestRtfLists::numbers()

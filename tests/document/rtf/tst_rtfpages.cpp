@@ -77,22 +77,15 @@ void TestRtfPages::pageBreaks_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QStringList>("pages");
-    QTest::newRow("page break between two paragraphs")
-        << "{\\rtf1 Un\\par Deux\\page Trois\\par Quatre}"
-        << QStringList {"Un Deux", "Trois Quatre"};
-    QTest::newRow("page break at the end gives an empty page")
-        << "{\\rtf1 Un\\page}" << QStringList {"Un", ""};
-    QTest::newRow("leading page break leaves the first page empty")
-        << "{\\rtf1\\pard\\qc\\page Un\\par}" << QStringList {"", "Un"};
-    QTest::newRow("page break before a paragraph")
-        << "{\\rtf1 Un\\par\\pagebb Deux\\par\\pard Trois}" << QStringList {"Un", "Deux Trois"};
-    QTest::newRow("page break before the first paragraph adds no page")
-        << "{\\rtf1\\pagebb Un\\par\\pard Deux}" << QStringList {"Un Deux"};
-    QTest::newRow("a new section starts a new page")
-        << "{\\rtf1 Un\\sect Deux}" << QStringList {"Un", "Deux"};
-    QTest::newRow("a section that says sbknone goes on on the same page")
-        << "{\\rtf1\\sbkpage Un\\sect\\sectd\\sbknone Deux\\sect\\sectd Trois}"
-        << QStringList {"Un Deux", "Trois"};
+    // clang-format off
+    QTest::newRow("page break between two paragraphs") << "{\\rtf1 Un\\par Deux\\page Trois\\par Quatre}" << QStringList {"Un Deux", "Trois Quatre"};
+    QTest::newRow("page break at the end gives an empty page") << "{\\rtf1 Un\\page}" << QStringList {"Un", ""};
+    QTest::newRow("leading page break leaves the first page empty") << "{\\rtf1\\pard\\qc\\page Un\\par}" << QStringList {"", "Un"};
+    QTest::newRow("page break before a paragraph") << "{\\rtf1 Un\\par\\pagebb Deux\\par\\pard Trois}" << QStringList {"Un", "Deux Trois"};
+    QTest::newRow("page break before the first paragraph adds no page") << "{\\rtf1\\pagebb Un\\par\\pard Deux}" << QStringList {"Un Deux"};
+    QTest::newRow("a new section starts a new page") << "{\\rtf1 Un\\sect Deux}" << QStringList {"Un", "Deux"};
+    QTest::newRow("a section that says sbknone goes on on the same page") << "{\\rtf1\\sbkpage Un\\sect\\sectd\\sbknone Deux\\sect\\sectd Trois}" << QStringList {"Un Deux", "Trois"};
+    // clang-format on
 }
 
 void TestRtfPages::pageBreaks()
@@ -112,9 +105,10 @@ void TestRtfPages::eachLineOnceAcrossAPageBreak_data()
 {
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("closing");
+    // clang-format off
     QTest::newRow("a paragraph") << QString() << QStringLiteral("\\par");
-    QTest::newRow("a table's cell")
-        << QStringLiteral("\\trowd\\cellx9000\\pard\\intbl ") << QStringLiteral("\\cell\\row");
+    QTest::newRow("a table's cell") << QStringLiteral("\\trowd\\cellx9000\\pard\\intbl ") << QStringLiteral("\\cell\\row");
+    // clang-format on
 }
 
 void TestRtfPages::eachLineOnceAcrossAPageBreak()
@@ -152,16 +146,11 @@ void TestRtfPages::headersAndFooters_data()
     const QString footer
         = QStringLiteral("{\\footer\\pard\\qc Page {\\field{\\*\\fldinst PAGE }{\\fldrslt 9}} sur "
                          "{\\field{\\*\\fldinst NUMPAGES }{\\fldrslt 9}}\\par}");
-    QTest::newRow("on every page, page number and count")
-        << "{\\rtf1{\\header\\pard En-t\\'eate\\par}" + footer + "Un\\page Deux}"
-        << QStringList {"En-tête Un Page 1 sur 2", "En-tête Deux Page 2 sur 2"};
-    QTest::newRow("title page: the first page's own, here none")
-        << "{\\rtf1\\titlepg{\\header\\pard Haut\\par}" + footer + "Un\\page Deux}"
-        << QStringList {"Un", "Haut Deux Page 2 sur 2"};
-    QTest::newRow("title page with a first header")
-        << "{\\rtf1\\titlepg{\\headerf\\pard Premier\\par}{\\header\\pard Suite\\par}"
-           "Un\\page Deux}"
-        << QStringList {"Premier Un", "Suite Deux"};
+    // clang-format off
+    QTest::newRow("on every page, page number and count") << "{\\rtf1{\\header\\pard En-t\\'eate\\par}" + footer + "Un\\page Deux}" << QStringList {"En-tête Un Page 1 sur 2", "En-tête Deux Page 2 sur 2"};
+    QTest::newRow("title page: the first page's own, here none") << "{\\rtf1\\titlepg{\\header\\pard Haut\\par}" + footer + "Un\\page Deux}" << QStringList {"Un", "Haut Deux Page 2 sur 2"};
+    QTest::newRow("title page with a first header") << "{\\rtf1\\titlepg{\\headerf\\pard Premier\\par}{\\header\\pard Suite\\par}" "Un\\page Deux}" << QStringList {"Premier Un", "Suite Deux"};
+    // clang-format on
 }
 
 void TestRtfPages::headersAndFooters()
@@ -178,11 +167,10 @@ void TestRtfPages::aHeaderPushesTheTextDown_data()
     QTest::addColumn<QString>("header");
     QTest::addColumn<double>("leastGap");
     QTest::addColumn<double>("mostGap");
-    QTest::newRow("paragraphs: the text starts under the last one")
-        << "\\pard\\fs40 Haut\\par Bas\\par" << -3.0 << 10.0;
-    QTest::newRow("a table: under it, the paragraph that ends the header")
-        << "\\pard\\fs40 Haut\\par\\pard\\plain\\trowd\\cellx2000\\pard\\intbl Bas\\cell\\row"
-        << 10.0 << 20.0;
+    // clang-format off
+    QTest::newRow("paragraphs: the text starts under the last one") << "\\pard\\fs40 Haut\\par Bas\\par" << -3.0 << 10.0;
+    QTest::newRow("a table: under it, the paragraph that ends the header") << "\\pard\\fs40 Haut\\par\\pard\\plain\\trowd\\cellx2000\\pard\\intbl Bas\\cell\\row" << 10.0 << 20.0;
+    // clang-format on
 }
 
 // The header stands at its distance from the paper's top edge; when it reaches

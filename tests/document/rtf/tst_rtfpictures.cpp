@@ -91,20 +91,13 @@ void TestRtfPictures::pictures_data()
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
     QTest::addColumn<bool>("red");
-    QTest::newRow("PNG at its goal size, scaled")
-        << "{\\pict\\pngblip\\picw8\\pich4\\picwgoal1440\\pichgoal720\\picscalex50\\picscaley200 "
-            + redImage("PNG") + "}x"
-        << 720.0 << 1440.0 << true;
-    QTest::newRow("JPEG at its size in pixels")
-        << "{\\pict\\jpegblip\\picw8\\pich4 " + redImage("JPEG") + "}x" << 120.0 << 60.0 << true;
-    QTest::newRow("Windows metafile, size in hundredths of a millimetre")
-        << "{\\pict\\wmetafile8\\picw2540\\pich1270 " + redMetafile() + "}x" << 1440.0 << 720.0
-        << true;
-    QTest::newRow("another format keeps its place")
-        << "{\\pict\\emfblip\\picwgoal1000\\pichgoal500 0102}x" << 1000.0 << 500.0 << false;
-    QTest::newRow("a picture too large to decode keeps its place")
-        << "{\\pict\\pngblip\\picwgoal1000\\pichgoal500 " + hugePng() + "}x" << 1000.0 << 500.0
-        << false;
+    // clang-format off
+    QTest::newRow("PNG at its goal size, scaled") << "{\\pict\\pngblip\\picw8\\pich4\\picwgoal1440\\pichgoal720\\picscalex50\\picscaley200 " + redImage("PNG") + "}x" << 720.0 << 1440.0 << true;
+    QTest::newRow("JPEG at its size in pixels") << "{\\pict\\jpegblip\\picw8\\pich4 " + redImage("JPEG") + "}x" << 120.0 << 60.0 << true;
+    QTest::newRow("Windows metafile, size in hundredths of a millimetre") << "{\\pict\\wmetafile8\\picw2540\\pich1270 " + redMetafile() + "}x" << 1440.0 << 720.0 << true;
+    QTest::newRow("another format keeps its place") << "{\\pict\\emfblip\\picwgoal1000\\pichgoal500 0102}x" << 1000.0 << 500.0 << false;
+    QTest::newRow("a picture too large to decode keeps its place") << "{\\pict\\pngblip\\picwgoal1000\\pichgoal500 " + hugePng() + "}x" << 1000.0 << 500.0 << false;
+    // clang-format on
 }
 
 void TestRtfPictures::pictures()

@@ -55,72 +55,27 @@ void TestRtfReader::blocks_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("bare group") << "{\\uc1\\pard\\f0\\fs28 CAS NON PREVU.}"
-                                << QStringList {"CAS NON PREVU."};
-    QTest::newRow("heading ends with two empty paragraphs")
-        << Heading << QStringList {"Moyenne de la classe", "Suggestions Pédagogiques", "", ""};
-    QTest::newRow("escapes and letters give the same accents")
-        << "{\\b0 d\\'e9terminer, d\u00e9terminer, \\'eatre}"
-        << QStringList {"déterminer, déterminer, être"};
-    QTest::newRow("reminder with bullets")
-        << ReminderA
-        << QStringList {
-               "Rappel",
-               "Pour améliorer les performances des élèves , il est conseillé de mettre en oeuvre "
-               "à la fois ",
-               "·\tdes pratiques culturelles régulières ;",
-               "·\tdes entraînements méthodiques (Ateliers de questionnement de textes, Exercices "
-               "spécifiques proposés par le Guide de Perfectionnement ).",
-               "On propose éventuellement ci-dessus des domaines prioritaires ; cela ne signifie "
-               "pas qu'on néglige les autres."};
-    QTest::newRow("footer of two groups")
-        << Footer
-        << QStringList {"-%d-", "Suggestions pédagogiques du : 05-12-2026 à 09:05 ",
-                        "Document réalisé par le logiciel 'Virelai' V2.1.0 contact@example.org"};
-    QTest::newRow("complete document")
-        << CompleteCase3
-        << QStringList {
-               "Pour les Ateliers de questionnements de textes, on constituera deux groupes",
-               "",
-               "A : catégories 1 et 2 ;",
-               "B : catégories 3 et 4.",
-               "",
-               "Avec le groupe A, un cycle de 5 séances ( 3 en deux semaines) peut être "
-               "entrepris avec des textes de niveau 1 ",
-               "",
-               "Avec le groupe B, on mettra en place un cycle de 5 séances avec des "
-               "textes de niveau 2",
-               ""};
-    QTest::newRow("joined parts with ligature")
-        << Type9Joined
-        << QStringList {"Les élèves marqués d'une croix ont des difficultés partout.",
-                        "2) on privilégiera \"Recherche d'informations\" bien entendu.",
-                        "3) les stratégies à mettre en œuvre, p 30."};
-    QTest::newRow("several top-level groups")
-        << "{Un}{ deux}{\\par trois}" << QStringList {"Un deux", "trois"};
-    QTest::newRow("one delimiting space eaten, the rest kept")
-        << "{\\ul Note\\ulnone  : il n'y a}" << QStringList {"Note : il n'y a"};
-    QTest::newRow("double blanks kept")
-        << "{\\ulnone Les  performances}" << QStringList {"Les  performances"};
-    QTest::newRow("line breaks in the source are not text")
-        << "{a\r\nb\nc\rd}" << QStringList {"abcd"};
-    QTest::newRow("backslash before line break is a paragraph")
-        << "{a\\\nb\\\rc}" << QStringList {"a", "b", "c"};
-    QTest::newRow("line, tab and special symbols")
-        << "{a\\line b\\tab c\\~d\\-e\\_f\\{\\}\\\\}"
-        << QStringList {QString("a\u2028b\tc\u00a0d\u00ade\u2011f{}\\")};
-    QTest::newRow("hidden text not shown")
-        << "{a{\\v cach\\'e9}b\\v c\\v0 d}" << QStringList {"abd"};
-    QTest::newRow("ignorable destination skipped")
-        << "{a{\\*\\unknown hidden {nested}}b}" << QStringList {"ab"};
-    QTest::newRow("known non-text destinations skipped")
-        << "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}x}" << QStringList {"x"};
-    QTest::newRow("font table name is not text")
-        << "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;}\\f0 x}" << QStringList {"x"};
-    QTest::newRow("unknown words ignored")
-        << "{\\viewkind4\\deflang1036\\nowidctlpar\\zzz12 texte}" << QStringList {"texte"};
-    QTest::newRow("field result shown, instruction skipped")
-        << "{{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt lien}}}" << QStringList {"lien"};
+    // clang-format off
+    QTest::newRow("bare group") << "{\\uc1\\pard\\f0\\fs28 CAS NON PREVU.}" << QStringList {"CAS NON PREVU."};
+    QTest::newRow("heading ends with two empty paragraphs") << Heading << QStringList {"Moyenne de la classe", "Suggestions Pédagogiques", "", ""};
+    QTest::newRow("escapes and letters give the same accents") << "{\\b0 d\\'e9terminer, d\u00e9terminer, \\'eatre}" << QStringList {"déterminer, déterminer, être"};
+    QTest::newRow("reminder with bullets") << ReminderA << QStringList { "Rappel", "Pour améliorer les performances des élèves , il est conseillé de mettre en oeuvre " "à la fois ", "·\tdes pratiques culturelles régulières ;", "·\tdes entraînements méthodiques (Ateliers de questionnement de textes, Exercices " "spécifiques proposés par le Guide de Perfectionnement ).", "On propose éventuellement ci-dessus des domaines prioritaires ; cela ne signifie " "pas qu'on néglige les autres."};
+    QTest::newRow("footer of two groups") << Footer << QStringList {"-%d-", "Suggestions pédagogiques du : 05-12-2026 à 09:05 ", "Document réalisé par le logiciel 'Virelai' V2.1.0 contact@example.org"};
+    QTest::newRow("complete document") << CompleteCase3 << QStringList { "Pour les Ateliers de questionnements de textes, on constituera deux groupes", "", "A : catégories 1 et 2 ;", "B : catégories 3 et 4.", "", "Avec le groupe A, un cycle de 5 séances ( 3 en deux semaines) peut être " "entrepris avec des textes de niveau 1 ", "", "Avec le groupe B, on mettra en place un cycle de 5 séances avec des " "textes de niveau 2", ""};
+    QTest::newRow("joined parts with ligature") << Type9Joined << QStringList {"Les élèves marqués d'une croix ont des difficultés partout.", "2) on privilégiera \"Recherche d'informations\" bien entendu.", "3) les stratégies à mettre en œuvre, p 30."};
+    QTest::newRow("several top-level groups") << "{Un}{ deux}{\\par trois}" << QStringList {"Un deux", "trois"};
+    QTest::newRow("one delimiting space eaten, the rest kept") << "{\\ul Note\\ulnone  : il n'y a}" << QStringList {"Note : il n'y a"};
+    QTest::newRow("double blanks kept") << "{\\ulnone Les  performances}" << QStringList {"Les  performances"};
+    QTest::newRow("line breaks in the source are not text") << "{a\r\nb\nc\rd}" << QStringList {"abcd"};
+    QTest::newRow("backslash before line break is a paragraph") << "{a\\\nb\\\rc}" << QStringList {"a", "b", "c"};
+    QTest::newRow("line, tab and special symbols") << "{a\\line b\\tab c\\~d\\-e\\_f\\{\\}\\\\}" << QStringList {QString("a\u2028b\tc\u00a0d\u00ade\u2011f{}\\")};
+    QTest::newRow("hidden text not shown") << "{a{\\v cach\\'e9}b\\v c\\v0 d}" << QStringList {"abd"};
+    QTest::newRow("ignorable destination skipped") << "{a{\\*\\unknown hidden {nested}}b}" << QStringList {"ab"};
+    QTest::newRow("known non-text destinations skipped") << "{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s0 Normal;}}x}" << QStringList {"x"};
+    QTest::newRow("font table name is not text") << "{\\rtf1{\\fonttbl\\f0\\fswiss Arial;}\\f0 x}" << QStringList {"x"};
+    QTest::newRow("unknown words ignored") << "{\\viewkind4\\deflang1036\\nowidctlpar\\zzz12 texte}" << QStringList {"texte"};
+    QTest::newRow("field result shown, instruction skipped") << "{{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt lien}}}" << QStringList {"lien"};
+    // clang-format on
 }
 
 void TestRtfReader::blocks()
@@ -139,57 +94,29 @@ void TestRtfReader::characterFormats_data()
     QTest::addColumn<Style>("expected");
     const QColor black(Qt::black);
     const QColor blue(0, 0, 255);
-    QTest::newRow("bold run") << "{\\fs28 Il est {\\b une seule} fois}"
-                              << "une seule" << Style {"Arial", 14, true, false, false, black};
-    QTest::newRow("after bold run") << "{\\fs28 Il est {\\b une seule} fois}"
-                                    << " fois" << Style {"Arial", 14, false, false, false, black};
-    QTest::newRow("underlined group") << SlowPupils << "Si ces élèves sont lents"
-                                      << Style {"Arial", 12, false, false, true, black};
-    QTest::newRow("ulnone after underlined group")
-        << SlowPupils << ", il se peut" << Style {"Arial", 12, false, false, false, black};
-    QTest::newRow("ulnone inside ul")
-        << ReminderA << "Pour am" << Style {"Arial", 12, false, true, false, black};
-    QTest::newRow("reminder title")
-        << ReminderA << "Rappel" << Style {"Arial", 12, false, true, true, black};
-    QTest::newRow("heading first line")
-        << Heading << "Moyenne" << Style {"Arial", 20, true, false, false, blue};
-    QTest::newRow("heading second line")
-        << Heading << "Suggestions" << Style {"Arial", 18, true, false, false, black};
-    QTest::newRow("complete document, default font")
-        << CompleteCase3 << "Pour les Ateliers"
-        << Style {"Times New Roman", 12, false, false, false, black};
-    QTest::newRow("complete document, second font")
-        << CompleteCase3 << "Avec le groupe A" << Style {"Arial", 12, true, false, false, black};
-    QTest::newRow("deff without \\f")
-        << "{\\rtf1\\deff1{\\fonttbl{\\f1 Courier New;}}x}"
-        << "x" << Style {"Courier New", 12, false, false, false, black};
-    QTest::newRow("font missing from table")
-        << "{\\f7\\fs20 x}"
-        << "x" << Style {"Arial", 10, false, false, false, black};
-    QTest::newRow("colour table in same group")
-        << "{{\\colortbl;\\red255\\green0\\blue0;}\\cf1 rouge}"
-        << "rouge" << Style {"Arial", 12, false, false, false, QColor(255, 0, 0)};
-    QTest::newRow("colour index beyond table is black")
-        << "{\\colortbl;\\red9;}{\\cf5 x}"
-        << "x" << Style {"Arial", 12, false, false, false, black};
-    QTest::newRow("plain resets") << "{\\b\\i\\ul\\fs40\\cf1 \\plain x}"
-                                  << "x" << Style {"Arial", 12, false, false, false, black};
-    QTest::newRow("fs without parameter is the default size")
-        << "{\\fs40\\fs x}"
-        << "x" << Style {"Arial", 12, false, false, false, black};
-    QTest::newRow("character style") << "{{\\stylesheet{\\*\\cs10\\b\\fs40 Fort;}}a {\\cs10 x}}"
-                                     << "x" << Style {"Arial", 20, true, false, false, black};
-    QTest::newRow("paragraph style's character formats, then the text's own")
-        << "{{\\stylesheet{\\s3\\i\\fs40 Citation;}}\\s3\\fs20 x}"
-        << "x" << Style {"Arial", 10, false, true, false, black};
-    QTest::newRow("small capitals: a capital keeps the text's size")
-        << "{\\scaps\\fs20 Fichier}"
-        << "F" << Style {"Arial", 10, false, false, false, black};
-    QTest::newRow("small capitals: lowercase letters as capitals, four fifths as high")
-        << "{\\scaps\\fs20 Fichier}"
-        << "ICHIER" << Style {"Arial", 8, false, false, false, black};
-    QTest::newRow("b0 i0 ul0 switch off") << "{\\b\\i\\ul a\\b0\\i0\\ul0 x}"
-                                          << "x" << Style {"Arial", 12, false, false, false, black};
+    // clang-format off
+    QTest::newRow("bold run") << "{\\fs28 Il est {\\b une seule} fois}" << "une seule" << Style {"Arial", 14, true, false, false, black};
+    QTest::newRow("after bold run") << "{\\fs28 Il est {\\b une seule} fois}" << " fois" << Style {"Arial", 14, false, false, false, black};
+    QTest::newRow("underlined group") << SlowPupils << "Si ces élèves sont lents" << Style {"Arial", 12, false, false, true, black};
+    QTest::newRow("ulnone after underlined group") << SlowPupils << ", il se peut" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("ulnone inside ul") << ReminderA << "Pour am" << Style {"Arial", 12, false, true, false, black};
+    QTest::newRow("reminder title") << ReminderA << "Rappel" << Style {"Arial", 12, false, true, true, black};
+    QTest::newRow("heading first line") << Heading << "Moyenne" << Style {"Arial", 20, true, false, false, blue};
+    QTest::newRow("heading second line") << Heading << "Suggestions" << Style {"Arial", 18, true, false, false, black};
+    QTest::newRow("complete document, default font") << CompleteCase3 << "Pour les Ateliers" << Style {"Times New Roman", 12, false, false, false, black};
+    QTest::newRow("complete document, second font") << CompleteCase3 << "Avec le groupe A" << Style {"Arial", 12, true, false, false, black};
+    QTest::newRow("deff without \\f") << "{\\rtf1\\deff1{\\fonttbl{\\f1 Courier New;}}x}" << "x" << Style {"Courier New", 12, false, false, false, black};
+    QTest::newRow("font missing from table") << "{\\f7\\fs20 x}" << "x" << Style {"Arial", 10, false, false, false, black};
+    QTest::newRow("colour table in same group") << "{{\\colortbl;\\red255\\green0\\blue0;}\\cf1 rouge}" << "rouge" << Style {"Arial", 12, false, false, false, QColor(255, 0, 0)};
+    QTest::newRow("colour index beyond table is black") << "{\\colortbl;\\red9;}{\\cf5 x}" << "x" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("plain resets") << "{\\b\\i\\ul\\fs40\\cf1 \\plain x}" << "x" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("fs without parameter is the default size") << "{\\fs40\\fs x}" << "x" << Style {"Arial", 12, false, false, false, black};
+    QTest::newRow("character style") << "{{\\stylesheet{\\*\\cs10\\b\\fs40 Fort;}}a {\\cs10 x}}" << "x" << Style {"Arial", 20, true, false, false, black};
+    QTest::newRow("paragraph style's character formats, then the text's own") << "{{\\stylesheet{\\s3\\i\\fs40 Citation;}}\\s3\\fs20 x}" << "x" << Style {"Arial", 10, false, true, false, black};
+    QTest::newRow("small capitals: a capital keeps the text's size") << "{\\scaps\\fs20 Fichier}" << "F" << Style {"Arial", 10, false, false, false, black};
+    QTest::newRow("small capitals: lowercase letters as capitals, four fifths as high") << "{\\scaps\\fs20 Fichier}" << "ICHIER" << Style {"Arial", 8, false, false, false, black};
+    QTest::newRow("b0 i0 ul0 switch off") << "{\\b\\i\\ul a\\b0\\i0\\ul0 x}" << "x" << Style {"Arial", 12, false, false, false, black};
+    // clang-format on
 }
 
 void TestRtfReader::characterFormats()
@@ -219,20 +146,15 @@ void TestRtfReader::decorations_data()
         = QStringLiteral("{\\colortbl;\\red255\\green255\\blue0;\\red0\\green0\\blue255;}");
     const int none = int(QFont::MixedCase);
     const int normal = int(QTextCharFormat::AlignNormal);
+    // clang-format off
     QTest::newRow("strike") << "{\\strike x}" << true << none << normal << QColor();
-    QTest::newRow("capitals") << "{\\caps x}" << false << int(QFont::AllUppercase) << normal
-                              << QColor();
-    QTest::newRow("superscript") << "{\\super x}" << false << none
-                                 << int(QTextCharFormat::AlignSuperScript) << QColor();
-    QTest::newRow("nosupersub ends it")
-        << "{\\sub\\nosupersub x}" << false << none << normal << QColor();
-    QTest::newRow("highlight from the colour table")
-        << colours + "{\\highlight1 x}" << false << none << normal << QColor(255, 255, 0);
-    QTest::newRow("shading mixes the foreground into the background")
-        << colours + "{\\chcbpat1\\chcfpat2\\chshdng5000 x}" << false << none << normal
-        << QColor(127, 127, 127);
-    QTest::newRow("highlight 0 is none")
-        << colours + "{\\highlight1\\highlight0 x}" << false << none << normal << QColor();
+    QTest::newRow("capitals") << "{\\caps x}" << false << int(QFont::AllUppercase) << normal << QColor();
+    QTest::newRow("superscript") << "{\\super x}" << false << none << int(QTextCharFormat::AlignSuperScript) << QColor();
+    QTest::newRow("nosupersub ends it") << "{\\sub\\nosupersub x}" << false << none << normal << QColor();
+    QTest::newRow("highlight from the colour table") << colours + "{\\highlight1 x}" << false << none << normal << QColor(255, 255, 0);
+    QTest::newRow("shading mixes the foreground into the background") << colours + "{\\chcbpat1\\chcfpat2\\chshdng5000 x}" << false << none << normal << QColor(127, 127, 127);
+    QTest::newRow("highlight 0 is none") << colours + "{\\highlight1\\highlight0 x}" << false << none << normal << QColor();
+    // clang-format on
 }
 
 void TestRtfReader::decorations()
@@ -259,25 +181,16 @@ void TestRtfReader::paragraphFormats_data()
     QTest::addColumn<QList<double>>("marginsLeftRightIndent");
     QTest::addColumn<QList<double>>("tabs");
     const QList<double> none {0, 0, 0};
-    QTest::newRow("heading centred")
-        << Heading << "Suggestions" << int(Qt::AlignHCenter) << none << QList<double> {};
-    QTest::newRow("footer page number centred")
-        << Footer << "-%d-" << int(Qt::AlignHCenter) << none << QList<double> {};
-    QTest::newRow("footer date left")
-        << Footer << "Suggestions" << int(Qt::AlignLeft) << none << QList<double> {};
-    QTest::newRow("bullet paragraph") << ReminderA << "des pratiques" << int(Qt::AlignLeft)
-                                      << QList<double> {1420, 0, -720} << QList<double> {720};
-    QTest::newRow("pard resets indents")
-        << ReminderA << "On propose" << int(Qt::AlignLeft) << none << QList<double> {};
-    QTest::newRow("right, justified")
-        << "{\\qr a\\par\\qj\\ri200\\tx100\\tx2000 b\\par}"
-        << "b" << int(Qt::AlignJustify) << QList<double> {0, 200, 0} << QList<double> {100, 2000};
-    QTest::newRow("tab stops counted from where the first line starts")
-        << "{\\li500\\fi100\\tx400\\tx1000 a\\par}"
-        << "a" << int(Qt::AlignLeft) << QList<double> {500, 0, 100} << QList<double> {400};
-    QTest::newRow("properties at the paragraph's end win")
-        << "{a\\qc\\li300\\par}"
-        << "a" << int(Qt::AlignHCenter) << QList<double> {300, 0, 0} << QList<double> {};
+    // clang-format off
+    QTest::newRow("heading centred") << Heading << "Suggestions" << int(Qt::AlignHCenter) << none << QList<double> {};
+    QTest::newRow("footer page number centred") << Footer << "-%d-" << int(Qt::AlignHCenter) << none << QList<double> {};
+    QTest::newRow("footer date left") << Footer << "Suggestions" << int(Qt::AlignLeft) << none << QList<double> {};
+    QTest::newRow("bullet paragraph") << ReminderA << "des pratiques" << int(Qt::AlignLeft) << QList<double> {1420, 0, -720} << QList<double> {720};
+    QTest::newRow("pard resets indents") << ReminderA << "On propose" << int(Qt::AlignLeft) << none << QList<double> {};
+    QTest::newRow("right, justified") << "{\\qr a\\par\\qj\\ri200\\tx100\\tx2000 b\\par}" << "b" << int(Qt::AlignJustify) << QList<double> {0, 200, 0} << QList<double> {100, 2000};
+    QTest::newRow("tab stops counted from where the first line starts") << "{\\li500\\fi100\\tx400\\tx1000 a\\par}" << "a" << int(Qt::AlignLeft) << QList<double> {500, 0, 100} << QList<double> {400};
+    QTest::newRow("properties at the paragraph's end win") << "{a\\qc\\li300\\par}" << "a" << int(Qt::AlignHCenter) << QList<double> {300, 0, 0} << QList<double> {};
+    // clang-format on
 }
 
 void TestRtfReader::paragraphFormats()
@@ -340,12 +253,10 @@ void TestRtfReader::footnotesOwnNumber_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<bool>("superscript");
     QTest::addColumn<double>("pointSize");
-    QTest::newRow("before the note's paragraph: in the note's text format")
-        << "{\\super\\fs24\\chftn{\\*\\footnote\\chftn\\pard\\plain\\fs18\\tab Note.}}" << false
-        << 9.0;
-    QTest::newRow("in the note's paragraph: in its own format")
-        << "{\\super\\chftn}{\\footnote\\pard\\plain\\fs18{\\super\\fs24\\chftn} Note.}" << true
-        << 12.0;
+    // clang-format off
+    QTest::newRow("before the note's paragraph: in the note's text format") << "{\\super\\fs24\\chftn{\\*\\footnote\\chftn\\pard\\plain\\fs18\\tab Note.}}" << false << 9.0;
+    QTest::newRow("in the note's paragraph: in its own format") << "{\\super\\chftn}{\\footnote\\pard\\plain\\fs18{\\super\\fs24\\chftn} Note.}" << true << 12.0;
+    // clang-format on
 }
 
 void TestRtfReader::footnotesOwnNumber()
@@ -368,9 +279,10 @@ void TestRtfReader::finalParagraphOfHeadersAndNotes_data()
 {
     QTest::addColumn<QString>("side");
     QTest::addColumn<QStringList>("paragraphs");
-    QTest::newRow("footnote") << "{\\super\\chftn}{\\footnote\\pard Note.\\par}"
-                              << QStringList {"Note.", ""};
+    // clang-format off
+    QTest::newRow("footnote") << "{\\super\\chftn}{\\footnote\\pard Note.\\par}" << QStringList {"Note.", ""};
     QTest::newRow("header") << "{\\header\\pard Haut\\par}" << QStringList {"Haut"};
+    // clang-format on
 }
 
 void TestRtfReader::finalParagraphOfHeadersAndNotes()
@@ -398,38 +310,23 @@ void TestRtfReader::unicodeAndCodePages_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("u with fallback") << "{\\u233?t\\u8364 E}"
-                                     << "ét€";
-    QTest::newRow("uc0 has no fallback") << "{\\uc0\\u233 t}"
-                                         << "ét";
-    QTest::newRow("uc2 skips hex fallback") << "{\\uc2\\u339\\'6f\\'65uvre}"
-                                            << "œuvre";
-    QTest::newRow("fallback stops at group end") << "{\\uc3{\\u233 a}b}"
-                                                 << "éb";
-    QTest::newRow("uc restored at group end") << "{{\\uc0 x}\\u233 ab}"
-                                              << "xéb";
+    // clang-format off
+    QTest::newRow("u with fallback") << "{\\u233?t\\u8364 E}" << "ét€";
+    QTest::newRow("uc0 has no fallback") << "{\\uc0\\u233 t}" << "ét";
+    QTest::newRow("uc2 skips hex fallback") << "{\\uc2\\u339\\'6f\\'65uvre}" << "œuvre";
+    QTest::newRow("fallback stops at group end") << "{\\uc3{\\u233 a}b}" << "éb";
+    QTest::newRow("uc restored at group end") << "{{\\uc0 x}\\u233 ab}" << "xéb";
     QTest::newRow("negative u") << "{\\u-4064 x}" << QString(QChar(0xF020));
     QTest::newRow("surrogate pair") << "{\\u-10179?\\u-8704?}" << QString::fromUcs4(U"\U0001F600");
-    QTest::newRow("literal surrogate pair kept")
-        << QString::fromUcs4(U"{a\U0001F600b}") << QString::fromUcs4(U"a\U0001F600b");
-    QTest::newRow("ansicpg 1251") << "{\\rtf1\\ansicpg1251 \\'e0}"
-                                  << "\u0430";
-    QTest::newRow("charset 238 of the font")
-        << "{\\rtf1{\\fonttbl{\\f1\\fcharset238 Arial CE;}}\\f1\\'b9}"
-        << "\u0105";
-    QTest::newRow("double-byte page")
-        << "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0}"
-        << "\u3042";
-    QTest::newRow("symbol charset")
-        << "{\\rtf1{\\fonttbl{\\f3\\fcharset2 Symbol;}}{\\f3 a\\'b7\\u61623 ?}}"
-        << "α••";
-    QTest::newRow("unknown ansicpg keeps 1252") << "{\\rtf1\\ansicpg99999 \\'e9}"
-                                                << "é";
-    QTest::newRow("1252 specials") << "{\\'80\\'9c\\'85}"
-                                   << "€œ…";
-    QTest::newRow("word characters")
-        << "{\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}"
-        << "—–•‘’“”";
+    QTest::newRow("literal surrogate pair kept") << QString::fromUcs4(U"{a\U0001F600b}") << QString::fromUcs4(U"a\U0001F600b");
+    QTest::newRow("ansicpg 1251") << "{\\rtf1\\ansicpg1251 \\'e0}" << "\u0430";
+    QTest::newRow("charset 238 of the font") << "{\\rtf1{\\fonttbl{\\f1\\fcharset238 Arial CE;}}\\f1\\'b9}" << "\u0105";
+    QTest::newRow("double-byte page") << "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0}" << "\u3042";
+    QTest::newRow("symbol charset") << "{\\rtf1{\\fonttbl{\\f3\\fcharset2 Symbol;}}{\\f3 a\\'b7\\u61623 ?}}" << "α••";
+    QTest::newRow("unknown ansicpg keeps 1252") << "{\\rtf1\\ansicpg99999 \\'e9}" << "é";
+    QTest::newRow("1252 specials") << "{\\'80\\'9c\\'85}" << "€œ…";
+    QTest::newRow("word characters") << "{\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}" << "—–•‘’“”";
+    // clang-format on
 }
 
 void TestRtfReader::unicodeAndCodePages()
@@ -444,6 +341,7 @@ void TestRtfReader::isRtfText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("expected");
+    // clang-format off
     QTest::newRow("group") << "{\\b x}" << true;
     QTest::newRow("blanks first") << " \r\n\t{x}" << true;
     QTest::newRow("byte-order mark") << "\ufeff{x}" << true;
@@ -453,6 +351,7 @@ void TestRtfReader::isRtfText_data()
     QTest::newRow("header with leading CR") << "\rTrim\r1  2  3" << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("blank only") << "   " << false;
+    // clang-format on
 }
 
 void TestRtfReader::isRtfText()
@@ -466,12 +365,14 @@ void TestRtfReader::decodeWindows1252_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("ascii") << QByteArray("{\\rtf1 a}") << "{\\rtf1 a}";
     QTest::newRow("accents") << QByteArray("\xe9\xe8\xe0\xea") << "éèàê";
     QTest::newRow("euro and oe") << QByteArray("\x80\x9c\x8c") << "€œŒ";
     QTest::newRow("quotes and dashes") << QByteArray("\x91\x92\x93\x94\x96\x97") << "‘’“”–—";
     QTest::newRow("undefined byte kept as control") << QByteArray("\x81") << "\u0081";
     QTest::newRow("NUL kept") << QByteArray("a\0b", 3) << QString("a") + QChar(0) + "b";
+    // clang-format on
 }
 
 void TestRtfReader::decodeWindows1252()

@@ -76,39 +76,17 @@ void TestRtfTables::cellPlaces_data()
     QTest::addColumn<QString>("probe");
     QTest::addColumn<double>("left");
     QTest::addColumn<double>("width");
-    QTest::newRow("cell text starts at its left edge and the gap")
-        << "{\\trowd\\trgaph100\\cellx2000\\cellx5000" + TwoCells + "}"
-        << "b" << 2100.0 << 2800.0;
-    QTest::newRow("side borders lie in the gap: the text keeps its place")
-        << "{\\trowd\\trgaph100\\clbrdrl\\brdrs\\brdrw60\\clbrdrr\\brdrs\\brdrw60\\cellx2000"
-           "\\cellx5000"
-            + TwoCells + "}"
-        << "a" << 100.0 << 1800.0;
-    QTest::newRow("row moved left by trleft")
-        << "{\\trowd\\trgaph100\\trleft-100\\cellx2000\\cellx5000" + TwoCells + "}"
-        << "a" << 0.0 << 1900.0;
-    QTest::newRow("centred row") << "{\\trowd\\trqc\\cellx2000\\cellx5000" + TwoCells + "}"
-                                 << "b" << 4000.0 << 3000.0;
-    QTest::newRow("cell padding instead of the gap (Word's clpadt is the left one)")
-        << "{\\trowd\\trgaph100\\clpadt300\\clpadft3\\cellx2000\\cellx5000" + TwoCells + "}"
-        << "a" << 300.0 << 1600.0;
-    QTest::newRow("merged cell spans the columns of the cells it takes in")
-        << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell "
-           "c\\cell\\row}"
-        << "a" << 0.0 << 4000.0;
-    QTest::newRow("the cell after a merged one keeps its place")
-        << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell "
-           "c\\cell\\row}"
-        << "c" << 4000.0 << 2000.0;
-    QTest::newRow("rows with other edges share one grid")
-        << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell b\\cell\\row"
-           "\\trowd\\cellx2000\\cellx6000\\pard\\intbl c\\cell d\\cell\\row}"
-        << "d" << 2000.0 << 4000.0;
-    QTest::newRow("a table inside a cell is read as paragraphs of that cell")
-        << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell\\pard\\intbl\\itap2 x\\nestcell "
-           "y\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables "
-           "\\par}\\pard\\intbl\\cell\\row}"
-        << "y" << 3000.0 << 3000.0;
+    // clang-format off
+    QTest::newRow("cell text starts at its left edge and the gap") << "{\\trowd\\trgaph100\\cellx2000\\cellx5000" + TwoCells + "}" << "b" << 2100.0 << 2800.0;
+    QTest::newRow("side borders lie in the gap: the text keeps its place") << "{\\trowd\\trgaph100\\clbrdrl\\brdrs\\brdrw60\\clbrdrr\\brdrs\\brdrw60\\cellx2000" "\\cellx5000" + TwoCells + "}" << "a" << 100.0 << 1800.0;
+    QTest::newRow("row moved left by trleft") << "{\\trowd\\trgaph100\\trleft-100\\cellx2000\\cellx5000" + TwoCells + "}" << "a" << 0.0 << 1900.0;
+    QTest::newRow("centred row") << "{\\trowd\\trqc\\cellx2000\\cellx5000" + TwoCells + "}" << "b" << 4000.0 << 3000.0;
+    QTest::newRow("cell padding instead of the gap (Word's clpadt is the left one)") << "{\\trowd\\trgaph100\\clpadt300\\clpadft3\\cellx2000\\cellx5000" + TwoCells + "}" << "a" << 300.0 << 1600.0;
+    QTest::newRow("merged cell spans the columns of the cells it takes in") << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell " "c\\cell\\row}" << "a" << 0.0 << 4000.0;
+    QTest::newRow("the cell after a merged one keeps its place") << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell " "c\\cell\\row}" << "c" << 4000.0 << 2000.0;
+    QTest::newRow("rows with other edges share one grid") << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell b\\cell\\row" "\\trowd\\cellx2000\\cellx6000\\pard\\intbl c\\cell d\\cell\\row}" << "d" << 2000.0 << 4000.0;
+    QTest::newRow("a table inside a cell is read as paragraphs of that cell") << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell\\pard\\intbl\\itap2 x\\nestcell " "y\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables " "\\par}\\pard\\intbl\\cell\\row}" << "y" << 3000.0 << 3000.0;
+    // clang-format on
 }
 
 void TestRtfTables::cellPlaces()
@@ -156,10 +134,10 @@ void TestRtfTables::rowTextsStartTogether_data()
 {
     QTest::addColumn<QString>("firstCell");
     QTest::addColumn<double>("textTop");
-    QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row")
-        << "\\clpadl200\\clpadfl3" << 200.0;
-    QTest::newRow("a cell's top border lowers the whole row")
-        << "\\clbrdrt\\brdrs\\brdrw60" << 60.0;
+    // clang-format off
+    QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row") << "\\clpadl200\\clpadfl3" << 200.0;
+    QTest::newRow("a cell's top border lowers the whole row") << "\\clbrdrt\\brdrs\\brdrw60" << 60.0;
+    // clang-format on
 }
 
 // The second cell's text starts as low as the first cell's says.
@@ -176,10 +154,12 @@ void TestRtfTables::rowHeight_data()
 {
     QTest::addColumn<QString>("height");
     QTest::addColumn<bool>("textTaller");
+    // clang-format off
     QTest::newRow("at least 1500 twips") << "1500" << false;
     QTest::newRow("exactly 1500 twips") << "-1500" << false;
     QTest::newRow("at least 100 twips: the text is taller") << "100" << true;
     QTest::newRow("exactly 100 twips: the text is kept whole") << "-100" << true;
+    // clang-format on
 }
 
 // The row's text is one line in its first cell, a shorter one in the second.
@@ -216,12 +196,11 @@ void TestRtfTables::cellShading_data()
     QTest::addColumn<QString>("firstCell");
     QTest::addColumn<QString>("firstParagraph");
     QTest::addColumn<QColor>("color");
-    QTest::newRow("cell background") << "\\clcbpat1"
-                                     << "" << QColor(255, 0, 0);
-    QTest::newRow("cell foreground mixed in by its shading") << "\\clcfpat2\\clcbpat0\\clshdng5000"
-                                                             << "" << QColor(127, 127, 255);
-    QTest::newRow("shaded paragraph in a cell") << ""
-                                                << "\\cbpat2" << QColor(0, 0, 255);
+    // clang-format off
+    QTest::newRow("cell background") << "\\clcbpat1" << "" << QColor(255, 0, 0);
+    QTest::newRow("cell foreground mixed in by its shading") << "\\clcfpat2\\clcbpat0\\clshdng5000" << "" << QColor(127, 127, 255);
+    QTest::newRow("shaded paragraph in a cell") << "" << "\\cbpat2" << QColor(0, 0, 255);
+    // clang-format on
 }
 
 // Colour in the middle of the first cell, beside its text.
