@@ -1,9 +1,6 @@
 #include "Form1Menus.h"
 
-#include "app/navigation/OutlineNavigation.h"
 #include "app/printing/PrinterSetup.h"
-#include "app/window/Form1.h"
-#include "document/surface/Surface.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,11 +8,10 @@
 
 namespace virelai {
 
-Form1Menus::Form1Menus(Form1 &form, PrinterSetup &printing, OutlineNavigation &navigation)
-    : QObject(&form)
-    , form(form)
+Form1Menus::Form1Menus(QMenuBar &bar, PrinterSetup &printing, QObject *parent)
+    : QObject(parent)
     , printing(printing)
-    , tree(creerMenus(*form.menuBar()))
+    , tree(creerMenus(bar))
 {
     setObjectName(QStringLiteral("menus"));
     connecter(tree.Quitter, &Form1Menus::Quitter_Click);
@@ -30,8 +26,6 @@ Form1Menus::Form1Menus(Form1 &form, PrinterSetup &printing, OutlineNavigation &n
     connecter(tree.revspe, &Form1Menus::revspe_Click);
     connecter(tree.ptsens, &Form1Menus::ptsens_Click);
     connecter(tree.quparqu, &Form1Menus::quparqu_Click);
-    connect(tree.Menuconseil, &QAction::triggered, &navigation,
-            &OutlineNavigation::Menuconseil_Click);
 }
 
 void Form1Menus::connecter(QAction *action, void (Form1Menus::*handler)())
@@ -53,12 +47,12 @@ void Form1Menus::config_Click()
 void Form1Menus::ConfMiseEnPage_Click()
 {
     printing.PageSetupDialog();
-    form.buildDocument();
+    Q_EMIT documentToBuild();
 }
 
 void Form1Menus::imprime_Click()
 {
-    form.VSPrinter1->setDocAction(Surface::PrintDocument);
+    printing.printShownPage();
 }
 
 void Form1Menus::cocherSeul(QAction *item)

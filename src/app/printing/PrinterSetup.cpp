@@ -40,16 +40,19 @@ bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent, int pageCount)
     return dialog.exec() == QDialog::Accepted;
 }
 
-PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages &messages)
+PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages &messages,
+                           PrintDialogs dialogs)
     : QObject(window)
-    , messages(&messages)
     , VSPrinter1(VSPrinter1)
     , window(window)
+    , messages(messages)
+    , dialogs(std::move(dialogs))
 {
     setObjectName(QStringLiteral("printing"));
-    askPrinter = [this](QPrinter &printer, QWidget *parent) {
-        return askWithQtPrintDialog(printer, parent, this->VSPrinter1.pageCount());
-    };
+    if (!this->dialogs.askPrinter)
+        this->dialogs.askPrinter = [this](QPrinter &printer, QWidget *parent) {
+            return askWithQtPrintDialog(printer, parent, this->VSPrinter1.pageCount());
+        };
     VSPrinter1.setPrintHandler(
         [this](std::shared_ptr<const SurfaceDocument> document) { imprimer(*document); });
 }
@@ -72,29 +75,34 @@ bool PrinterSetup::sansDestination() const
 void PrinterSetup::ShowPrinter()
 {
     if (QPrinterInfo::availablePrinters().isEmpty())
-        messages->inform(messageAucuneImprimanteInstallee(), titreImpression());
-    askPrinter(printer(), window);
+        messages.inform(messageAucuneImprimanteInstallee(), titreImpression());
+    dialogs.askPrinter(printer(), window);
 }
 
 void PrinterSetup::PageSetupDialog()
 {
-    if (virelai::PageSetupDialog(VSPrinter1, printer(), window, askPageSetup)
+    if (virelai::PageSetupDialog(VSPrinter1, printer(), window, dialogs.askPageSetup)
         == PageSetupOutcome::Refused)
-        messages->inform(messageMargesTropGrandes(), titreMiseEnPage());
+        messages.inform(messageMargesTropGrandes(), titreMiseEnPage());
+}
+
+void PrinterSetup::printShownPage()
+{
+    VSPrinter1.setDocAction(Surface::PrintDocument);
 }
 
 void PrinterSetup::imprimer(const SurfaceDocument &document)
 {
     if (sansDestination()) {
-        messages->inform(messageRienAImprimer(), titreImpression());
+        messages.inform(messageRienAImprimer(), titreImpression());
         return;
     }
     PrintProgressWindow progress(window);
     const PrintOutcome outcome = printDocument(document, printer(), progress, NomDocument);
     if (outcome.failed)
-        messages->MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
+        messages.MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
     else if (outcome.noPageChosen)
-        messages->inform(messageAucunePageChoisie(), titreImpression());
+        messages.inform(messageAucunePageChoisie(), titreImpression());
 }
 
 } // namespace virelai
