@@ -79,8 +79,8 @@ void applyTypeSettings(TChart &TChart1, const ChartRequest &request, int k)
 
 QString failureText(const ChartFailure &failure)
 {
-    if (!failure.dataRefusal.isEmpty())
-        return failure.dataRefusal;
+    if (failure.dataRefusal)
+        return *failure.dataRefusal;
     const QList<PictureFailure> &failures = failure.pictures;
     QStringList causes;
     for (const PictureFailure &failure : failures)
@@ -126,7 +126,7 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
             result.writtenPictures.insert(k, picture);
     }
     if (!failures.isEmpty())
-        result.failure = ChartFailure {{}, failures};
+        result.failure = ChartFailure {std::nullopt, failures};
     return result;
 }
 

@@ -31,14 +31,14 @@ ProgramOptions requestOptions(const QString &request)
 
 void TestDumpAdvice::printsOneJsonLine()
 {
-    const DumpOutcome outcome = dumpAdvice(requestOptions(QStringLiteral("10,8,a,b,c, 3 ")));
-    QCOMPARE(outcome.exitStatus, 0);
-    QVERIFY(outcome.standardOutput.endsWith('\n'));
-    QCOMPARE(outcome.standardOutput.count('\n'), 1);
+    const auto described = dumpAdvice(requestOptions(QStringLiteral("10,8,a,b,c, 3 ")));
+    QVERIFY(described);
+    const QByteArray &line = described.value();
+    QVERIFY(line.endsWith('\n'));
+    QCOMPARE(line.count('\n'), 1);
 
     QJsonParseError parseError;
-    const QJsonObject object
-        = QJsonDocument::fromJson(outcome.standardOutput, &parseError).object();
+    const QJsonObject object = QJsonDocument::fromJson(line, &parseError).object();
     QCOMPARE(parseError.error, QJsonParseError::NoError);
     QCOMPARE(object.size(), 13);
     QCOMPARE(object.value("TypeDoc"), QJsonValue(10));
@@ -63,9 +63,9 @@ void TestDumpAdvice::readsTheDataFile()
     file.close();
 
     ProgramOptions options = requestOptions(QStringLiteral("6,0,Liste,CE2,"));
-    const auto withoutData = QJsonDocument::fromJson(dumpAdvice(options).standardOutput).object();
+    const auto withoutData = QJsonDocument::fromJson(dumpAdvice(options).value()).object();
     options.dataFile = path;
-    const auto withData = QJsonDocument::fromJson(dumpAdvice(options).standardOutput).object();
+    const auto withData = QJsonDocument::fromJson(dumpAdvice(options).value()).object();
     QVERIFY(withoutData.value("Rappel").toString().isEmpty()); // no pupil
     QVERIFY(withData.value("Rappel").toString().contains("bons compreneurs"));
 }
@@ -89,10 +89,9 @@ void TestDumpAdvice::refuses()
     ProgramOptions options = requestOptions(request);
     if (!dataFile.isEmpty())
         options.dataFile = dataFile;
-    const DumpOutcome outcome = dumpAdvice(options);
-    QCOMPARE(outcome.exitStatus, 2);
-    QVERIFY(outcome.standardOutput.isEmpty());
-    QVERIFY(!outcome.errorMessage.isEmpty());
+    const auto described = dumpAdvice(options);
+    QVERIFY(!described);
+    QVERIFY(!described.failure().message.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestDumpAdvice)

@@ -99,9 +99,9 @@ void PrinterSetup::imprimer(const SurfaceDocument &document)
     }
     PrintProgressWindow progress(window);
     const PrintOutcome outcome = printDocument(document, printer(), progress, NomDocument);
-    if (outcome.failed)
+    if (outcome.end == PrintEnd::PrinterNotOpened)
         messages.MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
-    else if (outcome.noPageChosen)
+    else if (outcome.end == PrintEnd::NoPageChosen)
         messages.inform(messageAucunePageChoisie(), titreImpression());
 }
 

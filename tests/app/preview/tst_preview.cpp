@@ -319,7 +319,7 @@ void TestPreview::printing()
     ScriptedProgress progress(cancelAtSheet);
     const PrintOutcome outcome
         = printDocument(*surface.shownDocument(), printer, progress, QStringLiteral("Moyenne"));
-    QCOMPARE(outcome.cancelled, cancelAtSheet > 0);
+    QCOMPARE(outcome.end == PrintEnd::Cancelled, cancelAtSheet > 0);
     if (cancelAtSheet > 0) {
         QCOMPARE(outcome.pagesPrinted, footersPrinted.toInt());
         QVERIFY(progress.finished);
@@ -327,7 +327,7 @@ void TestPreview::printing()
     }
     const QStringList footers = footersPrinted.split(' ', Qt::SkipEmptyParts);
     QCOMPARE(outcome.pagesPrinted, int(footers.size()));
-    QCOMPARE(outcome.noPageChosen, footers.isEmpty());
+    QCOMPARE(outcome.end == PrintEnd::NoPageChosen, footers.isEmpty());
     if (footers.isEmpty())
         return;
     QCOMPARE(progress.started,
