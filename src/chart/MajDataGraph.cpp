@@ -17,12 +17,12 @@ namespace virelai {
 
 namespace {
 
-void fillSeries(ChartSeries &series, const SerieBlock &serie, int m, const DataGraph &data,
+void fillSeries(ChartSeries &series, const SerieBlock &block, int m, const DataGraph &data,
                 qint16 TypeDoc)
 {
     series.points.clear();
-    series.Title = serie.nomSerie;
-    series.SeriesColor = serie.couleur;
+    series.Title = block.nomSerie;
+    series.SeriesColor = block.couleur;
     series.Marks.Visible = m == 2;
     if (m == 2) {
         series.Marks.fontPointSize = 12;
@@ -33,9 +33,9 @@ void fillSeries(ChartSeries &series, const SerieBlock &serie, int m, const DataG
         series.BarWidthPercent = TypeDoc == 10 ? 40 : 25;
     else
         series.BarWidthPercent = TypeDoc == 10 ? 80 : 95;
-    const quint32 pointColor = data.nbSerie == 2 ? serie.couleur : QBColor(8);
-    for (std::size_t p = 0; p < serie.valeurs.size(); ++p)
-        series.points.push_back({double(serie.valeurs[p]), serie.libelles[p], pointColor});
+    const quint32 pointColor = data.nbSerie == 2 ? block.couleur : QBColor(8);
+    for (std::size_t p = 0; p < block.values.size(); ++p)
+        series.points.push_back({double(block.values[p]), block.labels[p], pointColor});
 }
 
 void fillChart(TChart &TChart1, const DataGraph &data, const GraphBlock &chart, qint16 TypeDoc)

@@ -29,21 +29,21 @@ namespace {
 // Every text other than the class-average cases, as the selection hands them on.
 QList<QStringView> textsWithoutMarkers()
 {
-    QList<QStringView> texts {rappelA(), rappelB(), noteFinale()};
+    QList<QStringView> texts {rappelA(), rappelB(), closingNote()};
     for (qint16 type = 1; type <= 10; ++type)
         texts.append(explication(type));
     for (qint16 cas = 1; cas <= 19; ++cas)
-        texts.append(suggestionProfil(cas)->texte);
+        texts.append(profileSuggestion(cas)->text);
     for (qint16 cas = 1; cas <= 8; ++cas)
-        texts.append(*suggestionTypeComp(cas));
+        texts.append(*comprehensionTypeSuggestion(cas));
     for (qint16 type : {5, 6}) {
-        const TextesFaiblesse t = textesFaiblesse(type);
-        texts.append({t.aucunEleve, t.texteCM2, t.suggestion, t.rappel});
+        const WeaknessTexts t = weaknessTexts(type);
+        texts.append({t.noPupil, t.cm2, t.suggestion, t.reminder});
     }
     for (qint16 type : {7, 8, 9}) {
-        const TextesDomaine t = textesDomaine(type);
-        texts.append(t.aucunEleve);
-        texts.append(QList<QStringView>(t.parties.begin(), t.parties.end()));
+        const DomainTexts t = domainTexts(type);
+        texts.append(t.noPupil);
+        texts.append(QList<QStringView>(t.parts.begin(), t.parts.end()));
     }
     return texts;
 }
@@ -84,9 +84,9 @@ void TestCatalogue::caseRanges()
     QFETCH(int, cas);
     QFETCH(bool, hasText);
     const qint16 c = qint16(cas);
-    const bool found = kind == 1 ? suggestionMoyenne(c).has_value()
-        : kind == 2              ? suggestionProfil(c).has_value()
-                                 : suggestionTypeComp(c).has_value();
+    const bool found = kind == 1 ? averageSuggestion(c).has_value()
+        : kind == 2              ? profileSuggestion(c).has_value()
+                                 : comprehensionTypeSuggestion(c).has_value();
     QCOMPARE(found, hasText);
 }
 
@@ -103,15 +103,16 @@ void TestCatalogue::profileTextsCloseAsMarked()
 {
     QFETCH(int, cas);
     QFETCH(bool, open);
-    const TexteProfil profil = *suggestionProfil(qint16(cas));
-    QCOMPARE(profil.ouvert, open);
-    QVERIFY(profil.texte.startsWith(uR"({\rtf1\ansi\ansicpg1252\deff0\deflang1036{\fonttbl)"));
+    const ProfileText chooseProfile = *profileSuggestion(qint16(cas));
+    QCOMPARE(chooseProfile.open, open);
+    QVERIFY(
+        chooseProfile.text.startsWith(uR"({\rtf1\ansi\ansicpg1252\deff0\deflang1036{\fonttbl)"));
     if (open) {
-        QVERIFY(!isOneBalancedGroup(profil.texte));
-        QVERIFY(isOneBalancedGroup(profil.texte.toString() + FermetureSimple.toString()));
-        QVERIFY(isOneBalancedGroup(profil.texte.toString() + noteFinale().toString()));
+        QVERIFY(!isOneBalancedGroup(chooseProfile.text));
+        QVERIFY(isOneBalancedGroup(chooseProfile.text.toString() + PlainClosing.toString()));
+        QVERIFY(isOneBalancedGroup(chooseProfile.text.toString() + closingNote().toString()));
     } else {
-        QVERIFY(isOneBalancedGroup(profil.texte));
+        QVERIFY(isOneBalancedGroup(chooseProfile.text));
     }
 }
 
@@ -121,17 +122,17 @@ void TestCatalogue::groupTextsAreBalanced()
     for (qint16 type = 1; type <= 10; ++type)
         groups.append(explication(type).toString());
     for (qint16 cas = 0; cas <= 15; ++cas)
-        groups.append(suggestionMoyenne(cas)->toString());
+        groups.append(averageSuggestion(cas)->toString());
     for (qint16 cas = 1; cas <= 8; ++cas)
-        groups.append(suggestionTypeComp(cas)->toString());
+        groups.append(comprehensionTypeSuggestion(cas)->toString());
     for (qint16 type : {5, 6}) {
-        const TextesFaiblesse t = textesFaiblesse(type);
-        for (QStringView text : {t.aucunEleve, t.texteCM2, t.suggestion, t.rappel})
+        const WeaknessTexts t = weaknessTexts(type);
+        for (QStringView text : {t.noPupil, t.cm2, t.suggestion, t.reminder})
             groups.append(text.toString());
     }
     for (qint16 type : {7, 8, 9}) {
-        groups.append(textesDomaine(type).aucunEleve.toString());
-        groups.append(joined(textesDomaine(type).parties));
+        groups.append(domainTexts(type).noPupil.toString());
+        groups.append(joined(domainTexts(type).parts));
     }
     for (const QString &text : groups)
         QVERIFY2(isOneBalancedGroup(text), qPrintable(text.left(80)));
@@ -139,9 +140,9 @@ void TestCatalogue::groupTextsAreBalanced()
 
 void TestCatalogue::averageCases9And10ShareOneText()
 {
-    QCOMPARE(*suggestionMoyenne(10), *suggestionMoyenne(9));
-    QVERIFY(*suggestionMoyenne(8) != *suggestionMoyenne(9));
-    QVERIFY(*suggestionMoyenne(11) != *suggestionMoyenne(10));
+    QCOMPARE(*averageSuggestion(10), *averageSuggestion(9));
+    QVERIFY(*averageSuggestion(8) != *averageSuggestion(9));
+    QVERIFY(*averageSuggestion(11) != *averageSuggestion(10));
 }
 
 void TestCatalogue::markersOnlyWhereListed_data()
@@ -160,18 +161,18 @@ void TestCatalogue::markersOnlyWhereListed_data()
 void TestCatalogue::markersOnlyWhereListed()
 {
     QFETCH(int, cas);
-    const QStringView text = *suggestionMoyenne(qint16(cas));
-    QTEST(int(text.count(MarqueurXXX)), "xxx");
-    QTEST(int(text.count(MarqueurYYY)), "yyy");
-    if (text.contains(MarqueurYYY))
-        QVERIFY(text.indexOf(MarqueurXXX) < text.indexOf(MarqueurYYY));
+    const QStringView text = *averageSuggestion(qint16(cas));
+    QTEST(int(text.count(MarkerXXX)), "xxx");
+    QTEST(int(text.count(MarkerYYY)), "yyy");
+    if (text.contains(MarkerYYY))
+        QVERIFY(text.indexOf(MarkerXXX) < text.indexOf(MarkerYYY));
 }
 
 void TestCatalogue::noMarkerOutsideAverageTexts()
 {
     for (QStringView text : textsWithoutMarkers()) {
-        QVERIFY2(!text.contains(MarqueurXXX), qPrintable(text.left(80).toString()));
-        QVERIFY2(!text.contains(MarqueurYYY), qPrintable(text.left(80).toString()));
+        QVERIFY2(!text.contains(MarkerXXX), qPrintable(text.left(80).toString()));
+        QVERIFY2(!text.contains(MarkerYYY), qPrintable(text.left(80).toString()));
     }
 }
 
@@ -179,7 +180,7 @@ void TestCatalogue::onlyTheLigatureLeavesLatin1()
 {
     QList<QStringView> all = textsWithoutMarkers();
     for (qint16 cas = 0; cas <= 15; ++cas)
-        all.append(*suggestionMoyenne(cas));
+        all.append(*averageSuggestion(cas));
     int textsWithLigature = 0;
     for (QStringView text : all) {
         for (QChar c : text)
@@ -188,7 +189,7 @@ void TestCatalogue::onlyTheLigatureLeavesLatin1()
         textsWithLigature += text.contains(QChar(0x0153)) ? 1 : 0;
     }
     QCOMPARE(textsWithLigature, 1);
-    QVERIFY(textesDomaine(9).parties[2].contains(QStringLiteral("mettre en œuvre")));
+    QVERIFY(domainTexts(9).parts[2].contains(QStringLiteral("mettre en œuvre")));
 }
 
 void TestCatalogue::remindersDifferInTwoCapitals()

@@ -43,8 +43,8 @@ Q_SIGNALS:
     void documentToBuild();
 
 private:
-    void connecter(QAction *action, void (Form1Menus::*handler)());
-    void cocherSeul(QAction *item);
+    void connectItem(QAction *action, void (Form1Menus::*handler)());
+    void checkOnly(QAction *chosen);
 
     PrinterSetup &printing;
     MenuTree tree;

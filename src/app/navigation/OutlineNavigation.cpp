@@ -29,17 +29,17 @@ OutlineNavigation::OutlineNavigation(const NavigationControls &controls, Request
     controls.Text1->viewport()->installEventFilter(this);
 }
 
-void OutlineNavigation::ajouterEntree(const ElementDocument &element)
+void OutlineNavigation::addEntry(const DocumentEntry &element)
 {
-    documentList.ajouter(element);
+    documentList.add(element);
     controls.Outline1->addTopLevelItem(new QTreeWidgetItem(QStringList {element.texte}));
 }
 
-void OutlineNavigation::retenirOrigine()
+void OutlineNavigation::rememberOrigin()
 {
     if (request.TypeDoc == 0)
         return;
-    request.IndOrigine = positionOrigine(documentList, request.TypeDoc);
+    request.IndOrigine = originPosition(documentList, request.TypeDoc);
     request.CasOrigine = request.CasSelect;
 }
 
@@ -67,11 +67,11 @@ QString OutlineNavigation::List(int index) const
 void OutlineNavigation::Outline1_Click()
 {
     request.IndSelect = qint16(ListIndex() + 1);
-    const std::optional<ElementDocument> element = documentList.element(request.IndSelect);
+    const std::optional<DocumentEntry> element = documentList.element(request.IndSelect);
     // Nothing selected, or an entry without element: nothing to show.
     if (!element)
         return;
-    Q_EMIT captionChosen(legendeEntree(element->Ltype, List(ListIndex())));
+    Q_EMIT captionChosen(entryCaption(element->Ltype, List(ListIndex())));
     ouvre_fic(request.IndSelect);
 }
 
@@ -97,11 +97,11 @@ void OutlineNavigation::ouvre_fic(qint16 IndSelect)
 {
     if (request.TypeDoc >= 0)
         Q_EMIT adviceToCompose();
-    else if (const std::optional<ElementDocument> element = documentList.element(IndSelect))
-        montrerFichier(*element);
+    else if (const std::optional<DocumentEntry> element = documentList.element(IndSelect))
+        showStoredFile(*element);
 }
 
-void OutlineNavigation::montrerFichier(const ElementDocument &element)
+void OutlineNavigation::showStoredFile(const DocumentEntry &element)
 {
     const QString path = request.chemin + element.Fichier;
     if (!montrerDocumentStocke(VSPrinter1, path, readHelpFileBytes))

@@ -38,11 +38,11 @@ public:
                       Surface &VSPrinter1, TeacherMessages &messages, QObject *parent);
 
     // Adds an entry at the end of the outline and its element to the list.
-    void ajouterEntree(const ElementDocument &element);
+    void addEntry(const DocumentEntry &element);
     const DocumentList &documents() const { return documentList; }
 
     // Remembers the request just decoded as the advice to return to.
-    void retenirOrigine();
+    void rememberOrigin();
 
     // The selected outline position, from 0; -1 when nothing is selected.
     int ListIndex() const;
@@ -67,7 +67,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void montrerFichier(const ElementDocument &element);
+    void showStoredFile(const DocumentEntry &element);
 
     NavigationControls controls;
     RequestState &request;

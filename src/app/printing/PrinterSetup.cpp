@@ -17,7 +17,7 @@ namespace virelai {
 
 namespace {
 
-const QString NomDocument = QStringLiteral("Virelai");
+const QString DocumentName = QStringLiteral("Virelai");
 
 QString destinationOf(const QPrinter &printer)
 {
@@ -31,7 +31,7 @@ QString destinationOf(const QPrinter &printer)
 bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent, int pageCount)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(titreConfigurerImprimante());
+    dialog.setWindowTitle(printerSetupTitle());
     dialog.setMinMax(1, qMax(1, pageCount));
     for (QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>()) {
         if (QPushButton *accept = buttons->button(QDialogButtonBox::Ok))
@@ -54,7 +54,7 @@ PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages
             return askWithQtPrintDialog(printer, parent, this->VSPrinter1.pageCount());
         };
     VSPrinter1.setPrintHandler(
-        [this](std::shared_ptr<const SurfaceDocument> document) { imprimer(*document); });
+        [this](std::shared_ptr<const SurfaceDocument> document) { printOnPrinter(*document); });
 }
 
 // The surface may already be gone: both belong to the window.
@@ -67,7 +67,7 @@ QPrinter &PrinterSetup::printer() const
     return *m_printer;
 }
 
-bool PrinterSetup::sansDestination() const
+bool PrinterSetup::hasNoDestination() const
 {
     return printer().outputFormat() == QPrinter::PdfFormat && printer().outputFileName().isEmpty();
 }
@@ -75,7 +75,7 @@ bool PrinterSetup::sansDestination() const
 void PrinterSetup::ShowPrinter()
 {
     if (QPrinterInfo::availablePrinters().isEmpty())
-        messages.inform(messageAucuneImprimanteInstallee(), titreImpression());
+        messages.inform(noPrinterInstalledMessage(), printingTitle());
     dialogs.askPrinter(printer(), window);
 }
 
@@ -83,7 +83,7 @@ void PrinterSetup::PageSetupDialog()
 {
     if (virelai::PageSetupDialog(VSPrinter1, printer(), window, dialogs.askPageSetup)
         == PageSetupOutcome::Refused)
-        messages.inform(messageMargesTropGrandes(), titreMiseEnPage());
+        messages.inform(marginsTooWideMessage(), pageSetupTitle());
 }
 
 void PrinterSetup::printShownPage()
@@ -91,18 +91,18 @@ void PrinterSetup::printShownPage()
     VSPrinter1.setDocAction(Surface::PrintDocument);
 }
 
-void PrinterSetup::imprimer(const SurfaceDocument &document)
+void PrinterSetup::printOnPrinter(const SurfaceDocument &document)
 {
-    if (sansDestination()) {
-        messages.inform(messageRienAImprimer(), titreImpression());
+    if (hasNoDestination()) {
+        messages.inform(nothingToPrintMessage(), printingTitle());
         return;
     }
     PrintProgressWindow progress(window);
-    const PrintOutcome outcome = printDocument(document, printer(), progress, NomDocument);
+    const PrintOutcome outcome = printDocument(document, printer(), progress, DocumentName);
     if (outcome.end == PrintEnd::PrinterNotOpened)
-        messages.MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
+        messages.MsgBox(cannotPrintMessage(destinationOf(printer())), printingTitle());
     else if (outcome.end == PrintEnd::NoPageChosen)
-        messages.inform(messageAucunePageChoisie(), titreImpression());
+        messages.inform(noPageChosenMessage(), printingTitle());
 }
 
 } // namespace virelai

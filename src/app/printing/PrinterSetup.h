@@ -50,7 +50,7 @@ public:
     // which a window that never prints does not need at start-up.
     QPrinter &printer() const;
     // Neither a printer nor a PDF file to print to.
-    bool sansDestination() const;
+    bool hasNoDestination() const;
 
     // The printer dialog: the printer (or PDF file), the copies and the page
     // range accepted there are the ones printing uses from now on. The page
@@ -63,7 +63,7 @@ public:
     void printShownPage();
 
 private:
-    void imprimer(const SurfaceDocument &document);
+    void printOnPrinter(const SurfaceDocument &document);
 
     Surface &VSPrinter1;
     QWidget *window;

@@ -53,7 +53,7 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
     if (!decoded)
         return decoded.failure();
     requestState = std::move(decoded).value();
-    navigation->retenirOrigine();
+    navigation->rememberOrigin();
     // A refused text is read as an empty clipboard.
     const auto withinLimit = clipboardTextWithinLimit(clipboard->text());
     if (!withinLimit)
@@ -68,7 +68,7 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
 
 void Form1::showOnScreen()
 {
-    VSPrinter1Preview->setZoomMode(ZoomMode::LargeurPage);
+    VSPrinter1Preview->setZoomMode(ZoomMode::PageWidth);
     // The window manager frames the window only once it is shown: a title bar
     // is reckoned with.
     const QMargins frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), 0, 0);

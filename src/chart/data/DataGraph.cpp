@@ -137,12 +137,12 @@ std::optional<DataGraphRefusal> DataGraphReader::readSerie(int m, GraphBlock &ch
         return refusal;
     readLabels(firstSlot);
 
-    SerieBlock serie;
-    serie.nomSerie = nomSerie;
-    serie.couleur = quint32(rgb[0] + 256 * rgb[1] + 65536 * rgb[2]);
-    serie.valeurs.assign(values.begin() + firstSlot, values.begin() + firstSlot + data.nbPoint);
-    serie.libelles.assign(labels.begin() + firstSlot, labels.begin() + firstSlot + data.nbPoint);
-    chart.series.push_back(std::move(serie));
+    SerieBlock block;
+    block.nomSerie = nomSerie;
+    block.couleur = quint32(rgb[0] + 256 * rgb[1] + 65536 * rgb[2]);
+    block.values.assign(values.begin() + firstSlot, values.begin() + firstSlot + data.nbPoint);
+    block.labels.assign(labels.begin() + firstSlot, labels.begin() + firstSlot + data.nbPoint);
+    chart.series.push_back(std::move(block));
     return std::nullopt;
 }
 

@@ -169,7 +169,7 @@ void MenuCommandsTest::pageSetUpRefusesMarginsThatLeaveNoRoom()
     const auto form = startedForm(MoyenneCas2, {{}, choosePageLayout(chosen)}, &messages);
     const PageGeometry before = surfaceOf(*form).shownDocument()->pageGeometry(0);
     command(*form, "ConfMiseEnPage")->trigger();
-    QCOMPARE(messages.prompts, QStringList {messageMargesTropGrandes()});
+    QCOMPARE(messages.prompts, QStringList {marginsTooWideMessage()});
     const PageGeometry after = surfaceOf(*form).shownDocument()->pageGeometry(0);
     QCOMPARE(after.size, before.size);
     QCOMPARE(after.margins, before.margins);
@@ -203,7 +203,7 @@ void MenuCommandsTest::printerChoiceNeitherPrintsNorBuilds()
     QCOMPARE(surfaceOf(*form).shownDocument(), shown);
     command(*form, "imprime")->trigger();
     QVERIFY(QFile::exists(path));
-    QVERIFY(!messages.prompts.contains(messageRienAImprimer()));
+    QVERIFY(!messages.prompts.contains(nothingToPrintMessage()));
     QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 }
 
@@ -238,11 +238,11 @@ void MenuCommandsTest::withoutPrinterTheCommandsSaySo()
     };
     const auto form = startedForm(MoyenneCas2, {noPrinterChosen}, &messages);
     command(*form, "imprime")->trigger();
-    QCOMPARE(messages.prompts, QStringList {messageRienAImprimer()});
+    QCOMPARE(messages.prompts, QStringList {nothingToPrintMessage()});
 
     command(*form, "config")->trigger();
     QCOMPARE(events, QStringList {"dialog after 2 message(s)"});
-    QCOMPARE(messages.prompts.last(), messageAucuneImprimanteInstallee());
+    QCOMPARE(messages.prompts.last(), noPrinterInstalledMessage());
     QCOMPARE(messages.titles, (QStringList {"Impression", "Impression"}));
 }
 

@@ -22,13 +22,13 @@ QAction *item(Form1 &form, const QString &name)
     return form.findChild<QAction *>(name);
 }
 
-const QStringList AutresAides {"moyenne", "evolution", "profil", "recapit",
-                               "revgene", "revspe",    "ptsens", "quparqu"};
+const QStringList OtherHelps {"moyenne", "evolution", "profil", "recapit",
+                              "revgene", "revspe",    "ptsens", "quparqu"};
 
 QStringList checkedItems(Form1 &form)
 {
     QStringList checked;
-    for (const QString &name : AutresAides)
+    for (const QString &name : OtherHelps)
         if (item(form, name)->isChecked())
             checked << name;
     return checked;
@@ -122,7 +122,7 @@ void MenuTreeTest::otherHelpsHiddenAndDisabled()
     QVERIFY(!autredoc->isVisible());
     QVERIFY(!autredoc->isEnabled());
     QCOMPARE(checkedItems(*form), QStringList {"moyenne"});
-    for (const QString &name : AutresAides)
+    for (const QString &name : OtherHelps)
         QVERIFY2(item(*form, name)->isCheckable(), qPrintable(name));
 }
 
@@ -134,7 +134,7 @@ void MenuTreeTest::returnCommandGreyed()
     QVERIFY(!Menuconseil->isEnabled());
     QVERIFY(Menuconseil->shortcut().isEmpty());
     auto *navigation = form->findChild<OutlineNavigation *>();
-    navigation->ajouterEntree({QStringLiteral("Moyenne de la classe"), {}, 6, 1});
+    navigation->addEntry({QStringLiteral("Moyenne de la classe"), {}, 6, 1});
     navigation->setListIndex(0);
     // Chosen, it would select the origin's position: none.
     Menuconseil->trigger(); // cannot be chosen: nothing happens

@@ -41,9 +41,9 @@ void clickOutlineEntry(const QWidget &window, int position)
 
 void addEntries(OutlineNavigation &navigation)
 {
-    navigation.ajouterEntree(
+    navigation.addEntry(
         {QStringLiteral("Moyenne de la classe"), QStringLiteral("moyenne.rtf"), 6, 1});
-    navigation.ajouterEntree(
+    navigation.addEntry(
         {QStringLiteral("Profil de la classe"), QStringLiteral("profil.rtf"), 6, 2});
 }
 

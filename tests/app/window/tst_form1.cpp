@@ -225,7 +225,7 @@ void Form1Test::opensWhereThePageIsLegible()
     QVERIFY(qAbs(frame.height() - 0.9 * screen.height()) < 0.03 * screen.height());
     QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 2);
     QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 20);
-    QCOMPARE(preview(*form)->zoomMode(), ZoomMode::LargeurPage);
+    QCOMPARE(preview(*form)->zoomMode(), ZoomMode::PageWidth);
     QVERIFY2(preview(*form)->pixelsPerPoint() >= 1.2,
              qPrintable(QString::number(preview(*form)->pixelsPerPoint())));
 }
