@@ -115,15 +115,15 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
     for (int k = 1; k <= data.nbGraph; ++k) {
         fillChart(TChart1, data, data.charts[std::size_t(k - 1)], request.TypeDoc);
         applyTypeSettings(TChart1, request, k);
-        const QByteArray picture = chartMetafile(TChart1);
+        const std::optional<QByteArray> picture = chartMetafile(TChart1);
         const QString path = chartPictureFile(picturesDirectory, k);
-        const std::optional<WriteFailure> notWritten = picture.isEmpty()
-            ? WriteFailure {QStringLiteral("le graphique n'a pas pu être dessiné")}
-            : writer.writeWhole(path, picture);
+        const std::optional<WriteFailure> notWritten = picture
+            ? writer.writeWhole(path, *picture)
+            : WriteFailure {QStringLiteral("le graphique n'a pas pu être dessiné")};
         if (notWritten)
             failures.append({path, notWritten->cause});
         else
-            result.writtenPictures.insert(k, picture);
+            result.writtenPictures.insert(k, *picture);
     }
     if (!failures.isEmpty())
         result.failure = ChartFailure {std::nullopt, failures};

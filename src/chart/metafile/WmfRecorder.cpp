@@ -211,14 +211,14 @@ void WmfRecorder::textOut(QPoint baselineStart, const QString &text)
     append(U_WMRTEXTOUT_set(point16(baselineStart), bytes.data()));
 }
 
-QByteArray WmfRecorder::finish()
+std::optional<QByteArray> WmfRecorder::finish()
 {
     if (finished)
-        return QByteArray();
+        return std::nullopt;
     finished = true;
     append(U_WMREOF_set()); // wmf_finish does not add the end record
     if (failed || wmf_finish(track->file) != 0)
-        return QByteArray();
+        return std::nullopt;
     QByteArray bytes(track->file->buf, qsizetype(track->file->used));
     correctHeaderFields(bytes);
     return bytes;
