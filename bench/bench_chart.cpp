@@ -83,7 +83,7 @@ static void BM_ChartWriteAndReadBack(benchmark::State &state)
     const QString path = directory.filePath(QStringLiteral("mychart1.wmf"));
     virelai::AtomicFileWriter writer;
     for (auto _ : state) {
-        if (const auto failure = writer.writeWhole(path, virelai::chartMetafile(chart))) {
+        if (const auto failure = writer.writeWhole(path, *virelai::chartMetafile(chart))) {
             state.SkipWithError(qPrintable(failure->cause));
             break;
         }
@@ -95,7 +95,7 @@ BENCHMARK(BM_ChartWriteAndReadBack)->Unit(benchmark::kMillisecond);
 // Putting the bytes of one chart in place, alone.
 static void BM_ChartFileWrite(benchmark::State &state)
 {
-    const QByteArray bytes = virelai::chartMetafile(typeOneChart());
+    const QByteArray bytes = *virelai::chartMetafile(typeOneChart());
     QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("mychart1.wmf"));
     virelai::AtomicFileWriter writer;

@@ -29,27 +29,28 @@ std::vector<NamedText> catalogueTexts()
         texts.push_back({QStringLiteral("explication %1").arg(type), explication(type).toString()});
     texts.push_back({QStringLiteral("rappelA"), rappelA().toString()});
     texts.push_back({QStringLiteral("rappelB"), rappelB().toString()});
-    for (qint16 cas = 0; cas <= 15; ++cas)
-        texts.push_back({QStringLiteral("moyenne %1").arg(cas),
-                         suggestionMoyenne(cas).value_or(QStringView()).toString()});
-    for (qint16 cas = 1; cas <= 19; ++cas) {
-        const auto profil = suggestionProfil(cas);
-        QString rtf = profil ? profil->texte.toString() : QString();
-        if (profil && profil->ouvert)
-            rtf += noteFinale();
-        texts.push_back({QStringLiteral("profil %1").arg(cas), rtf});
+    for (qint16 caseNumber = 0; caseNumber <= 15; ++caseNumber)
+        texts.push_back({QStringLiteral("moyenne %1").arg(caseNumber),
+                         averageSuggestion(caseNumber).value_or(QStringView()).toString()});
+    for (qint16 caseNumber = 1; caseNumber <= 19; ++caseNumber) {
+        const auto profile = profileSuggestion(caseNumber);
+        QString rtf = profile ? profile->text.toString() : QString();
+        if (profile && profile->open)
+            rtf += closingNote();
+        texts.push_back({QStringLiteral("profil %1").arg(caseNumber), rtf});
     }
-    for (qint16 cas = 1; cas <= 8; ++cas)
-        texts.push_back({QStringLiteral("typecomp %1").arg(cas),
-                         suggestionTypeComp(cas).value_or(QStringView()).toString()});
+    for (qint16 caseNumber = 1; caseNumber <= 8; ++caseNumber)
+        texts.push_back(
+            {QStringLiteral("typecomp %1").arg(caseNumber),
+             comprehensionTypeSuggestion(caseNumber).value_or(QStringView()).toString()});
     for (qint16 type = 5; type <= 6; ++type) {
-        const TextesFaiblesse faiblesse = textesFaiblesse(type);
+        const WeaknessTexts weakness = weaknessTexts(type);
         texts.push_back({QStringLiteral("faiblesse %1").arg(type),
-                         faiblesse.suggestion.toString() + faiblesse.rappel.toString()});
+                         weakness.suggestion.toString() + weakness.reminder.toString()});
     }
     for (qint16 type = 7; type <= 9; ++type) {
         QString joined;
-        for (QStringView part : textesDomaine(type).parties)
+        for (QStringView part : domainTexts(type).parts)
             joined += part;
         texts.push_back({QStringLiteral("domaine %1").arg(type), joined});
     }

@@ -9,48 +9,48 @@
 namespace virelai::catalogue {
 
 // Headings (Titre) with their fixed words.
-extern const QStringView TitreMoyenne;
-extern const QStringView TitreProfilNarratifs;
-extern const QStringView TitreProfilDocumentaires;
-extern const QStringView TitreProfilRecherche;
-extern const QStringView TitreComprehensionGenerale;
-extern const QStringView TitreVitesse;
-extern const QStringView TitreTypeComp;
+extern const QStringView AverageTitle;
+extern const QStringView NarrativeProfileTitle;
+extern const QStringView DocumentaryProfileTitle;
+extern const QStringView SearchProfileTitle;
+extern const QStringView GeneralComprehensionTitle;
+extern const QStringView ReadingSpeedTitle;
+extern const QStringView ComprehensionTypeTitle;
 
 // Pieces joined or searched by the selection logic.
-extern const QStringView DebutTitreFaibles;
-extern const QStringView FinTitre;
-extern const QStringView MarqueurXXX;
-extern const QStringView MarqueurYYY;
-extern const QStringView MotNote;
-extern const QStringView NiveauCM2;
-extern const QStringView FermetureSimple;
-extern const QStringView DebutNombreEpreuves;
-extern const QStringView FinEpreuve;
-extern const QStringView FinEpreuves;
+extern const QStringView WeakPupilsTitleStart;
+extern const QStringView TitleEnd;
+extern const QStringView MarkerXXX;
+extern const QStringView MarkerYYY;
+extern const QStringView NoteWord;
+extern const QStringView LevelCM2;
+extern const QStringView PlainClosing;
+extern const QStringView TestCountStart;
+extern const QStringView OneTestEnd;
+extern const QStringView TestsEnd;
 
-// A class-profile text: a whole RTF document, left open when `ouvert` (the
+// A class-profile text: a whole RTF document, left open when `open` (the
 // caller closes it with the closing note or "}").
-struct TexteProfil
+struct ProfileText
 {
-    QStringView texte;
-    bool ouvert;
+    QStringView text;
+    bool open;
 };
 
 // The texts of types 5 and 6, by role.
-struct TextesFaiblesse
+struct WeaknessTexts
 {
-    QStringView aucunEleve; // Suggestion when the clipboard holds no pupil
-    QStringView texteCM2; // Rappel for a CM2 class
+    QStringView noPupil; // Suggestion when the clipboard holds no pupil
+    QStringView cm2; // Rappel for a CM2 class
     QStringView suggestion; // Suggestion otherwise
-    QStringView rappel; // Rappel otherwise
+    QStringView reminder; // Rappel otherwise
 };
 
 // The texts of types 7 to 9: the advice is its parts joined in order.
-struct TextesDomaine
+struct DomainTexts
 {
-    QStringView aucunEleve;
-    std::span<const QStringView> parties;
+    QStringView noPupil;
+    std::span<const QStringView> parts;
 };
 
 // How to read the chart, for TypeDoc 1..10 (empty for any other type).
@@ -60,13 +60,13 @@ QStringView rappelA(); // types 1 to 4
 QStringView rappelB(); // type 10
 
 // The case texts; no value outside each type's range of cases.
-std::optional<QStringView> suggestionMoyenne(qint16 CasSelect); // 0..15
-std::optional<TexteProfil> suggestionProfil(qint16 CasSelect); // 1..19
-std::optional<QStringView> suggestionTypeComp(qint16 CasSelect); // 1..8
+std::optional<QStringView> averageSuggestion(qint16 CasSelect); // 0..15
+std::optional<ProfileText> profileSuggestion(qint16 CasSelect); // 1..19
+std::optional<QStringView> comprehensionTypeSuggestion(qint16 CasSelect); // 1..8
 
-QStringView noteFinale(); // closing note of an open profile text
+QStringView closingNote(); // closing note of an open profile text
 
-TextesFaiblesse textesFaiblesse(qint16 TypeDoc); // 5 or 6
-TextesDomaine textesDomaine(qint16 TypeDoc); // 7, 8 or 9
+WeaknessTexts weaknessTexts(qint16 TypeDoc); // 5 or 6
+DomainTexts domainTexts(qint16 TypeDoc); // 7, 8 or 9
 
 } // namespace virelai::catalogue

@@ -31,118 +31,118 @@ private:
 };
 
 // Only the first occurrence is replaced; an empty replacement removes the marker.
-void remplacerPremier(QString &texte, QStringView marqueur, const QString &remplacement)
+void replaceFirst(QString &text, QStringView marker, const QString &replacement)
 {
-    const qsizetype p = texte.indexOf(marqueur);
+    const qsizetype p = text.indexOf(marker);
     if (p >= 0)
-        texte.replace(p, marqueur.size(), remplacement);
+        text.replace(p, marker.size(), replacement);
 }
 
-QString joindre(std::span<const QStringView> morceaux)
+QString joined(std::span<const QStringView> pieces)
 {
-    QString texte;
-    for (QStringView morceau : morceaux)
-        texte += morceau;
-    return texte;
+    QString text;
+    for (QStringView piece : pieces)
+        text += piece;
+    return text;
 }
 
-bool pressePapiersVide(const ClipboardSource &clipboard)
+bool clipboardEmpty(const ClipboardSource &clipboard)
 {
     return TrimBlancs(clipboard.text()).isEmpty();
 }
 
-void moyenne(const RequestState &request, AdviceTexts &texts, DocumentBuilders &builders)
+void chooseAverage(const RequestState &request, AdviceTexts &texts, DocumentBuilders &builders)
 {
-    texts.Titre = TitreMoyenne.toString();
+    texts.Titre = AverageTitle.toString();
     texts.Explication = explication(request.TypeDoc).toString();
     texts.Rappel = rappelA().toString();
-    if (const auto suggestion = suggestionMoyenne(request.CasSelect))
+    if (const auto suggestion = averageSuggestion(request.CasSelect))
         texts.Suggestion = suggestion->toString();
-    remplacerPremier(texts.Suggestion, MarqueurXXX, request.Param3);
-    remplacerPremier(texts.Suggestion, MarqueurYYY, request.Param4);
+    replaceFirst(texts.Suggestion, MarkerXXX, request.Param3);
+    replaceFirst(texts.Suggestion, MarkerYYY, request.Param4);
     builders.AffMoyenne();
 }
 
-QStringView titreProfil(qint16 TypeDoc)
+QStringView profileTitle(qint16 TypeDoc)
 {
     switch (TypeDoc) {
     case 2:
-        return TitreProfilNarratifs;
+        return NarrativeProfileTitle;
     case 3:
-        return TitreProfilDocumentaires;
+        return DocumentaryProfileTitle;
     default:
-        return TitreProfilRecherche;
+        return SearchProfileTitle;
     }
 }
 
-void profil(const RequestState &request, AdviceTexts &texts, DocumentBuilders &builders)
+void chooseProfile(const RequestState &request, AdviceTexts &texts, DocumentBuilders &builders)
 {
-    texts.Titre = titreProfil(request.TypeDoc).toString();
+    texts.Titre = profileTitle(request.TypeDoc).toString();
     texts.Explication = explication(request.TypeDoc).toString();
     texts.Rappel = rappelA().toString();
-    const QStringView fermeture = request.Param4 == MotNote ? noteFinale() : FermetureSimple;
-    if (const auto profilDuCas = suggestionProfil(request.CasSelect)) {
-        texts.Suggestion = profilDuCas->texte.toString();
-        if (profilDuCas->ouvert)
-            texts.Suggestion += fermeture;
+    const QStringView closing = request.Param4 == NoteWord ? closingNote() : PlainClosing;
+    if (const auto caseProfile = profileSuggestion(request.CasSelect)) {
+        texts.Suggestion = caseProfile->text.toString();
+        if (caseProfile->open)
+            texts.Suggestion += closing;
     }
     builders.AffProfil();
 }
 
-void faiblesse(const RequestState &request, AdviceTexts &texts, const ClipboardSource &clipboard,
-               DocumentBuilders &builders)
+void chooseWeakness(const RequestState &request, AdviceTexts &texts,
+                    const ClipboardSource &clipboard, DocumentBuilders &builders)
 {
-    const bool aucunEleve = pressePapiersVide(clipboard);
-    const TextesFaiblesse textes = textesFaiblesse(request.TypeDoc);
-    texts.Titre = (request.TypeDoc == 5 ? TitreComprehensionGenerale : TitreVitesse).toString();
+    const bool noPupil = clipboardEmpty(clipboard);
+    const WeaknessTexts choices = weaknessTexts(request.TypeDoc);
+    texts.Titre = (request.TypeDoc == 5 ? GeneralComprehensionTitle : ReadingSpeedTitle).toString();
     texts.Explication = explication(request.TypeDoc).toString();
-    if (aucunEleve) {
+    if (noPupil) {
         texts.Rappel.clear();
-        texts.Suggestion = textes.aucunEleve.toString();
-    } else if (request.Param4 == NiveauCM2) {
+        texts.Suggestion = choices.noPupil.toString();
+    } else if (request.Param4 == LevelCM2) {
         texts.Suggestion.clear();
-        texts.Rappel = textes.texteCM2.toString();
+        texts.Rappel = choices.cm2.toString();
     } else {
-        texts.Suggestion = textes.suggestion.toString();
-        texts.Rappel = textes.rappel.toString();
+        texts.Suggestion = choices.suggestion.toString();
+        texts.Rappel = choices.reminder.toString();
     }
     builders.AffRevVit();
 }
 
-void faiblesseDomaine(const RequestState &request, AdviceTexts &texts,
-                      const ClipboardSource &clipboard, DocumentBuilders &builders)
+void chooseDomainWeakness(const RequestState &request, AdviceTexts &texts,
+                          const ClipboardSource &clipboard, DocumentBuilders &builders)
 {
-    const bool aucunEleve = pressePapiersVide(clipboard);
-    const TextesDomaine textes = textesDomaine(request.TypeDoc);
-    texts.Titre = joindre(std::array<QStringView, 3> {DebutTitreFaibles, request.Param4, FinTitre});
+    const bool noPupil = clipboardEmpty(clipboard);
+    const DomainTexts choices = domainTexts(request.TypeDoc);
+    texts.Titre
+        = joined(std::array<QStringView, 3> {WeakPupilsTitleStart, request.Param4, TitleEnd});
     texts.Explication = explication(request.TypeDoc).toString();
     texts.Rappel.clear();
-    if (aucunEleve) {
-        texts.Suggestion = textes.aucunEleve.toString();
+    if (noPupil) {
+        texts.Suggestion = choices.noPupil.toString();
     } else {
-        texts.Suggestion = joindre(textes.parties);
+        texts.Suggestion = joined(choices.parts);
     }
     builders.AffCompGene();
 }
 
 // "Performances cumulées sur " + the trimmed text of Param6 + the singular or
 // plural ending, chosen on the real number read from it (never rounded).
-QString phraseNombreEpreuves(const QString &Param6)
+QString testCountSentence(const QString &Param6)
 {
     const QString u = TrimBlancs(Param6);
     const double n = Val(u);
-    return joindre(
-        std::array<QStringView, 3> {DebutNombreEpreuves, u, n > 1 ? FinEpreuves : FinEpreuve});
+    return joined(std::array<QStringView, 3> {TestCountStart, u, n > 1 ? TestsEnd : OneTestEnd});
 }
 
 void typeComp(const RequestState &request, AdviceTexts &texts, DocumentBuilders &builders)
 {
-    texts.Titre = TitreTypeComp.toString();
+    texts.Titre = ComprehensionTypeTitle.toString();
     texts.Explication = explication(request.TypeDoc).toString();
     texts.Rappel = rappelB().toString();
-    if (const auto suggestion = suggestionTypeComp(request.CasSelect))
+    if (const auto suggestion = comprehensionTypeSuggestion(request.CasSelect))
         texts.Suggestion = suggestion->toString();
-    texts.Explication += phraseNombreEpreuves(request.Param6);
+    texts.Explication += testCountSentence(request.Param6);
     builders.AffTypeComp();
 }
 
@@ -156,21 +156,21 @@ void InitAppli(const RequestState &request, AdviceTexts &texts, const ClipboardS
     const HourglassWhileBuilding hourglass(pointer);
     switch (request.TypeDoc) {
     case 1:
-        moyenne(request, texts, builders);
+        chooseAverage(request, texts, builders);
         break;
     case 2:
     case 3:
     case 4:
-        profil(request, texts, builders);
+        chooseProfile(request, texts, builders);
         break;
     case 5:
     case 6:
-        faiblesse(request, texts, clipboard, builders);
+        chooseWeakness(request, texts, clipboard, builders);
         break;
     case 7:
     case 8:
     case 9:
-        faiblesseDomaine(request, texts, clipboard, builders);
+        chooseDomainWeakness(request, texts, clipboard, builders);
         break;
     case 10:
         typeComp(request, texts, builders);

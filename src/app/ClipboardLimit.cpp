@@ -25,7 +25,7 @@ Result<QString, ClipboardRefusal> clipboardTextWithinLimit(QString text)
             .arg(groupedInFrench(text.size()), admis())};
 }
 
-QString messageFichierDeDonneesTropGrand(const QString &path)
+QString dataFileTooLargeMessage(const QString &path)
 {
     return QStringLiteral("Le fichier de données %1 est refusé : son texte dépasse %2.")
         .arg(path, admis());

@@ -22,6 +22,6 @@ struct ClipboardRefusal
 Result<QString, ClipboardRefusal> clipboardTextWithinLimit(QString text);
 
 // The refusal of a --data file whose text would be longer than the limit.
-QString messageFichierDeDonneesTropGrand(const QString &path);
+QString dataFileTooLargeMessage(const QString &path);
 
 } // namespace virelai

@@ -25,7 +25,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 {
     // Qt is about to abort: it found no display to show the window on.
     if (type == QtFatalMsg) {
-        std::fputs(qPrintable(messageAucunAffichage() + u'\n'), stderr);
+        std::fputs(qPrintable(noDisplayMessage() + u'\n'), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -46,7 +46,7 @@ void passOnHeldMessages()
 
 } // namespace
 
-QString messageAucunAffichage()
+QString noDisplayMessage()
 {
     return QStringLiteral("Aucun affichage n'est disponible : la fenêtre ne peut pas s'ouvrir. "
                           "Pour obtenir la page dans un fichier PDF, lancez le programme avec "

@@ -14,6 +14,6 @@ namespace virelai {
 std::unique_ptr<QApplication> applicationOnDisplay(int &argc, char **argv);
 
 // That French line.
-QString messageAucunAffichage();
+QString noDisplayMessage();
 
 } // namespace virelai

@@ -34,27 +34,22 @@ QByteArray describe(const RequestState &request, const AdviceTexts &texts, const
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
-DumpOutcome failure(const QString &message)
-{
-    return {2, {}, message};
-}
-
 } // namespace
 
-DumpOutcome dumpAdvice(const ProgramOptions &options)
+Result<QByteArray, DumpRefusal> dumpAdvice(const ProgramOptions &options)
 {
     const RunClipboard run = clipboardFromOptions(options, std::make_unique<TextClipboard>());
-    if (!run.clipboard)
-        return failure(run.refusal);
+    if (!run)
+        return DumpRefusal {run.failure().message};
     const auto decoded = decodeCommandLine(options.request, RequestState());
     if (!decoded)
-        return failure(decoded.failure().message);
+        return DumpRefusal {decoded.failure().message};
     const RequestState &request = decoded.value();
     AdviceTexts texts;
     DispatchRecorder recorder;
     NoPointer pointer;
-    InitAppli(request, texts, *run.clipboard, recorder, pointer);
-    return {0, describe(request, texts, recorder.builder()), {}};
+    InitAppli(request, texts, *run.value(), recorder, pointer);
+    return describe(request, texts, recorder.builder());
 }
 
 } // namespace virelai

@@ -1,23 +1,22 @@
 #pragma once
 
 #include "app/ProgramOptions.h"
+#include "common/Result.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace virelai {
 
-// What --dump-advice prints and returns: one compact JSON line on stdout and
-// exit status 0, or a French message for stderr and status 2.
-struct DumpOutcome
+// Why --dump-advice describes nothing: the request or the data file is refused.
+struct DumpRefusal
 {
-    int exitStatus = 0;
-    QByteArray standardOutput;
-    QString errorMessage;
+    QString message; // in French
 };
 
 // Decodes the request, runs the advice selection without building anything and
-// describes the result (request fields, advice texts, builder name) as JSON.
-DumpOutcome dumpAdvice(const ProgramOptions &options);
+// describes the result (request fields, advice texts, builder name) as one
+// compact JSON line for stdout; or why it cannot.
+Result<QByteArray, DumpRefusal> dumpAdvice(const ProgramOptions &options);
 
 } // namespace virelai

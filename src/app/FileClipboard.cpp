@@ -29,7 +29,7 @@ Result<FileClipboard, DataFileRefusal> FileClipboard::load(const QString &path)
         const QByteArray bytes = file.read(LargestDataFile + 1);
         QString text = decodeClipboardBytes(bytes);
         if (bytes.size() > LargestDataFile || text.size() > LargestClipboardText) {
-            return DataFileRefusal {messageFichierDeDonneesTropGrand(path)};
+            return DataFileRefusal {dataFileTooLargeMessage(path)};
         }
         if (bytes.size() == file.size())
             return FileClipboard(std::move(text));

@@ -46,20 +46,18 @@ private:
 
 } // namespace
 
-bool installFrenchTranslations(QCoreApplication &app)
+void installFrenchTranslations(QCoreApplication &app)
 {
     // Owned by the application: translators must outlive every dialog.
     auto *translator = new QTranslator(&app);
     const QString directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const bool loaded = translator->load(QLocale(QLocale::French, QLocale::France),
-                                         QStringLiteral("qtbase"), QStringLiteral("_"), directory);
-    if (loaded)
+    if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), directory))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
     // Installed last, asked first: it answers only for the texts it holds.
     QCoreApplication::installTranslator(new MissingQtTranslations(&app));
-    return loaded;
 }
 
 } // namespace virelai

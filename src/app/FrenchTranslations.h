@@ -5,7 +5,8 @@ class QCoreApplication;
 namespace virelai {
 
 // Loads Qt's own French translations so that its dialogs and buttons speak
-// French. Returns false when the translation files are not installed.
-bool installFrenchTranslations(QCoreApplication &app);
+// French. Without the translation files installed, only the texts the program
+// translates itself are French; nothing else changes.
+void installFrenchTranslations(QCoreApplication &app);
 
 } // namespace virelai

@@ -11,38 +11,40 @@ namespace {
 // Positions are 16-bit signed: the position after a comma must fit too.
 constexpr qsizetype HighestCommaPosition = std::numeric_limits<qint16>::max() - 1;
 
-RequestError erreur(const QString &detail)
+RequestError requestError(const QString &detail)
 {
     return {QStringLiteral("Demande impossible à traiter : ") + detail};
 }
 
-QString nomDuChamp(int champ)
+QString fieldName(int field)
 {
-    switch (champ) {
+    switch (field) {
     case 1:
         return QStringLiteral("le champ 1 (type de document)");
     case 2:
         return QStringLiteral("le champ 2 (numéro de cas)");
     default:
-        return QStringLiteral("le champ %1").arg(champ);
+        return QStringLiteral("le champ %1").arg(field);
     }
 }
 
-RequestError horsLimites(int champ)
+RequestError outOfRange(int field)
 {
-    return erreur(nomDuChamp(champ)
-                  + QStringLiteral(" donne un nombre hors de l'intervalle -32768 à 32767."));
+    return requestError(fieldName(field)
+                        + QStringLiteral(" donne un nombre hors de l'intervalle -32768 à 32767."));
 }
 
-RequestError virguleTropLoin(int champ)
+RequestError commaTooFar(int field)
 {
-    return erreur(QStringLiteral("la virgule qui suit ") + nomDuChamp(champ)
-                  + QStringLiteral(" est au-delà de la position %1.").arg(HighestCommaPosition));
+    return requestError(
+        QStringLiteral("la virgule qui suit ") + fieldName(field)
+        + QStringLiteral(" est au-delà de la position %1.").arg(HighestCommaPosition));
 }
 
-RequestError virguleManquanteType10()
+RequestError missingCommaType10()
 {
-    return erreur(QStringLiteral("pour le type 10, le champ 5 doit être suivi d'une virgule."));
+    return requestError(
+        QStringLiteral("pour le type 10, le champ 5 doit être suivi d'une virgule."));
 }
 
 class CommandLineDecoder
@@ -57,8 +59,8 @@ public:
     {
         state.Param3.clear();
         state.Param4.clear();
-        for (int champ = 1; champ <= 4; ++champ) {
-            if (auto error = takeField(champ))
+        for (int field = 1; field <= 4; ++field) {
+            if (auto error = takeField(field))
                 return error;
         }
         if (state.TypeDoc != 10) {
@@ -71,21 +73,21 @@ public:
 private:
     // Fields 1 to 4 are taken only when a comma follows them; otherwise the
     // variable keeps its value and pos stays where it is.
-    std::optional<RequestError> takeField(int champ)
+    std::optional<RequestError> takeField(int field)
     {
         const qsizetype c = searchComma();
         if (c == 0)
             return std::nullopt;
         if (c > HighestCommaPosition)
-            return virguleTropLoin(champ);
+            return commaTooFar(field);
         const QString text = characters(pos, c - 1);
         std::optional<RequestError> error;
-        switch (champ) {
+        switch (field) {
         case 1:
-            error = readInteger(champ, text, state.TypeDoc);
+            error = readInteger(field, text, state.TypeDoc);
             break;
         case 2:
-            error = readInteger(champ, text, state.CasSelect);
+            error = readInteger(field, text, state.CasSelect);
             break;
         case 3:
             state.Param3 = text;
@@ -104,21 +106,21 @@ private:
     {
         const qsizetype c = searchComma();
         if (c == 0)
-            return virguleManquanteType10();
+            return missingCommaType10();
         if (c > HighestCommaPosition)
-            return virguleTropLoin(5);
+            return commaTooFar(5);
         state.Param5 = characters(pos, c - 1);
         state.Param6 = charactersFrom(c + 1);
         return std::nullopt;
     }
 
-    static std::optional<RequestError> readInteger(int champ, const QString &text, qint16 &target)
+    static std::optional<RequestError> readInteger(int field, const QString &text, qint16 &target)
     {
         const double rounded = roundHalfEven(Val(text));
         // Written so that NaN and infinities fail too.
         if (!(rounded >= std::numeric_limits<qint16>::min()
               && rounded <= std::numeric_limits<qint16>::max()))
-            return horsLimites(champ);
+            return outOfRange(field);
         target = qint16(rounded);
         return std::nullopt;
     }

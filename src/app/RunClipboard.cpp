@@ -1,18 +1,17 @@
 #include "RunClipboard.h"
 
-#include "app/FileClipboard.h"
-
 namespace virelai {
 
 RunClipboard clipboardFromOptions(const ProgramOptions &options,
                                   std::unique_ptr<ClipboardSource> withoutFile)
 {
     if (!options.dataFile)
-        return {std::move(withoutFile), {}};
+        return withoutFile;
     auto fromFile = FileClipboard::load(*options.dataFile);
     if (!fromFile)
-        return {nullptr, fromFile.failure().message};
-    return {std::make_unique<FileClipboard>(std::move(fromFile).value()), {}};
+        return fromFile.failure();
+    return std::unique_ptr<ClipboardSource>(
+        std::make_unique<FileClipboard>(std::move(fromFile).value()));
 }
 
 } // namespace virelai

@@ -29,12 +29,14 @@ QStringList requestArguments(int argc, char *argv[])
 int runDumpAdvice(int argc, char *argv[], const ProgramOptions &options)
 {
     QCoreApplication app(argc, argv);
-    const DumpOutcome outcome = dumpAdvice(options);
-    if (outcome.exitStatus != 0)
-        printError(outcome.errorMessage);
-    else
-        std::fwrite(outcome.standardOutput.constData(), 1, outcome.standardOutput.size(), stdout);
-    return outcome.exitStatus;
+    const auto described = dumpAdvice(options);
+    if (!described) {
+        printError(described.failure().message);
+        return 2;
+    }
+    const QByteArray &line = described.value();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    return 0;
 }
 
 int runWindow(int argc, char *argv[], const ProgramOptions &options)
@@ -44,11 +46,11 @@ int runWindow(int argc, char *argv[], const ProgramOptions &options)
     // The program's own icon, on its dialogs and message boxes too.
     QApplication::setWindowIcon(windowIcon());
     RunClipboard run = clipboardFromOptions(options, std::make_unique<SystemClipboard>());
-    if (!run.clipboard) {
-        QMessageBox::critical(nullptr, QStringLiteral("Erreur"), run.refusal);
+    if (!run) {
+        QMessageBox::critical(nullptr, QStringLiteral("Erreur"), run.failure().message);
         return 1;
     }
-    Form1 form(std::move(run.clipboard));
+    Form1 form(std::move(run).value());
     if (const auto error = form.Form_Load(options.request)) {
         QMessageBox::critical(nullptr, QStringLiteral("Erreur"), error->message);
         return 2;

@@ -17,12 +17,12 @@ namespace virelai {
 
 namespace {
 
-void fillSeries(ChartSeries &series, const SerieBlock &serie, int m, const DataGraph &data,
+void fillSeries(ChartSeries &series, const SerieBlock &block, int m, const DataGraph &data,
                 qint16 TypeDoc)
 {
     series.points.clear();
-    series.Title = serie.nomSerie;
-    series.SeriesColor = serie.couleur;
+    series.Title = block.nomSerie;
+    series.SeriesColor = block.couleur;
     series.Marks.Visible = m == 2;
     if (m == 2) {
         series.Marks.fontPointSize = 12;
@@ -33,9 +33,9 @@ void fillSeries(ChartSeries &series, const SerieBlock &serie, int m, const DataG
         series.BarWidthPercent = TypeDoc == 10 ? 40 : 25;
     else
         series.BarWidthPercent = TypeDoc == 10 ? 80 : 95;
-    const quint32 pointColor = data.nbSerie == 2 ? serie.couleur : QBColor(8);
-    for (std::size_t p = 0; p < serie.valeurs.size(); ++p)
-        series.points.push_back({double(serie.valeurs[p]), serie.libelles[p], pointColor});
+    const quint32 pointColor = data.nbSerie == 2 ? block.couleur : QBColor(8);
+    for (std::size_t p = 0; p < block.values.size(); ++p)
+        series.points.push_back({double(block.values[p]), block.labels[p], pointColor});
 }
 
 void fillChart(TChart &TChart1, const DataGraph &data, const GraphBlock &chart, qint16 TypeDoc)
@@ -79,8 +79,8 @@ void applyTypeSettings(TChart &TChart1, const ChartRequest &request, int k)
 
 QString failureText(const ChartFailure &failure)
 {
-    if (!failure.dataRefusal.isEmpty())
-        return failure.dataRefusal;
+    if (failure.dataRefusal)
+        return *failure.dataRefusal;
     const QList<PictureFailure> &failures = failure.pictures;
     QStringList causes;
     for (const PictureFailure &failure : failures)
@@ -115,18 +115,18 @@ MajDataGraphResult MajDataGraph(const QString &clipboardText, const ChartRequest
     for (int k = 1; k <= data.nbGraph; ++k) {
         fillChart(TChart1, data, data.charts[std::size_t(k - 1)], request.TypeDoc);
         applyTypeSettings(TChart1, request, k);
-        const QByteArray picture = chartMetafile(TChart1);
+        const std::optional<QByteArray> picture = chartMetafile(TChart1);
         const QString path = chartPictureFile(picturesDirectory, k);
-        const std::optional<WriteFailure> notWritten = picture.isEmpty()
-            ? WriteFailure {QStringLiteral("le graphique n'a pas pu être dessiné")}
-            : writer.writeWhole(path, picture);
+        const std::optional<WriteFailure> notWritten = picture
+            ? writer.writeWhole(path, *picture)
+            : WriteFailure {QStringLiteral("le graphique n'a pas pu être dessiné")};
         if (notWritten)
             failures.append({path, notWritten->cause});
         else
-            result.writtenPictures.insert(k, picture);
+            result.writtenPictures.insert(k, *picture);
     }
     if (!failures.isEmpty())
-        result.failure = ChartFailure {{}, failures};
+        result.failure = ChartFailure {std::nullopt, failures};
     return result;
 }
 

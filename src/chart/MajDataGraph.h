@@ -36,7 +36,7 @@ struct PictureFailure
 // that could not be written.
 struct ChartFailure
 {
-    QString dataRefusal; // in French; empty when the data was read
+    std::optional<QString> dataRefusal; // in French; nothing when the data was read
     QList<PictureFailure> pictures;
 };
 

@@ -36,24 +36,22 @@ void TestCatalogue::profileTextsCloseAsMarked_data()
     QTest::addColumn<bool>("open");
     const QList<int> openCases {1, 2, 4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 17};
     for (int cas = 1; cas <= 19; ++cas)
-        // clang-format off
         QTest::addRow("case %d", cas) << cas << openCases.contains(cas);
-    // clang-format on
 }
 
 void TestCatalogue::profileTextsCloseAsMarked()
 {
     QFETCH(int, cas);
     QFETCH(bool, open);
-    const TexteProfil profil = *suggestionProfil(qint16(cas));
-    QCOMPARE(profil.ouvert, open);
-    QVERIFY(profil.texte.startsWith(uR"({\rtf1\ansi\ansicpg1252\deff0\deflang1036{\fonttbl)"));
+    const ProfileText profile = *profileSuggestion(qint16(cas));
+    QCOMPARE(profile.open, open);
+    QVERIFY(profile.text.startsWith(uR"({\rtf1\ansi\ansicpg1252\deff0\deflang1036{\fonttbl)"));
     if (open) {
-        QVERIFY(!isOneBalancedGroup(profil.texte));
-        QVERIFY(isOneBalancedGroup(profil.texte.toString() + FermetureSimple.toString()));
-        QVERIFY(isOneBalancedGroup(profil.texte.toString() + noteFinale().toString()));
+        QVERIFY(!isOneBalancedGroup(profile.text));
+        QVERIFY(isOneBalancedGroup(profile.text.toString() + PlainClosing.toString()));
+        QVERIFY(isOneBalancedGroup(profile.text.toString() + closingNote().toString()));
     } else {
-        QVERIFY(isOneBalancedGroup(profil.texte));
+        QVERIFY(isOneBalancedGroup(profile.text));
     }
 }
 
@@ -63,17 +61,17 @@ void TestCatalogue::groupTextsAreBalanced()
     for (qint16 type = 1; type <= 10; ++type)
         groups.append(explication(type).toString());
     for (qint16 cas = 0; cas <= 15; ++cas)
-        groups.append(suggestionMoyenne(cas)->toString());
+        groups.append(averageSuggestion(cas)->toString());
     for (qint16 cas = 1; cas <= 8; ++cas)
-        groups.append(suggestionTypeComp(cas)->toString());
+        groups.append(comprehensionTypeSuggestion(cas)->toString());
     for (qint16 type : {5, 6}) {
-        const TextesFaiblesse t = textesFaiblesse(type);
-        for (QStringView text : {t.aucunEleve, t.texteCM2, t.suggestion, t.rappel})
+        const WeaknessTexts t = weaknessTexts(type);
+        for (QStringView text : {t.noPupil, t.cm2, t.suggestion, t.reminder})
             groups.append(text.toString());
     }
     for (qint16 type : {7, 8, 9}) {
-        groups.append(textesDomaine(type).aucunEleve.toString());
-        groups.append(joined(textesDomaine(type).parties));
+        groups.append(domainTexts(type).noPupil.toString());
+        groups.append(joined(domainTexts(type).parts));
     }
     for (const QString &text : groups)
         QVERIFY2(isOneBalancedGroup(text), qPrintable(text.left(80)));

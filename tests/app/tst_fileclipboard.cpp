@@ -112,7 +112,7 @@ void TestFileClipboard::refusesATextPastTheLimit()
     if (accepted)
         QCOMPARE(clipboard.value().text(), decodeClipboardBytes(bytes));
     else
-        QCOMPARE(clipboard.failure().message, messageFichierDeDonneesTropGrand(path));
+        QCOMPARE(clipboard.failure().message, dataFileTooLargeMessage(path));
 }
 
 QTEST_APPLESS_MAIN(TestFileClipboard)

@@ -44,7 +44,7 @@ QByteArray profileMetafile()
     TChart chart;
     DiscardingWriter writer;
     MajDataGraph(data, {2, "20", {}, {}}, chart, QStringLiteral("/x/"), writer);
-    return chartMetafile(chart);
+    return chartMetafile(chart).value_or(QByteArray());
 }
 
 // A piece of text on the chart: its line (baseline or top) and its extent across.

@@ -41,7 +41,7 @@ QImage drawnThroughMetafile(const TChart &chart)
 {
     QImage image = blankImage();
     const std::shared_ptr<const PagePicture> picture
-        = metafilePictureFromBytes(chartMetafile(chart));
+        = metafilePictureFromBytes(chartMetafile(chart).value_or(QByteArray()));
     if (!picture)
         return QImage();
     QPainter painter(&image);

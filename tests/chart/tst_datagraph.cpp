@@ -116,11 +116,11 @@ void TestDataGraph::firstSeriesFields()
     const SerieBlock &serie = serieOf(reading.value(), 0, 0);
     QCOMPARE(reading.value().charts[0].titreGraph, title);
     QCOMPARE(serie.nomSerie, name);
-    QCOMPARE(serie.valeurs.at(0), first);
-    QCOMPARE(serie.valeurs.at(1), second);
+    QCOMPARE(serie.values.at(0), first);
+    QCOMPARE(serie.values.at(1), second);
     QCOMPARE(serie.couleur, colour);
-    QCOMPARE(serie.libelles.at(0), firstLabel);
-    QCOMPARE(serie.libelles.at(1), secondLabel);
+    QCOMPARE(serie.labels.at(0), firstLabel);
+    QCOMPARE(serie.labels.at(1), secondLabel);
 }
 
 void TestDataGraph::secondChartReusesCountsAndSlots()
@@ -133,10 +133,10 @@ void TestDataGraph::secondChartReusesCountsAndSlots()
     QCOMPARE(reading.value().charts[1].titreGraph, QStringLiteral("C2"));
     const SerieBlock &last = serieOf(reading.value(), 1, 1);
     QCOMPARE(last.nomSerie, QStringLiteral("S4"));
-    QCOMPARE(last.valeurs, (std::vector<float> {7.0f, 8.0f}));
-    QCOMPARE(last.libelles, (std::vector<QString> {"g", "h"}));
+    QCOMPARE(last.values, (std::vector<float> {7.0f, 8.0f}));
+    QCOMPARE(last.labels, (std::vector<QString> {"g", "h"}));
     QCOMPARE(serieOf(reading.value(), 1, 0).couleur, 3u);
-    QCOMPARE(serieOf(reading.value(), 0, 1).valeurs, (std::vector<float> {3.0f, 4.0f}));
+    QCOMPARE(serieOf(reading.value(), 0, 1).values, (std::vector<float> {3.0f, 4.0f}));
 }
 
 void TestDataGraph::lineBreakBetweenBlocksShiftsFields()
@@ -145,7 +145,7 @@ void TestDataGraph::lineBreakBetweenBlocksShiftsFields()
     const DataGraphReading reading = readDataGraph(QStringLiteral("1|1|1{T}\r\n{S}{4}{0,0,0}{A}"));
     QVERIFY(reading);
     QCOMPARE(serieOf(reading.value(), 0, 0).nomSerie, QStringLiteral("\n{S"));
-    QCOMPARE(serieOf(reading.value(), 0, 0).valeurs.at(0), 4.0f);
+    QCOMPARE(serieOf(reading.value(), 0, 0).values.at(0), 4.0f);
 }
 
 void TestDataGraph::missingItemsComeFromLaterBlocks()
@@ -156,9 +156,9 @@ void TestDataGraph::missingItemsComeFromLaterBlocks()
         = readDataGraph(QStringLiteral("1|1|3{T}{S}{1,2}{9,8,7}{A,B,C}"));
     QVERIFY(reading);
     const SerieBlock &serie = serieOf(reading.value(), 0, 0);
-    QCOMPARE(serie.valeurs, (std::vector<float> {1.0f, 2.0f, 8.0f}));
+    QCOMPARE(serie.values, (std::vector<float> {1.0f, 2.0f, 8.0f}));
     QCOMPARE(serie.couleur, 0u); // the labels A, B, C read as components
-    QCOMPARE(serie.libelles, (std::vector<QString> {"", "", ""}));
+    QCOMPARE(serie.labels, (std::vector<QString> {"", "", ""}));
 }
 
 void TestDataGraph::moreChartsThanBlocksKeepsFields()
@@ -170,9 +170,9 @@ void TestDataGraph::moreChartsThanBlocksKeepsFields()
     for (int k = 1; k < 3; ++k) {
         QCOMPARE(reading.value().charts[std::size_t(k)].titreGraph, QStringLiteral("T"));
         QCOMPARE(serieOf(reading.value(), k, 0).nomSerie, QStringLiteral("S"));
-        QCOMPARE(serieOf(reading.value(), k, 0).valeurs, (std::vector<float> {1.0f, 2.0f}));
+        QCOMPARE(serieOf(reading.value(), k, 0).values, (std::vector<float> {1.0f, 2.0f}));
         QCOMPARE(serieOf(reading.value(), k, 0).couleur, quint32(10 + 256 * 20 + 65536 * 30));
-        QCOMPARE(serieOf(reading.value(), k, 0).libelles, (std::vector<QString> {"A", "B"}));
+        QCOMPARE(serieOf(reading.value(), k, 0).labels, (std::vector<QString> {"A", "B"}));
     }
 }
 
@@ -271,7 +271,7 @@ void TestDataGraph::acceptedHostileTexts()
     const DataGraphReading reading = readDataGraph(text);
     QVERIFY2(reading, reading ? "" : qPrintable(refusalText(reading.failure())));
     QCOMPARE(int(reading.value().charts.size()), charts);
-    QCOMPARE(serieOf(reading.value(), 0, 0).valeurs.at(0), firstValue);
+    QCOMPARE(serieOf(reading.value(), 0, 0).values.at(0), firstValue);
 }
 
 QTEST_APPLESS_MAIN(TestDataGraph)

@@ -112,8 +112,8 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
         return PdfFailed;
     }
     const RunClipboard run = clipboardFromOptions(options, std::make_unique<TextClipboard>());
-    if (!run.clipboard) {
-        printError(run.refusal);
+    if (!run) {
+        printError(run.failure().message);
         return PdfFailed;
     }
     auto fromEnvironment = clockFromEnvironment();
@@ -129,7 +129,7 @@ int writeRequestedPdf(const ProgramOptions &options, FileWriter &writer)
     NoWindow window;
     StderrMessages messages;
     NoPointer pointer;
-    DocumentSession session(request, *run.clipboard, VSPrinter1, window, messages, *clock);
+    DocumentSession session(request, *run.value(), VSPrinter1, window, messages, *clock);
     session.buildDocument(pointer);
     if (!documentShown)
         return PdfFailed; // the builder has told why

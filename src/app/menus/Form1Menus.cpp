@@ -1,9 +1,6 @@
 #include "Form1Menus.h"
 
-#include "app/navigation/OutlineNavigation.h"
 #include "app/printing/PrinterSetup.h"
-#include "app/window/Form1.h"
-#include "document/surface/Surface.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,30 +8,27 @@
 
 namespace virelai {
 
-Form1Menus::Form1Menus(Form1 &form, PrinterSetup &printing, OutlineNavigation &navigation)
-    : QObject(&form)
-    , form(form)
+Form1Menus::Form1Menus(QMenuBar &bar, PrinterSetup &printing, QObject *parent)
+    : QObject(parent)
     , printing(printing)
-    , tree(creerMenus(*form.menuBar()))
+    , tree(createMenus(bar))
 {
     setObjectName(QStringLiteral("menus"));
-    connecter(tree.Quitter, &Form1Menus::Quitter_Click);
-    connecter(tree.config, &Form1Menus::config_Click);
-    connecter(tree.ConfMiseEnPage, &Form1Menus::ConfMiseEnPage_Click);
-    connecter(tree.imprime, &Form1Menus::imprime_Click);
-    connecter(tree.moyenne, &Form1Menus::moyenne_Click);
-    connecter(tree.evolution, &Form1Menus::evolution_Click);
-    connecter(tree.profil, &Form1Menus::profil_Click);
-    connecter(tree.recapit, &Form1Menus::recapit_Click);
-    connecter(tree.revgene, &Form1Menus::revgene_Click);
-    connecter(tree.revspe, &Form1Menus::revspe_Click);
-    connecter(tree.ptsens, &Form1Menus::ptsens_Click);
-    connecter(tree.quparqu, &Form1Menus::quparqu_Click);
-    connect(tree.Menuconseil, &QAction::triggered, &navigation,
-            &OutlineNavigation::Menuconseil_Click);
+    connectItem(tree.Quitter, &Form1Menus::Quitter_Click);
+    connectItem(tree.config, &Form1Menus::config_Click);
+    connectItem(tree.ConfMiseEnPage, &Form1Menus::ConfMiseEnPage_Click);
+    connectItem(tree.imprime, &Form1Menus::imprime_Click);
+    connectItem(tree.moyenne, &Form1Menus::moyenne_Click);
+    connectItem(tree.evolution, &Form1Menus::evolution_Click);
+    connectItem(tree.profil, &Form1Menus::profil_Click);
+    connectItem(tree.recapit, &Form1Menus::recapit_Click);
+    connectItem(tree.revgene, &Form1Menus::revgene_Click);
+    connectItem(tree.revspe, &Form1Menus::revspe_Click);
+    connectItem(tree.ptsens, &Form1Menus::ptsens_Click);
+    connectItem(tree.quparqu, &Form1Menus::quparqu_Click);
 }
 
-void Form1Menus::connecter(QAction *action, void (Form1Menus::*handler)())
+void Form1Menus::connectItem(QAction *action, void (Form1Menus::*handler)())
 {
     connect(action, &QAction::triggered, this, handler);
 }
@@ -53,58 +47,58 @@ void Form1Menus::config_Click()
 void Form1Menus::ConfMiseEnPage_Click()
 {
     printing.PageSetupDialog();
-    form.buildDocument();
+    Q_EMIT documentToBuild();
 }
 
 void Form1Menus::imprime_Click()
 {
-    form.VSPrinter1->setDocAction(Surface::PrintDocument);
+    printing.printShownPage();
 }
 
-void Form1Menus::cocherSeul(QAction *item)
+void Form1Menus::checkOnly(QAction *chosen)
 {
-    for (QAction *autreAide : tree.autresAides())
-        autreAide->setChecked(autreAide == item);
+    for (QAction *item : tree.otherHelps())
+        item->setChecked(item == chosen);
 }
 
 void Form1Menus::moyenne_Click()
 {
-    cocherSeul(tree.moyenne);
+    checkOnly(tree.moyenne);
 }
 
 void Form1Menus::evolution_Click()
 {
-    cocherSeul(tree.evolution);
+    checkOnly(tree.evolution);
 }
 
 void Form1Menus::profil_Click()
 {
-    cocherSeul(tree.profil);
+    checkOnly(tree.profil);
 }
 
 void Form1Menus::recapit_Click()
 {
-    cocherSeul(tree.recapit);
+    checkOnly(tree.recapit);
 }
 
 void Form1Menus::revgene_Click()
 {
-    cocherSeul(tree.revgene);
+    checkOnly(tree.revgene);
 }
 
 void Form1Menus::revspe_Click()
 {
-    cocherSeul(tree.revspe);
+    checkOnly(tree.revspe);
 }
 
 void Form1Menus::ptsens_Click()
 {
-    cocherSeul(tree.ptsens);
+    checkOnly(tree.ptsens);
 }
 
 void Form1Menus::quparqu_Click()
 {
-    cocherSeul(tree.quparqu);
+    checkOnly(tree.quparqu);
 }
 
 } // namespace virelai

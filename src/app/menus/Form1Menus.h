@@ -4,19 +4,20 @@
 
 #include <QObject>
 
+class QMenuBar;
+
 namespace virelai {
 
-class Form1;
-class OutlineNavigation;
 class PrinterSetup;
 
-// The menu bar of the window and its handlers.
+// The menu bar of the window and its handlers. The window rebuilds its
+// document on documentToBuild and connects Menuconseil to its navigation.
 class Form1Menus : public QObject
 {
     Q_OBJECT
 
 public:
-    Form1Menus(Form1 &form, PrinterSetup &printing, OutlineNavigation &navigation);
+    Form1Menus(QMenuBar &bar, PrinterSetup &printing, QObject *parent);
 
     const MenuTree &menus() const { return tree; }
 
@@ -38,11 +39,13 @@ public:
     void ptsens_Click();
     void quparqu_Click();
 
-private:
-    void connecter(QAction *action, void (Form1Menus::*handler)());
-    void cocherSeul(QAction *item);
+Q_SIGNALS:
+    void documentToBuild();
 
-    Form1 &form;
+private:
+    void connectItem(QAction *action, void (Form1Menus::*handler)());
+    void checkOnly(QAction *chosen);
+
     PrinterSetup &printing;
     MenuTree tree;
 };

@@ -34,7 +34,7 @@ QAction *checkItem(QMenu *parent, const char *name, const QString &caption)
     return added;
 }
 
-void creerAutresAides(QMenuBar &bar, MenuTree &tree)
+void createOtherHelps(QMenuBar &bar, MenuTree &tree)
 {
     tree.autredoc = menu(bar, "autredoc", QStringLiteral("&Autres aides"));
     QMenu *m = tree.autredoc;
@@ -55,7 +55,7 @@ void creerAutresAides(QMenuBar &bar, MenuTree &tree)
     m->menuAction()->setEnabled(false);
 }
 
-void creerImpression(QMenuBar &bar, MenuTree &tree)
+void createPrinting(QMenuBar &bar, MenuTree &tree)
 {
     tree.impression = menu(bar, "impression", QStringLiteral("&Impression"));
     QMenu *m = tree.impression;
@@ -67,13 +67,13 @@ void creerImpression(QMenuBar &bar, MenuTree &tree)
 
 } // namespace
 
-MenuTree creerMenus(QMenuBar &bar)
+MenuTree createMenus(QMenuBar &bar)
 {
     MenuTree tree;
     tree.Fichier = menu(bar, "Fichier", QStringLiteral("&Retour"));
     tree.Quitter = item(tree.Fichier, "Quitter", QStringLiteral("&Retour vers l'Ecluse"));
-    creerAutresAides(bar, tree);
-    creerImpression(bar, tree);
+    createOtherHelps(bar, tree);
+    createPrinting(bar, tree);
     tree.Menuconseil = bar.addAction(QStringLiteral("&Affiche le conseil d'origine"));
     tree.Menuconseil->setObjectName(QStringLiteral("Menuconseil"));
     tree.Menuconseil->setEnabled(false);

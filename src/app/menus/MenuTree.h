@@ -35,12 +35,12 @@ struct MenuTree
     QAction *Menuconseil = nullptr;
 
     // The other-helps check group, in its order.
-    std::array<QAction *, 8> autresAides() const
+    std::array<QAction *, 8> otherHelps() const
     {
         return {moyenne, evolution, profil, recapit, revgene, revspe, ptsens, quparqu};
     }
 };
 
-MenuTree creerMenus(QMenuBar &bar);
+MenuTree createMenus(QMenuBar &bar);
 
 } // namespace virelai

@@ -9,7 +9,7 @@
 namespace virelai {
 
 // One entry of the outline pane and the document it stands for.
-struct ElementDocument
+struct DocumentEntry
 {
     QString texte; // the title the outline shows
     QString Fichier; // the stored document, relative to chemin
@@ -22,20 +22,20 @@ struct ElementDocument
 class DocumentList
 {
 public:
-    void ajouter(const ElementDocument &element) { elements.append(element); }
+    void add(const DocumentEntry &element) { elements.append(element); }
     qsizetype count() const { return elements.size(); }
     // Nothing when position i has no element (0, negative, or past the end).
-    std::optional<ElementDocument> element(int i) const;
+    std::optional<DocumentEntry> element(int i) const;
 
 private:
-    QList<ElementDocument> elements;
+    QList<DocumentEntry> elements;
 };
 
 // The window caption after choosing an entry of kind Ltype titled texte.
-QString legendeEntree(qint16 Ltype, const QString &texte);
+QString entryCaption(qint16 Ltype, const QString &texte);
 
 // The outline position of the advice first requested: the entry of the
 // request's document type when the list has one, else 0 (none).
-qint16 positionOrigine(const DocumentList &documents, qint16 TypeDoc);
+qint16 originPosition(const DocumentList &documents, qint16 TypeDoc);
 
 } // namespace virelai

@@ -1,30 +1,48 @@
 #pragma once
 
 #include "app/navigation/DocumentList.h"
+#include "common/RequestState.h"
 
 #include <QObject>
 
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+class QTreeWidget;
+
 namespace virelai {
 
-class Form1;
+class Surface;
 class TeacherMessages;
+
+// The window's controls the navigation answers: the outline pane, the six case
+// buttons and the legend box.
+struct NavigationControls
+{
+    QTreeWidget *Outline1 = nullptr;
+    std::array<QLabel *, 6> Image2 {};
+    QPlainTextEdit *Text1 = nullptr;
+};
 
 // The four ways of showing a document again: an entry of the outline pane, a
 // case button, the legend box and the return to the advice first requested.
 // All end in the selection step, which sets the caption and calls ouvre_fic.
+// The window owns the request state; the navigation changes its selection.
 class OutlineNavigation : public QObject
 {
     Q_OBJECT
 
 public:
-    OutlineNavigation(Form1 &form, TeacherMessages &messages);
+    OutlineNavigation(const NavigationControls &controls, RequestState &request,
+                      Surface &VSPrinter1, TeacherMessages &messages, QObject *parent);
 
     // Adds an entry at the end of the outline and its element to the list.
-    void ajouterEntree(const ElementDocument &element);
+    void addEntry(const DocumentEntry &element);
     const DocumentList &documents() const { return documentList; }
 
     // Remembers the request just decoded as the advice to return to.
-    void retenirOrigine();
+    void rememberOrigin();
 
     // The selected outline position, from 0; -1 when nothing is selected.
     int ListIndex() const;
@@ -39,17 +57,22 @@ public:
     // Shows the document of outline position IndSelect (from 1).
     void ouvre_fic(qint16 IndSelect);
 
-    // Where a stored document that cannot be read is reported; tests answer here.
-    TeacherMessages *messages;
+Q_SIGNALS:
+    // The selection step chose an entry: the window takes this caption.
+    void captionChosen(const QString &caption);
+    // The advice page is to be composed again from the last build's texts.
+    void adviceToCompose();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void recomposer();
-    void montrerFichier(const ElementDocument &element);
+    void showStoredFile(const DocumentEntry &element);
 
-    Form1 &form;
+    NavigationControls controls;
+    RequestState &request;
+    Surface &VSPrinter1;
+    TeacherMessages &messages;
     DocumentList documentList;
 };
 

@@ -80,24 +80,20 @@ PrintOutcome printDocument(const SurfaceDocument &document, QPrinter &printer,
     if (document.pageCount() == 0)
         return outcome;
     const std::vector<int> sheets = sheetsToPrint(printer, document.pageCount());
-    if (sheets.empty()) {
-        outcome.noPageChosen = true;
-        return outcome;
-    }
+    if (sheets.empty())
+        return {PrintEnd::NoPageChosen};
     printer.setDocName(documentName);
     printer.setFullPage(true);
     printer.setPageOrientation(orientationOf(document.pageGeometry(0)));
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        outcome.failed = true;
-        return outcome;
-    }
+    if (!painter.begin(&printer))
+        return {PrintEnd::PrinterNotOpened};
     progress.start(documentName, printerLabel(printer), int(sheets.size()));
     for (size_t sheet = 0; sheet < sheets.size(); ++sheet) {
         progress.showPage(int(sheet) + 1);
         if (progress.cancelled()) {
             printer.abort();
-            outcome.cancelled = true;
+            outcome.end = PrintEnd::Cancelled;
             break;
         }
         if (sheet > 0)

@@ -9,12 +9,18 @@ namespace virelai {
 class PrintProgress;
 class SurfaceDocument;
 
+// How a print run ended.
+enum class PrintEnd {
+    Printed, // every sheet chosen, or none in an empty document
+    Cancelled,
+    PrinterNotOpened,
+    NoPageChosen, // none of the pages chosen is in the document
+};
+
 struct PrintOutcome
 {
+    PrintEnd end = PrintEnd::Printed;
     int pagesPrinted = 0;
-    bool cancelled = false;
-    bool failed = false; // the printer could not be opened
-    bool noPageChosen = false; // none of the pages chosen is in the document
 };
 
 // Sends the pages to the printer, each drawn over the whole paper, telling

@@ -41,7 +41,7 @@ bool PreviewWidget::zoomKey(const QKeyEvent &event)
     else if (event.matches(QKeySequence::ZoomOut) || (withControl(event) && key == Qt::Key_Minus))
         zoomBy(-1, centre);
     else if (withControl(event) && key == Qt::Key_0)
-        setZoomMode(ZoomMode::LargeurPage);
+        setZoomMode(ZoomMode::PageWidth);
     else
         return false;
     return true;
@@ -118,7 +118,7 @@ void PreviewWidget::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_pressed = false;
-    if (!m_dragged && m_zoomMode == ZoomMode::Vignettes)
+    if (!m_dragged && m_zoomMode == ZoomMode::Thumbnails)
         openPage(pageAt(event->position()));
     updateCursor();
 }

@@ -42,20 +42,20 @@ Grid gridFor(ZoomMode mode, const QSizeF &viewport, const QSizeF &page, double c
     const QSizeF usable(qMax(1.0, viewport.width() - 2 * PreviewGap),
                         qMax(1.0, viewport.height() - 2 * PreviewGap));
     switch (mode) {
-    case ZoomMode::LargeurPage:
+    case ZoomMode::PageWidth:
         return {1, qMax(SmallestScale, usable.width() / page.width())};
-    case ZoomMode::DeuxPages: {
+    case ZoomMode::TwoPages: {
         const QSizeF besideEachOther(qMax(1.0, usable.width() - PreviewGap), usable.height());
         return {2, fitScale(besideEachOther, QSizeF(2 * page.width(), page.height()))};
     }
-    case ZoomMode::Vignettes: {
+    case ZoomMode::Thumbnails: {
         const int columns = qMax(1, int(usable.width() / (ThumbnailWidth + PreviewGap)));
         const double width = (usable.width() - (columns - 1) * PreviewGap) / columns;
         return {columns, qMax(SmallestScale, width / page.width()), NumberHeight};
     }
     case ZoomMode::Custom:
         return {1, qMax(SmallestScale, customScale)};
-    case ZoomMode::PageEntiere:
+    case ZoomMode::WholePage:
         break;
     }
     return {1, fitScale(usable, page)};

@@ -10,7 +10,7 @@ namespace virelai {
 
 // How the preview fits the pages in its window: the four choices of its
 // context menu, or a zoom chosen with the keys or the wheel (Custom).
-enum class ZoomMode { PageEntiere, LargeurPage, DeuxPages, Vignettes, Custom };
+enum class ZoomMode { WholePage, PageWidth, TwoPages, Thumbnails, Custom };
 
 // Captions of the four fitting choices, in the order of ZoomMode.
 QStringList zoomModeCaptions();

@@ -104,7 +104,7 @@ void PreviewWidget::openPage(int index)
 {
     if (index < 0 || index >= int(m_layout.pageRects.size()))
         return;
-    if (m_zoomMode == ZoomMode::Vignettes)
+    if (m_zoomMode == ZoomMode::Thumbnails)
         applyZoom(m_modeBeforeThumbnails, m_scaleBeforeThumbnails, {});
     scrollToShow({index, QPointF(0.5, 0)}, QPointF(viewport()->width() / 2.0, PreviewGap));
 }
@@ -176,7 +176,7 @@ void PreviewWidget::createZoomActions()
 
 void PreviewWidget::applyZoom(ZoomMode mode, double customScale, const QPointF &anchor)
 {
-    if (mode == ZoomMode::Vignettes && m_zoomMode != ZoomMode::Vignettes) {
+    if (mode == ZoomMode::Thumbnails && m_zoomMode != ZoomMode::Thumbnails) {
         m_modeBeforeThumbnails = m_zoomMode;
         m_scaleBeforeThumbnails = m_layout.scale;
     }
@@ -254,7 +254,7 @@ bool PreviewWidget::pagesFitInView() const
 
 void PreviewWidget::updateCursor()
 {
-    if (m_zoomMode == ZoomMode::Vignettes)
+    if (m_zoomMode == ZoomMode::Thumbnails)
         viewport()->setCursor(Qt::PointingHandCursor);
     else if (m_pressed && !pagesFitInView())
         viewport()->setCursor(Qt::ClosedHandCursor);

@@ -94,9 +94,9 @@ private:
 
     Surface &m_surface;
     std::shared_ptr<const SurfaceDocument> m_document;
-    ZoomMode m_zoomMode = ZoomMode::LargeurPage;
+    ZoomMode m_zoomMode = ZoomMode::PageWidth;
     double m_customScale = 0; // pixels per twip, for ZoomMode::Custom
-    ZoomMode m_modeBeforeThumbnails = ZoomMode::LargeurPage;
+    ZoomMode m_modeBeforeThumbnails = ZoomMode::PageWidth;
     double m_scaleBeforeThumbnails = 0;
     PreviewLayout m_layout;
     QActionGroup *m_zoomGroup = nullptr;

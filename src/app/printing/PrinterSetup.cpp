@@ -17,7 +17,7 @@ namespace virelai {
 
 namespace {
 
-const QString NomDocument = QStringLiteral("Virelai");
+const QString DocumentName = QStringLiteral("Virelai");
 
 QString destinationOf(const QPrinter &printer)
 {
@@ -31,7 +31,7 @@ QString destinationOf(const QPrinter &printer)
 bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent, int pageCount)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(titreConfigurerImprimante());
+    dialog.setWindowTitle(printerSetupTitle());
     dialog.setMinMax(1, qMax(1, pageCount));
     for (QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>()) {
         if (QPushButton *accept = buttons->button(QDialogButtonBox::Ok))
@@ -40,18 +40,21 @@ bool askWithQtPrintDialog(QPrinter &printer, QWidget *parent, int pageCount)
     return dialog.exec() == QDialog::Accepted;
 }
 
-PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages &messages)
+PrinterSetup::PrinterSetup(Surface &VSPrinter1, QWidget *window, TeacherMessages &messages,
+                           PrintDialogs dialogs)
     : QObject(window)
-    , messages(&messages)
     , VSPrinter1(VSPrinter1)
     , window(window)
+    , messages(messages)
+    , dialogs(std::move(dialogs))
 {
     setObjectName(QStringLiteral("printing"));
-    askPrinter = [this](QPrinter &printer, QWidget *parent) {
-        return askWithQtPrintDialog(printer, parent, this->VSPrinter1.pageCount());
-    };
+    if (!this->dialogs.askPrinter)
+        this->dialogs.askPrinter = [this](QPrinter &printer, QWidget *parent) {
+            return askWithQtPrintDialog(printer, parent, this->VSPrinter1.pageCount());
+        };
     VSPrinter1.setPrintHandler(
-        [this](std::shared_ptr<const SurfaceDocument> document) { imprimer(*document); });
+        [this](std::shared_ptr<const SurfaceDocument> document) { printOnPrinter(*document); });
 }
 
 // The surface may already be gone: both belong to the window.
@@ -64,7 +67,7 @@ QPrinter &PrinterSetup::printer() const
     return *m_printer;
 }
 
-bool PrinterSetup::sansDestination() const
+bool PrinterSetup::hasNoDestination() const
 {
     return printer().outputFormat() == QPrinter::PdfFormat && printer().outputFileName().isEmpty();
 }
@@ -72,29 +75,34 @@ bool PrinterSetup::sansDestination() const
 void PrinterSetup::ShowPrinter()
 {
     if (QPrinterInfo::availablePrinters().isEmpty())
-        messages->inform(messageAucuneImprimanteInstallee(), titreImpression());
-    askPrinter(printer(), window);
+        messages.inform(noPrinterInstalledMessage(), printingTitle());
+    dialogs.askPrinter(printer(), window);
 }
 
 void PrinterSetup::PageSetupDialog()
 {
-    if (virelai::PageSetupDialog(VSPrinter1, printer(), window, askPageSetup)
+    if (virelai::PageSetupDialog(VSPrinter1, printer(), window, dialogs.askPageSetup)
         == PageSetupOutcome::Refused)
-        messages->inform(messageMargesTropGrandes(), titreMiseEnPage());
+        messages.inform(marginsTooWideMessage(), pageSetupTitle());
 }
 
-void PrinterSetup::imprimer(const SurfaceDocument &document)
+void PrinterSetup::printShownPage()
 {
-    if (sansDestination()) {
-        messages->inform(messageRienAImprimer(), titreImpression());
+    VSPrinter1.setDocAction(Surface::PrintDocument);
+}
+
+void PrinterSetup::printOnPrinter(const SurfaceDocument &document)
+{
+    if (hasNoDestination()) {
+        messages.inform(nothingToPrintMessage(), printingTitle());
         return;
     }
     PrintProgressWindow progress(window);
-    const PrintOutcome outcome = printDocument(document, printer(), progress, NomDocument);
-    if (outcome.failed)
-        messages->MsgBox(messageImpressionImpossible(destinationOf(printer())), titreImpression());
-    else if (outcome.noPageChosen)
-        messages->inform(messageAucunePageChoisie(), titreImpression());
+    const PrintOutcome outcome = printDocument(document, printer(), progress, DocumentName);
+    if (outcome.end == PrintEnd::PrinterNotOpened)
+        messages.MsgBox(cannotPrintMessage(destinationOf(printer())), printingTitle());
+    else if (outcome.end == PrintEnd::NoPageChosen)
+        messages.inform(noPageChosenMessage(), printingTitle());
 }
 
 } // namespace virelai

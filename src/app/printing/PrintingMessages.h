@@ -5,19 +5,19 @@
 namespace virelai {
 
 // What the teacher is told when the page cannot go to a printer.
-QString titreImpression();
-QString titreConfigurerImprimante();
-QString titreMiseEnPage();
+QString printingTitle();
+QString printerSetupTitle();
+QString pageSetupTitle();
 // Before the printer dialog, when the computer has no printer at all.
-QString messageAucuneImprimanteInstallee();
+QString noPrinterInstalledMessage();
 // On the print command, when there is neither a printer nor a PDF file to print to.
-QString messageRienAImprimer();
+QString nothingToPrintMessage();
 // On the print command, when the printer or the file could not be opened.
-QString messageImpressionImpossible(const QString &destination);
+QString cannotPrintMessage(const QString &destination);
 // On the print command, when none of the pages chosen in the printer dialog is
 // in the document shown.
-QString messageAucunePageChoisie();
+QString noPageChosenMessage();
 // After the page set-up, when its margins leave too little room to print.
-QString messageMargesTropGrandes();
+QString marginsTooWideMessage();
 
 } // namespace virelai

@@ -2,7 +2,6 @@
 
 #include "app/ClipboardLimit.h"
 #include "app/StartupInfo.h"
-#include "app/menus/WindowCommands.h"
 #include "app/navigation/OutlineNavigation.h"
 #include "app/preview/PreviewWidget.h"
 #include "app/window/StartPlacement.h"
@@ -24,7 +23,7 @@ namespace virelai {
 
 Form1::Form1(std::unique_ptr<ClipboardSource> clipboard,
              std::unique_ptr<TeacherMessages> messageSink, std::unique_ptr<Clock> footerClock,
-             QWidget *parent)
+             PrintDialogs dialogs, QWidget *parent)
     : QMainWindow(parent)
     , clipboard(std::move(clipboard))
     , messages(messageSink ? std::move(messageSink) : std::make_unique<WindowMessages>(this))
@@ -37,7 +36,7 @@ Form1::Form1(std::unique_ptr<ClipboardSource> clipboard,
     connect(VSPrinter1, &Surface::textCut, this, [this](const QString &message) {
         messages->inform(message, QStringLiteral("Texte incomplet"));
     });
-    installWindowCommands(*this, *messages);
+    createCommands(std::move(dialogs));
     setInitialInnerSize();
     applyLayout();
 }
@@ -46,22 +45,22 @@ Form1::~Form1() = default;
 
 std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
 {
-    request.chemin = cheminFromDirectory(QCoreApplication::applicationDirPath());
-    request.NumVersion = programNumVersion();
-    setWindowTitle(windowCaption(request.NumVersion));
+    requestState.chemin = cheminFromDirectory(QCoreApplication::applicationDirPath());
+    requestState.NumVersion = programNumVersion();
+    setWindowTitle(windowCaption(requestState.NumVersion));
     redim_ATX();
-    auto decoded = decodeCommandLine(commandLine, request);
+    auto decoded = decodeCommandLine(commandLine, requestState);
     if (!decoded)
         return decoded.failure();
-    request = std::move(decoded).value();
-    navigation->retenirOrigine();
+    requestState = std::move(decoded).value();
+    navigation->rememberOrigin();
     // A refused text is read as an empty clipboard.
     const auto withinLimit = clipboardTextWithinLimit(clipboard->text());
     if (!withinLimit)
         messages->inform(withinLimit.failure().message, QStringLiteral("Presse-papiers"));
     clipboard = std::make_unique<TextClipboard>(withinLimit ? withinLimit.value() : QString());
-    session = std::make_unique<DocumentSession>(request, *clipboard, *VSPrinter1, *this, *messages,
-                                                *clock);
+    session = std::make_unique<DocumentSession>(requestState, *clipboard, *VSPrinter1, *this,
+                                                *messages, *clock);
     buildDocument();
     repaintWindow();
     return std::nullopt;
@@ -69,7 +68,7 @@ std::optional<RequestError> Form1::Form_Load(const QString &commandLine)
 
 void Form1::showOnScreen()
 {
-    VSPrinter1Preview->setZoomMode(ZoomMode::LargeurPage);
+    VSPrinter1Preview->setZoomMode(ZoomMode::PageWidth);
     // The window manager frames the window only once it is shown: a title bar
     // is reckoned with.
     const QMargins frame(0, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), 0, 0);

@@ -2,6 +2,7 @@
 
 #include "app/OverrideCursorPointer.h"
 #include "app/RequestDecoder.h"
+#include "app/printing/PrinterSetup.h"
 #include "app/window/WindowLayout.h"
 #include "common/ClipboardSource.h"
 #include "common/RequestState.h"
@@ -39,11 +40,12 @@ class Form1 : public QMainWindow, public DocumentWindow
     Q_OBJECT
 
 public:
-    // Messages go to modal boxes over the window, and footers read the system
-    // clock, unless tests give their own.
+    // Messages go to modal boxes over the window, footers read the system
+    // clock and printing asks through its dialogs, unless tests give their own.
     explicit Form1(std::unique_ptr<ClipboardSource> clipboard,
                    std::unique_ptr<TeacherMessages> messageSink = nullptr,
-                   std::unique_ptr<Clock> footerClock = nullptr, QWidget *parent = nullptr);
+                   std::unique_ptr<Clock> footerClock = nullptr, PrintDialogs dialogs = {},
+                   QWidget *parent = nullptr);
     ~Form1() override;
 
     // The start-up sequence: chemin, NumVersion, caption, layout, the request
@@ -74,12 +76,32 @@ public:
     // The inner area in twips; 0 × 0 while minimised.
     ClientArea clientArea() const;
     const Form1Layout &layoutTwips() const { return geometry; }
-    DocumentSession *documentSession() const { return session.get(); }
-    // Where footers read the date and time.
-    const Clock &footerClock() const { return *clock; }
+    const RequestState &request() const { return requestState; }
+    // Null until Form_Load has decoded a request.
+    const DocumentSession *documentSession() const { return session.get(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls();
+    void createPictureControls(QWidget *inner);
+    void createPanes(QWidget *inner);
+    void createCommands(PrintDialogs dialogs);
+    void setInitialInnerSize();
+    void applyLayout();
+    void keepFocusOffCoveredPanes();
+    QRect toPixels(const ControlGeometry &control) const;
+    QPointF toTwips(const QPoint &pixels) const;
+    bool splitterEvent(QEvent *event);
+    bool outlineDropEvent(QEvent *event);
+    void dragSplitter();
+    // ouvre_fic for a document type of 0 or more.
+    void composeAdviceAgain();
 
     // Request state: module and window variables of the one window.
-    RequestState request;
+    RequestState requestState;
     // The screen-wide pointer, busy while a document is built.
     OverrideCursorPointer pointer;
 
@@ -95,27 +117,10 @@ public:
     std::array<QPixmap, 6> ImageInact;
     std::array<QLabel *, 2> Image1 {};
 
-    // The printer, the outline navigation and the menu bar (owned by the window).
+    // The printer, the outline navigation and the menu bar, children of the window.
     PrinterSetup *printing = nullptr;
     OutlineNavigation *navigation = nullptr;
     Form1Menus *menus = nullptr;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
-private:
-    void createControls();
-    void createPictureControls(QWidget *inner);
-    void createPanes(QWidget *inner);
-    void setInitialInnerSize();
-    void applyLayout();
-    void keepFocusOffCoveredPanes();
-    QRect toPixels(const ControlGeometry &control) const;
-    QPointF toTwips(const QPoint &pixels) const;
-    bool splitterEvent(QEvent *event);
-    bool outlineDropEvent(QEvent *event);
-    void dragSplitter();
 
     // The host starts a new copy of the program for each request and leaves
     // that request's figures on the clipboard; the teacher may copy something

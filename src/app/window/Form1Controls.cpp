@@ -17,9 +17,9 @@ namespace virelai {
 
 namespace {
 
-const QColor FondFenetre(0xC0, 0xC0, 0xC0);
-const QColor FondLegende(0, 0, 255);
-const QColor TexteLegende(192, 0, 0);
+const QColor WindowBackground(0xC0, 0xC0, 0xC0);
+const QColor LegendBackground(0, 0, 255);
+const QColor LegendTextColor(192, 0, 0);
 
 constexpr std::array<float, 6> Image2Left {2625, 3675, 4725, 5760, 6795, 7830};
 constexpr ControlGeometry TChart1Creation {855, 1110, 6150, 4575};
@@ -61,7 +61,7 @@ void Form1::createControls()
     menuBar(); // menus are added by the menu commands
     auto *inner = new QWidget(this);
     inner->setObjectName(QStringLiteral("inner"));
-    setBackground(inner, FondFenetre);
+    setBackground(inner, WindowBackground);
     setCentralWidget(inner);
     // Image controls are painted on the background, beneath every pane.
     createPictureControls(inner);
@@ -108,7 +108,7 @@ void Form1::createPanes(QWidget *inner)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setPlainText(legendText());
     Text1->setReadOnly(true);
-    setBackground(Text1, FondLegende, TexteLegende);
+    setBackground(Text1, LegendBackground, LegendTextColor);
     Text1->viewport()->setCursor(handCursor());
     focusWhenUncovered = {{Outline1, Outline1->focusPolicy()}, {Text1, Text1->focusPolicy()}};
 

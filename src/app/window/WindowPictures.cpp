@@ -9,10 +9,10 @@ namespace virelai {
 
 namespace {
 
-const QColor CasActif(176, 0, 0);
-const QColor NumeroActif(0, 111, 221);
-const QColor Inactif(180, 180, 180);
-const QColor CadreActif(64, 64, 64);
+const QColor ActiveCaseColor(176, 0, 0);
+const QColor ActiveNumberColor(0, 111, 221);
+const QColor InactiveColor(180, 180, 180);
+const QColor ActiveFrameColor(64, 64, 64);
 
 QImage transparentImage(int size)
 {
@@ -36,15 +36,15 @@ QPixmap casePicture(int number, bool active)
     QImage image(52, 24, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setPen(active ? CadreActif : Inactif);
+    painter.setPen(active ? ActiveFrameColor : InactiveColor);
     painter.drawRect(0, 0, 51, 23);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(14);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(active ? CasActif : Inactif);
+    painter.setPen(active ? ActiveCaseColor : InactiveColor);
     painter.drawText(QRect(4, 0, 30, 24), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Cas"));
-    painter.setPen(active ? NumeroActif : Inactif);
+    painter.setPen(active ? ActiveNumberColor : InactiveColor);
     painter.drawText(QRect(34, 0, 14, 24), Qt::AlignCenter, QString::number(number));
     return QPixmap::fromImage(image);
 }

@@ -26,10 +26,10 @@ std::optional<int> readCount(QStringView field)
 // explicitly rather than through an undefined narrowing.
 float toFloat(double value)
 {
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
+    constexpr double LargestFloat = std::numeric_limits<float>::max();
+    if (value > LargestFloat)
         return std::numeric_limits<float>::infinity();
-    if (value < -largest)
+    if (value < -LargestFloat)
         return -std::numeric_limits<float>::infinity();
     return float(value);
 }
@@ -105,9 +105,10 @@ std::optional<DataGraphRefusal> DataGraphReader::checkCounts()
         && (nbSerie > DataGraphSlots || nbPoint > DataGraphSlots
             || nbSerie * nbPoint > DataGraphSlots))
         return DataGraphRefusal::TooManySlots;
-    constexpr int lowest = std::numeric_limits<qint16>::min();
-    constexpr int highest = std::numeric_limits<qint16>::max();
-    if (nbSerie < lowest || nbSerie > highest || nbPoint < lowest || nbPoint > highest)
+    constexpr int LowestInt16 = std::numeric_limits<qint16>::min();
+    constexpr int HighestInt16 = std::numeric_limits<qint16>::max();
+    if (nbSerie < LowestInt16 || nbSerie > HighestInt16 || nbPoint < LowestInt16
+        || nbPoint > HighestInt16)
         return DataGraphRefusal::NotWhole;
     data.nbGraph = qint16(nbGraph);
     data.nbSerie = qint16(nbSerie);
@@ -137,12 +138,12 @@ std::optional<DataGraphRefusal> DataGraphReader::readSerie(int m, GraphBlock &ch
         return refusal;
     readLabels(firstSlot);
 
-    SerieBlock serie;
-    serie.nomSerie = nomSerie;
-    serie.couleur = quint32(rgb[0] + 256 * rgb[1] + 65536 * rgb[2]);
-    serie.valeurs.assign(values.begin() + firstSlot, values.begin() + firstSlot + data.nbPoint);
-    serie.libelles.assign(labels.begin() + firstSlot, labels.begin() + firstSlot + data.nbPoint);
-    chart.series.push_back(std::move(serie));
+    SerieBlock block;
+    block.nomSerie = nomSerie;
+    block.couleur = quint32(rgb[0] + 256 * rgb[1] + 65536 * rgb[2]);
+    block.values.assign(values.begin() + firstSlot, values.begin() + firstSlot + data.nbPoint);
+    block.labels.assign(labels.begin() + firstSlot, labels.begin() + firstSlot + data.nbPoint);
+    chart.series.push_back(std::move(block));
     return std::nullopt;
 }
 

@@ -13,8 +13,8 @@ struct SerieBlock
 {
     QString nomSerie;
     quint32 couleur = 0; // red + 256 * green + 65536 * blue
-    std::vector<float> valeurs; // nbPoint values
-    std::vector<QString> libelles; // nbPoint category labels
+    std::vector<float> values; // nbPoint values
+    std::vector<QString> labels; // nbPoint category labels
 };
 
 struct GraphBlock

@@ -21,32 +21,36 @@ bool writableDirectory(const QString &directory)
     return info.isDir() && info.isWritable();
 }
 
-// The XDG rule: a relative XDG_CACHE_HOME is ignored.
-QString cacheRoot()
+// The XDG rule: a relative XDG_CACHE_HOME is ignored. Nothing when no absolute
+// directory can be named.
+std::optional<QString> cacheRoot()
 {
     const QString xdg = qEnvironmentVariable("XDG_CACHE_HOME");
     if (QDir::isAbsolutePath(xdg))
         return xdg;
     const QString home = QDir::homePath();
-    return QDir::isAbsolutePath(home) ? home + QStringLiteral("/.cache") : QString();
+    if (!QDir::isAbsolutePath(home))
+        return std::nullopt;
+    return home + QStringLiteral("/.cache");
 }
 
-// Empty when no absolute cache directory can be named.
-QString cacheDirectory()
+std::optional<QString> cacheDirectory()
 {
-    const QString root = cacheRoot();
-    return root.isEmpty() ? root : root + u'/' + QCoreApplication::applicationName();
+    const std::optional<QString> root = cacheRoot();
+    if (!root)
+        return std::nullopt;
+    return *root + u'/' + QCoreApplication::applicationName();
 }
 
-QString unwritableReason(const QString &chemin, const QString &cache)
+QString unwritableReason(const QString &chemin, const std::optional<QString> &cache)
 {
-    if (cache.isEmpty())
+    if (!cache)
         return QStringLiteral("le dossier du programme %1 ne peut pas être écrit et aucun dossier "
                               "de cache n'est défini")
             .arg(chemin);
     return QStringLiteral("ni le dossier du programme %1 ni le dossier de cache %2 ne peuvent être "
                           "écrits")
-        .arg(chemin, cache);
+        .arg(chemin, *cache);
 }
 
 void tellOnceAboutCache(const QString &chemin, const QString &cache)
@@ -65,11 +69,11 @@ void tellOnceAboutCache(const QString &chemin, const QString &cache)
 PicturesFolder picturesFolder(const QString &chemin)
 {
     if (writableDirectory(chemin))
-        return {chemin, QString()};
-    const QString cache = cacheDirectory();
-    if (!cache.isEmpty() && QDir().mkpath(cache) && writableDirectory(cache)) {
-        tellOnceAboutCache(chemin, cache);
-        return {withSeparator(cache), QString()};
+        return {chemin, std::nullopt};
+    const std::optional<QString> cache = cacheDirectory();
+    if (cache && QDir().mkpath(*cache) && writableDirectory(*cache)) {
+        tellOnceAboutCache(chemin, *cache);
+        return {withSeparator(*cache), std::nullopt};
     }
     return {chemin, unwritableReason(chemin, cache)};
 }

@@ -2,14 +2,16 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace virelai {
 
 // Where the chart pictures of a run are written.
 struct PicturesFolder
 {
     QString path; // ends with a separator
-    // Empty when path can be written; else why no picture can be written, in French.
-    QString unwritable;
+    // Why no picture can be written there, in French; nothing when path can be written.
+    std::optional<QString> unwritable;
 };
 
 // chemin when it is a directory that can be written; else the user's cache

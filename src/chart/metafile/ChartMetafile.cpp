@@ -7,12 +7,12 @@
 
 namespace virelai {
 
-QByteArray chartMetafile(const TChart &chart)
+std::optional<QByteArray> chartMetafile(const TChart &chart)
 {
     WmfPaintDevice device(ChartSize);
     QPainter painter;
     if (!painter.begin(&device))
-        return QByteArray();
+        return std::nullopt;
     drawChart(painter, chart);
     painter.end();
     return device.bytes();

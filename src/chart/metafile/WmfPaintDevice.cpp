@@ -15,7 +15,7 @@ QPaintEngine *WmfPaintDevice::paintEngine() const
     return &engine;
 }
 
-QByteArray WmfPaintDevice::bytes()
+std::optional<QByteArray> WmfPaintDevice::bytes()
 {
     return recorder.finish();
 }

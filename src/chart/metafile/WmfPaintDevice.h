@@ -16,8 +16,8 @@ public:
     ~WmfPaintDevice() override;
 
     QPaintEngine *paintEngine() const override;
-    // The whole metafile; empty when recording failed.
-    QByteArray bytes();
+    // The whole metafile; nothing when recording failed.
+    std::optional<QByteArray> bytes();
 
 protected:
     int metric(PaintDeviceMetric metric) const override;

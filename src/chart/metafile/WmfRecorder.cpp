@@ -40,20 +40,20 @@ std::vector<U_POINT16> points16(const std::vector<QPoint> &points)
 // largest record; both are set here from the records themselves, in 16-bit words.
 void correctHeaderFields(QByteArray &bytes)
 {
-    constexpr qsizetype placeableSize = 22;
-    constexpr qsizetype headerSize = 18;
-    if (bytes.size() < placeableSize + headerSize)
+    constexpr qsizetype PlaceableSize = 22;
+    constexpr qsizetype HeaderSize = 18;
+    if (bytes.size() < PlaceableSize + HeaderSize)
         return;
     quint32 largest = 0;
-    for (qsizetype offset = placeableSize + headerSize; offset + 4 <= bytes.size();) {
+    for (qsizetype offset = PlaceableSize + HeaderSize; offset + 4 <= bytes.size();) {
         const quint32 words = qFromLittleEndian<quint32>(bytes.constData() + offset);
         if (words < 3)
             return; // never written by this recorder; leave the fields alone
         largest = std::max(largest, words);
         offset += qsizetype(words) * 2;
     }
-    char *header = bytes.data() + placeableSize;
-    qToLittleEndian<quint32>(quint32((bytes.size() - placeableSize) / 2), header + 6);
+    char *header = bytes.data() + PlaceableSize;
+    qToLittleEndian<quint32>(quint32((bytes.size() - PlaceableSize) / 2), header + 6);
     qToLittleEndian<quint32>(largest, header + 12);
 }
 
@@ -211,14 +211,14 @@ void WmfRecorder::textOut(QPoint baselineStart, const QString &text)
     append(U_WMRTEXTOUT_set(point16(baselineStart), bytes.data()));
 }
 
-QByteArray WmfRecorder::finish()
+std::optional<QByteArray> WmfRecorder::finish()
 {
     if (finished)
-        return QByteArray();
+        return std::nullopt;
     finished = true;
     append(U_WMREOF_set()); // wmf_finish does not add the end record
     if (failed || wmf_finish(track->file) != 0)
-        return QByteArray();
+        return std::nullopt;
     QByteArray bytes(track->file->buf, qsizetype(track->file->used));
     correctHeaderFields(bytes);
     return bytes;

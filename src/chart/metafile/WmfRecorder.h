@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace virelai {
@@ -61,7 +62,7 @@ public:
     void textOut(QPoint baselineStart, const QString &text);
 
     // Ends the picture; the whole file, or empty when anything went wrong.
-    QByteArray finish();
+    std::optional<QByteArray> finish();
 
 private:
     struct Track;

@@ -29,10 +29,10 @@ MajDataGraphResult ClipboardCharts::MajDataGraph()
     const ChartRequest chartRequest {request.TypeDoc, request.Param3, request.Param4,
                                      request.Param5};
     lastWritten.clear(); // a run that stops half-way leaves no picture counted
-    const bool writable = folder.unwritable.isEmpty();
+    const bool writable = !folder.unwritable;
     if (writable)
         removeStaleChartTemporaries(folder.path);
-    RefusingWriter refusing(folder.unwritable);
+    RefusingWriter refusing(folder.unwritable.value_or(QString()));
     FileWriter &chosen = writable ? static_cast<FileWriter &>(writer) : refusing;
     MajDataGraphResult result
         = virelai::MajDataGraph(clipboard.text(), chartRequest, TChart1, folder.path, chosen);

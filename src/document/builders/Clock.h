@@ -25,7 +25,6 @@ public:
     explicit FixedClock(QDateTime moment)
         : moment(std::move(moment))
     { }
-    void set(const QDateTime &newMoment) { moment = newMoment; }
     QDateTime now() const override { return moment; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "advice/InitAppli.h"
 #include "chart/files/PicturesDirectory.h"
+#include "document/builders/OuvreFicPages.h"
 #include "document/metafile/MetafilePicture.h"
 
 namespace virelai {
@@ -11,6 +12,8 @@ DocumentSession::DocumentSession(const RequestState &request, const ClipboardSou
                                  TeacherMessages &messages, const Clock &clock)
     : request(request)
     , clipboard(clipboard)
+    , VSPrinter1(VSPrinter1)
+    , clock(clock)
     , folder(picturesFolder(request.chemin))
     , charts(clipboard, request, TChart1, folder)
     , builders(BuildContext {VSPrinter1, request, adviceTexts, clipboard, window, charts, messages,
@@ -20,6 +23,14 @@ DocumentSession::DocumentSession(const RequestState &request, const ClipboardSou
 void DocumentSession::buildDocument(BusyPointer &pointer)
 {
     virelai::InitAppli(request, adviceTexts, clipboard, builders, pointer);
+}
+
+void DocumentSession::composeAdviceAgain()
+{
+    recomposerConseil(VSPrinter1,
+                      ConseilARecomposer {adviceTexts, request.TypeDoc, request.NumVersion,
+                                          folder.path, chartsOfLastBuild(),
+                                          metafilePictureFromBytes, clock});
 }
 
 } // namespace virelai

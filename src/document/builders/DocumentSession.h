@@ -23,6 +23,9 @@ public:
 
     // Chooses the advice for the request and builds its document.
     void buildDocument(BusyPointer &pointer);
+    // Composes the advice page of the last build again, from its texts and
+    // chart pictures, with the footer read from the clock now.
+    void composeAdviceAgain();
 
     const AdviceTexts &texts() const { return adviceTexts; }
     const QString &picturesDirectory() const { return folder.path; }
@@ -34,6 +37,8 @@ public:
 private:
     const RequestState &request;
     const ClipboardSource &clipboard;
+    Surface &VSPrinter1;
+    const Clock &clock;
     PicturesFolder folder;
     AdviceTexts adviceTexts;
     TChart TChart1;

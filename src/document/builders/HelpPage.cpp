@@ -3,8 +3,6 @@
 #include "document/builders/BuildContext.h"
 #include "document/builders/DocumentComplet.h"
 
-#include <exception>
-
 namespace virelai {
 
 namespace {
@@ -26,22 +24,20 @@ QString messageFichierIllisible(const QString &path)
     return QStringLiteral("Impossible d'ouvrir le fichier ") + path;
 }
 
-void construirePageAide(BuildContext &context, const QString &Fichier)
+void HelpPageBuild::run(BuildContext &context)
 {
-    QString path; // as far as it is built when a step fails
-    bool shown = false;
-    try {
-        context.window.MajFenetre();
-        // The clipboard holds whatever the teacher copied last: chart data that
-        // cannot be read must not stand in the way of the help page.
-        context.charts.MajDataGraph();
-        path = context.request.chemin + Fichier;
-        shown = montrerFichier(context, path);
-    } catch (const std::exception &) {
-        shown = false;
-    }
-    if (!shown)
+    context.window.MajFenetre();
+    // The clipboard holds whatever the teacher copied last: chart data that
+    // cannot be read must not stand in the way of the help page.
+    context.charts.MajDataGraph();
+    path = context.request.chemin + Fichier;
+    if (!montrerFichier(context, path))
         context.messages.MsgBox(messageFichierIllisible(path), QStringLiteral("Erreur"));
+}
+
+QString HelpPageBuild::failureMessage() const
+{
+    return messageFichierIllisible(path);
 }
 
 } // namespace virelai

@@ -38,8 +38,9 @@ void PageBuilders::AffCompGene()
 
 void PageBuilders::AffAide(const QString &Fichier)
 {
-    context.chartNoticesShown = 0;
-    construirePageAide(context, Fichier);
+    HelpPageBuild page(Fichier);
+    construire([&page](BuildContext &c) { page.run(c); },
+               [&page](const QString &) { return page.failureMessage(); });
 }
 
 QString PageBuilders::messageEchec(const QString &raison)
@@ -49,7 +50,8 @@ QString PageBuilders::messageEchec(const QString &raison)
         .arg(raison);
 }
 
-void PageBuilders::construire(const std::function<void(BuildContext &)> &build)
+void PageBuilders::construire(const std::function<void(BuildContext &)> &build,
+                              const std::function<QString(const QString &raison)> &failureMessage)
 {
     context.chartNoticesShown = 0;
     QString raison;
@@ -63,7 +65,7 @@ void PageBuilders::construire(const std::function<void(BuildContext &)> &build)
     } catch (...) {
         raison = QStringLiteral("erreur inattendue");
     }
-    context.messages.MsgBox(messageEchec(raison), QStringLiteral("Erreur"));
+    context.messages.MsgBox(failureMessage(raison), QStringLiteral("Erreur"));
 }
 
 } // namespace virelai

@@ -9,7 +9,9 @@ namespace virelai {
 
 // The six page builders. A build that fails half-way ends there: the page shown
 // before stays (the surface swaps documents only when one is complete), the
-// teacher gets one message, and the program goes on.
+// teacher gets one message, and the program goes on. Builders tell what they
+// can foresee (unreadable data or files) by messages; construire is the one
+// place where an exception (memory running out) is stopped.
 class PageBuilders : public DocumentBuilders
 {
 public:
@@ -29,7 +31,9 @@ public:
     int chartNoticesOfLastBuild() const { return context.chartNoticesShown; }
 
 private:
-    void construire(const std::function<void(BuildContext &)> &build);
+    void construire(const std::function<void(BuildContext &)> &build,
+                    const std::function<QString(const QString &raison)> &failureMessage
+                    = messageEchec);
 
     BuildContext context;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/FileClipboard.h"
+#include "app/navigation/OutlineNavigation.h"
+#include "app/printing/PrinterSetup.h"
 #include "app/window/Form1.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/DocumentSession.h"
@@ -8,6 +10,7 @@
 #include "support/PdfText.h"
 #include "support/RecordingMessages.h"
 
+#include <QAction>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -35,16 +38,62 @@ public:
     QDateTime now() const override { return footerMoment; }
 };
 
-// The window after start-up with a request, its clipboard holding sample data
-// and its footers built at StartMoment.
-inline std::unique_ptr<Form1> startedForm(const QString &request,
-                                          const QString &sample = QStringLiteral("type1.txt"))
+// Hands the window's messages on to a recorder that the test keeps.
+class MessagesTo : public TeacherMessages
+{
+public:
+    explicit MessagesTo(TeacherMessages &recorder)
+        : recorder(recorder)
+    { }
+    void MsgBox(const QString &Prompt, const QString &Title) override
+    {
+        recorder.MsgBox(Prompt, Title);
+    }
+    void inform(const QString &Prompt, const QString &Title) override
+    {
+        recorder.inform(Prompt, Title);
+    }
+
+private:
+    TeacherMessages &recorder;
+};
+
+// The window after start-up with a request, its clipboard holding type 1
+// sample data and its footers built at StartMoment. Its dialogs answer as
+// given; its messages go to `recorder`, or to modal boxes without one.
+inline std::unique_ptr<Form1> startedForm(const QString &request, PrintDialogs dialogs = {},
+                                          TeacherMessages *recorder = nullptr)
 {
     footerMoment = StartMoment;
-    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText(sample)),
-                                        nullptr, std::make_unique<FooterClock>());
+    auto form = std::make_unique<Form1>(
+        std::make_unique<FileClipboard>(sampleText(QStringLiteral("type1.txt"))),
+        recorder ? std::make_unique<MessagesTo>(*recorder) : nullptr,
+        std::make_unique<FooterClock>(), std::move(dialogs));
     form->Form_Load(request);
     return form;
+}
+
+// A menu command of the window, by its name.
+inline QAction *command(const Form1 &form, const QString &name)
+{
+    return form.findChild<QAction *>(name);
+}
+
+// The page model the window's builders compose on.
+inline const Surface &surfaceOf(const Form1 &form)
+{
+    return *form.findChild<const Surface *>();
+}
+
+inline OutlineNavigation &navigationOf(const Form1 &form)
+{
+    return *form.findChild<OutlineNavigation *>();
+}
+
+// A page set-up dialog that the teacher cancels.
+inline std::optional<QPageLayout> cancelPageSetup(const QPageLayout &, const QPrinter &, QWidget *)
+{
+    return std::nullopt;
 }
 
 inline QString suggestionShown(const Form1 &form)

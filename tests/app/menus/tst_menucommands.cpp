@@ -1,7 +1,4 @@
 #include "FormBench.h"
-#include "app/menus/Form1Menus.h"
-#include "app/navigation/OutlineNavigation.h"
-#include "app/printing/PrinterSetup.h"
 #include "app/printing/PrintingMessages.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
@@ -47,27 +44,22 @@ public:
     }
 };
 
-const MenuTree &menus(const Form1 &form)
-{
-    return form.menus->menus();
-}
-
-// The window after start-up, with the printer's messages recorded instead of
-// shown: without a printer the printer dialog is preceded by one.
-std::unique_ptr<Form1> startedQuietForm(const QString &request, RecordingMessages &messages)
-{
-    auto form = startedForm(request);
-    form->printing->messages = &messages;
-    return form;
-}
-
-// The printer dialog answered as a teacher choosing to print into a PDF file.
-PrinterDialogAsker choosePdfFile(const QString &path)
+// The printer dialog answered as a teacher choosing to print into the PDF file
+// that *path names when the dialog opens.
+PrinterDialogAsker choosePdfFile(const QString *path)
 {
     return [path](QPrinter &printer, QWidget *) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
+        printer.setOutputFileName(*path);
         return true;
+    };
+}
+
+// The page set-up dialog answered with `chosen`.
+PageSetupAsker choosePageLayout(const QPageLayout &chosen)
+{
+    return [chosen](const QPageLayout &, const QPrinter &, QWidget *) {
+        return std::optional(chosen);
     };
 }
 
@@ -96,14 +88,13 @@ private Q_SLOTS:
 
 void MenuCommandsTest::returnToTheHostEndsAtOnce()
 {
-    const auto form = startedForm(MoyenneCas2);
+    RecordingMessages messages;
+    const auto form = startedForm(MoyenneCas2, {}, &messages);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     CloseCounter counter;
     form->installEventFilter(&counter);
-    RecordingMessages messages;
-    form->printing->messages = &messages;
-    QTimer::singleShot(0, menus(*form).Quitter, &QAction::trigger);
+    QTimer::singleShot(0, command(*form, "Quitter"), &QAction::trigger);
     // Only a safety net should the loop not end.
     QTimer safetyNet;
     safetyNet.setSingleShot(true);
@@ -128,23 +119,24 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer()
 {
     QFETCH(bool, accepted);
     QTemporaryDir dir;
-    const auto form = startedForm(MoyenneCas2);
-    const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
-    QVERIFY(shownText(*form->VSPrinter1, dir.path()).contains("09-03-2026 à 08:30"));
-    form->navigation->Image2_Click(3);
-    footerMoment = LaterMoment;
-    const auto before = form->VSPrinter1->shownDocument();
     int asked = 0;
-    form->printing->askPageSetup = [&](const QPageLayout &current, const QPrinter &,
-                                       QWidget *) -> std::optional<QPageLayout> {
+    PrintDialogs dialogs;
+    dialogs.askPageSetup = [&](const QPageLayout &current, const QPrinter &,
+                               QWidget *) -> std::optional<QPageLayout> {
         ++asked;
         return accepted ? std::optional(current) : std::nullopt;
     };
-    menus(*form).ConfMiseEnPage->trigger();
+    const auto form = startedForm(MoyenneCas2, dialogs);
+    const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
+    QVERIFY(shownText(surfaceOf(*form), dir.path()).contains("09-03-2026 à 08:30"));
+    navigationOf(*form).Image2_Click(3);
+    footerMoment = LaterMoment;
+    const auto before = surfaceOf(*form).shownDocument();
+    command(*form, "ConfMiseEnPage")->trigger();
     QCOMPARE(asked, 1);
-    QVERIFY(form->VSPrinter1->shownDocument() != before);
+    QVERIFY(surfaceOf(*form).shownDocument() != before);
     QCOMPARE(suggestionShown(*form), case4);
-    const QString text = shownText(*form->VSPrinter1, dir.path());
+    const QString text = shownText(surfaceOf(*form), dir.path());
     QVERIFY(text.contains("09-03-2026 à 10:45"));
     QVERIFY(!text.contains("08:30"));
 }
@@ -156,49 +148,43 @@ void MenuCommandsTest::rebuildsKeepTheFiguresOfTheStart()
     QString contents = sampleText(QStringLiteral("type1.txt"));
     footerMoment = StartMoment;
     Form1 form(std::make_unique<ChangingClipboard>(&contents), nullptr,
-               std::make_unique<FooterClock>());
+               std::make_unique<FooterClock>(), PrintDialogs {{}, cancelPageSetup});
     form.Form_Load(MoyenneCas2);
     QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
     contents = QStringLiteral("Un texte copié dans un autre programme");
-    form.printing->askPageSetup = [](const QPageLayout &, const QPrinter &, QWidget *) {
-        return std::optional<QPageLayout>();
-    };
-    menus(form).ConfMiseEnPage->trigger();
+    command(form, "ConfMiseEnPage")->trigger();
     QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
-    form.navigation->Image2_Click(3);
+    navigationOf(form).Image2_Click(3);
     QCOMPARE(form.documentSession()->chartsOfLastBuild().keys(), (QList<int> {1, 2, 3}));
 }
 
 void MenuCommandsTest::pageSetUpRefusesMarginsThatLeaveNoRoom()
 {
-    RecordingMessages messages;
-    const auto form = startedQuietForm(MoyenneCas2, messages);
-    const PageGeometry before = form->VSPrinter1->shownDocument()->pageGeometry(0);
     // 200 mm left and right on A4: not one letter would fit on a line.
-    form->printing->askPageSetup = [](const QPageLayout &, const QPrinter &, QWidget *) {
-        QPageLayout chosen(QPageSize(QPageSize::A4), QPageLayout::Portrait, {},
-                           QPageLayout::Millimeter);
-        chosen.setMode(QPageLayout::FullPageMode);
-        chosen.setMargins(QMarginsF(200, 10, 200, 10));
-        return std::optional(chosen);
-    };
-    menus(*form).ConfMiseEnPage->trigger();
-    QCOMPARE(messages.prompts, QStringList {messageMargesTropGrandes()});
-    const PageGeometry after = form->VSPrinter1->shownDocument()->pageGeometry(0);
+    QPageLayout chosen(QPageSize(QPageSize::A4), QPageLayout::Portrait, {},
+                       QPageLayout::Millimeter);
+    chosen.setMode(QPageLayout::FullPageMode);
+    chosen.setMargins(QMarginsF(200, 10, 200, 10));
+    RecordingMessages messages;
+    const auto form = startedForm(MoyenneCas2, {{}, choosePageLayout(chosen)}, &messages);
+    const PageGeometry before = surfaceOf(*form).shownDocument()->pageGeometry(0);
+    command(*form, "ConfMiseEnPage")->trigger();
+    QCOMPARE(messages.prompts, QStringList {marginsTooWideMessage()});
+    const PageGeometry after = surfaceOf(*form).shownDocument()->pageGeometry(0);
     QCOMPARE(after.size, before.size);
     QCOMPARE(after.margins, before.margins);
 }
 
 void MenuCommandsTest::pageSetUpKeepsTheBuildersOrientation()
 {
-    const auto form = startedForm(MoyenneCas2);
     const QMarginsF margins(20, 15, 10, 25);
-    form->printing->askPageSetup = [&](const QPageLayout &, const QPrinter &, QWidget *) {
-        return std::optional(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, margins,
-                                         QPageLayout::Millimeter));
-    };
-    menus(*form).ConfMiseEnPage->trigger();
-    const PageGeometry page = form->VSPrinter1->shownDocument()->pageGeometry(0);
+    const auto form = startedForm(
+        MoyenneCas2,
+        {{},
+         choosePageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, margins,
+                                      QPageLayout::Millimeter))});
+    command(*form, "ConfMiseEnPage")->trigger();
+    const PageGeometry page = surfaceOf(*form).shownDocument()->pageGeometry(0);
     QCOMPARE(qRound(page.size.width()), qRound(mmToTwips(148)));
     QCOMPARE(qRound(page.size.height()), qRound(mmToTwips(210)));
     QCOMPARE(qRound(page.margins.left()), qRound(mmToTwips(20)));
@@ -210,30 +196,30 @@ void MenuCommandsTest::printerChoiceNeitherPrintsNorBuilds()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.pdf"));
     RecordingMessages messages;
-    const auto form = startedQuietForm(MoyenneCas2, messages);
-    const auto shown = form->VSPrinter1->shownDocument();
-    form->printing->askPrinter = choosePdfFile(path);
-    menus(*form).config->trigger();
+    const auto form = startedForm(MoyenneCas2, {choosePdfFile(&path)}, &messages);
+    const auto shown = surfaceOf(*form).shownDocument();
+    command(*form, "config")->trigger();
     QVERIFY(!QFile::exists(path));
-    QCOMPARE(form->VSPrinter1->shownDocument(), shown);
-    menus(*form).imprime->trigger();
+    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
+    command(*form, "imprime")->trigger();
     QVERIFY(QFile::exists(path));
-    QVERIFY(!messages.prompts.contains(messageRienAImprimer()));
-    QCOMPARE(form->VSPrinter1->shownDocument(), shown);
+    QVERIFY(!messages.prompts.contains(nothingToPrintMessage()));
+    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 }
 
 void MenuCommandsTest::printingTwiceGivesTheSameFooter()
 {
     QTemporaryDir dir;
     RecordingMessages messages;
-    const auto form = startedQuietForm(MoyenneCas2, messages);
+    QString path;
+    const auto form = startedForm(MoyenneCas2, {choosePdfFile(&path)}, &messages);
     footerMoment = LaterMoment;
     QStringList printed;
     for (const QString &name : {QStringLiteral("first.pdf"), QStringLiteral("second.pdf")}) {
-        form->printing->askPrinter = choosePdfFile(dir.filePath(name));
-        menus(*form).config->trigger();
-        menus(*form).imprime->trigger();
-        printed << pdfText(dir.filePath(name));
+        path = dir.filePath(name);
+        command(*form, "config")->trigger();
+        command(*form, "imprime")->trigger();
+        printed << pdfText(path);
     }
     QVERIFY(printed[0].contains("09-03-2026 à 08:30"));
     QVERIFY(printed[0].contains("Proposition"));
@@ -244,20 +230,19 @@ void MenuCommandsTest::withoutPrinterTheCommandsSaySo()
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("a printer is installed on this computer");
-    const auto form = startedForm(MoyenneCas2);
     QStringList events;
     RecordingMessages messages;
-    form->printing->messages = &messages;
-    menus(*form).imprime->trigger();
-    QCOMPARE(messages.prompts, QStringList {messageRienAImprimer()});
-
-    form->printing->askPrinter = [&](QPrinter &, QWidget *) {
+    const auto noPrinterChosen = [&](QPrinter &, QWidget *) {
         events << QStringLiteral("dialog after %1 message(s)").arg(messages.prompts.size());
         return false;
     };
-    menus(*form).config->trigger();
+    const auto form = startedForm(MoyenneCas2, {noPrinterChosen}, &messages);
+    command(*form, "imprime")->trigger();
+    QCOMPARE(messages.prompts, QStringList {nothingToPrintMessage()});
+
+    command(*form, "config")->trigger();
     QCOMPARE(events, QStringList {"dialog after 2 message(s)"});
-    QCOMPARE(messages.prompts.last(), messageAucuneImprimanteInstallee());
+    QCOMPARE(messages.prompts.last(), noPrinterInstalledMessage());
     QCOMPARE(messages.titles, (QStringList {"Impression", "Impression"}));
 }
 

@@ -1,4 +1,5 @@
 #include "app/FileClipboard.h"
+#include "app/navigation/OutlineNavigation.h"
 #include "app/window/Form1.h"
 #include "document/surface/Surface.h"
 
@@ -21,13 +22,13 @@ QAction *item(Form1 &form, const QString &name)
     return form.findChild<QAction *>(name);
 }
 
-const QStringList AutresAides {"moyenne", "evolution", "profil", "recapit",
-                               "revgene", "revspe",    "ptsens", "quparqu"};
+const QStringList OtherHelps {"moyenne", "evolution", "profil", "recapit",
+                              "revgene", "revspe",    "ptsens", "quparqu"};
 
 QStringList checkedItems(Form1 &form)
 {
     QStringList checked;
-    for (const QString &name : AutresAides)
+    for (const QString &name : OtherHelps)
         if (item(form, name)->isChecked())
             checked << name;
     return checked;
@@ -121,7 +122,7 @@ void MenuTreeTest::otherHelpsHiddenAndDisabled()
     QVERIFY(!autredoc->isVisible());
     QVERIFY(!autredoc->isEnabled());
     QCOMPARE(checkedItems(*form), QStringList {"moyenne"});
-    for (const QString &name : AutresAides)
+    for (const QString &name : OtherHelps)
         QVERIFY2(item(*form, name)->isCheckable(), qPrintable(name));
 }
 
@@ -132,9 +133,12 @@ void MenuTreeTest::returnCommandGreyed()
     QVERIFY(Menuconseil->isVisible());
     QVERIFY(!Menuconseil->isEnabled());
     QVERIFY(Menuconseil->shortcut().isEmpty());
-    form->request.CasOrigine = 3;
+    auto *navigation = form->findChild<OutlineNavigation *>();
+    navigation->addEntry({QStringLiteral("Moyenne de la classe"), {}, 6, 1});
+    navigation->setListIndex(0);
+    // Chosen, it would select the origin's position: none.
     Menuconseil->trigger(); // cannot be chosen: nothing happens
-    QCOMPARE(form->request.CasSelect, qint16(0));
+    QCOMPARE(navigation->ListIndex(), 0);
 }
 
 void MenuTreeTest::checkMarkMovesToTheLastChosen_data()
@@ -154,12 +158,13 @@ void MenuTreeTest::checkMarkMovesToTheLastChosen()
     QFETCH(QStringList, chosen);
     QFETCH(QString, checked);
     const auto form = newForm();
-    const auto shown = form->VSPrinter1->shownDocument();
+    const Surface &VSPrinter1 = *form->findChild<Surface *>();
+    const auto shown = VSPrinter1.shownDocument();
     const QString caption = form->windowTitle();
     for (const QString &name : chosen)
         item(*form, name)->trigger();
     QCOMPARE(checkedItems(*form), QStringList {checked});
-    QCOMPARE(form->VSPrinter1->shownDocument(), shown);
+    QCOMPARE(VSPrinter1.shownDocument(), shown);
     QCOMPARE(form->windowTitle(), caption);
 }
 

@@ -1,5 +1,4 @@
 #include "app/FileClipboard.h"
-#include "app/menus/Form1Menus.h"
 #include "app/window/Form1.h"
 #include "document/surface/Surface.h"
 
@@ -71,7 +70,7 @@ void RealDialogsTest::printerDialogOpensAndCloses()
     Form1 form(std::make_unique<FileClipboard>(QString()));
     form.show();
     DialogRejecter rejecter;
-    form.menus->menus().config->trigger();
+    form.findChild<QAction *>(QStringLiteral("config"))->trigger();
     // The dialog stores the printer: it does not print.
     QStringList expected {"QPrintDialog OK"};
     if (QPrinterInfo::availablePrinters().isEmpty())
@@ -84,11 +83,12 @@ void RealDialogsTest::pageSetUpDialogOpensAndTheDocumentIsBuiltAgain()
     Form1 form(std::make_unique<FileClipboard>(QString()));
     form.Form_Load(QStringLiteral("5,0,Élèves concernés (CE2 B),CE2,"));
     form.show();
-    const auto before = form.VSPrinter1->shownDocument();
+    const Surface &VSPrinter1 = *form.findChild<Surface *>();
+    const auto before = VSPrinter1.shownDocument();
     DialogRejecter rejecter;
-    form.menus->menus().ConfMiseEnPage->trigger();
+    form.findChild<QAction *>(QStringLiteral("ConfMiseEnPage"))->trigger();
     QCOMPARE(rejecter.rejected, QStringList {"virelai::PageSetupWindow OK"});
-    QVERIFY(form.VSPrinter1->shownDocument() != before);
+    QVERIFY(VSPrinter1.shownDocument() != before);
 }
 
 QTEST_MAIN(RealDialogsTest)

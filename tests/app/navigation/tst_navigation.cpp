@@ -1,7 +1,5 @@
 #include "../menus/FormBench.h"
-#include "app/menus/Form1Menus.h"
 #include "app/navigation/OutlineNavigation.h"
-#include "app/printing/PrinterSetup.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,36 +16,63 @@ namespace {
 const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
 
-void clickLabel(Form1 &form, const QString &name)
+void clickLabel(const QWidget &window, const QString &name)
 {
-    auto *control = form.findChild<QLabel *>(name);
+    auto *control = window.findChild<QLabel *>(name);
     QVERIFY(control);
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
-void clickLegend(Form1 &form)
+void clickLegend(const QWidget &window)
 {
-    auto *legend = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    auto *legend = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     QVERIFY(legend);
     QTest::mouseClick(legend->viewport(), Qt::LeftButton);
 }
 
-void clickOutlineEntry(Form1 &form, int position)
+void clickOutlineEntry(const QWidget &window, int position)
 {
-    auto *outline = form.findChild<QTreeWidget *>(QStringLiteral("Outline1"));
+    auto *outline = window.findChild<QTreeWidget *>(QStringLiteral("Outline1"));
     QVERIFY(outline);
     const QRect entry = outline->visualItemRect(outline->topLevelItem(position));
     QVERIFY(entry.isValid());
     QTest::mouseClick(outline->viewport(), Qt::LeftButton, {}, entry.center());
 }
 
-void addEntries(Form1 &form)
+void addEntries(OutlineNavigation &navigation)
 {
-    form.navigation->ajouterEntree(
+    navigation.addEntry(
         {QStringLiteral("Moyenne de la classe"), QStringLiteral("moyenne.rtf"), 6, 1});
-    form.navigation->ajouterEntree(
+    navigation.addEntry(
         {QStringLiteral("Profil de la classe"), QStringLiteral("profil.rtf"), 6, 2});
 }
+
+// The navigation on controls of its own, for a request of a negative document
+// type, whose documents are stored in the directory chemin.
+class StoredDocumentBench
+{
+public:
+    explicit StoredDocumentBench(const QString &chemin)
+    {
+        request.TypeDoc = -1;
+        request.chemin = chemin;
+        NavigationControls controls {new QTreeWidget(&window), {}, new QPlainTextEdit(&window)};
+        controls.Outline1->setObjectName(QStringLiteral("Outline1"));
+        for (QLabel *&button : controls.Image2)
+            button = new QLabel(&window);
+        navigation
+            = std::make_unique<OutlineNavigation>(controls, request, VSPrinter1, messages, nullptr);
+        QObject::connect(navigation.get(), &OutlineNavigation::captionChosen, &window,
+                         &QWidget::setWindowTitle);
+        addEntries(*navigation);
+    }
+
+    QWidget window;
+    Surface VSPrinter1;
+    RequestState request;
+    RecordingMessages messages;
+    std::unique_ptr<OutlineNavigation> navigation;
+};
 
 } // namespace
 
@@ -67,25 +92,22 @@ private Q_SLOTS:
 
 void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
 {
-    const auto form = startedForm(MoyenneCas2);
+    const auto form = startedForm(MoyenneCas2, {{}, cancelPageSetup});
     const QString case2 = suggestionShown(*form);
     const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
     QVERIFY(case2 != case4);
-    addEntries(*form);
-    form->navigation->setListIndex(1);
-    const auto before = form->VSPrinter1->shownDocument();
+    addEntries(navigationOf(*form));
+    navigationOf(*form).setListIndex(1);
+    const auto before = surfaceOf(*form).shownDocument();
 
     clickLabel(*form, QStringLiteral("Image2_3"));
-    QCOMPARE(form->request.CasSelect, qint16(4));
-    QCOMPARE(form->request.IndSelect, qint16(2));
+    QCOMPARE(form->request().CasSelect, qint16(4));
+    QCOMPARE(form->request().IndSelect, qint16(2));
     QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
-    QVERIFY(form->VSPrinter1->shownDocument() != before);
+    QVERIFY(surfaceOf(*form).shownDocument() != before);
     QCOMPARE(suggestionShown(*form), case2);
 
-    form->printing->askPageSetup = [](const QPageLayout &, const QPrinter &, QWidget *) {
-        return std::optional<QPageLayout>();
-    };
-    form->menus->menus().ConfMiseEnPage->trigger();
+    command(*form, "ConfMiseEnPage")->trigger();
     QCOMPARE(suggestionShown(*form), case4);
 }
 
@@ -106,55 +128,57 @@ void NavigationTest::selectionWithoutElementChangesNothing()
     QFETCH(int, CasSelect);
     const auto form = startedForm(MoyenneCas2);
     if (entries)
-        addEntries(*form);
+        addEntries(navigationOf(*form));
     const QString caption = form->windowTitle();
-    const auto shown = form->VSPrinter1->shownDocument();
+    const auto shown = surfaceOf(*form).shownDocument();
     if (control == QStringLiteral("Text1"))
         clickLegend(*form);
     else
         clickLabel(*form, control);
-    QCOMPARE(form->request.CasSelect, qint16(CasSelect));
-    QCOMPARE(form->request.IndSelect, qint16(0));
+    QCOMPARE(form->request().CasSelect, qint16(CasSelect));
+    QCOMPARE(form->request().IndSelect, qint16(0));
     QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(form->VSPrinter1->shownDocument(), shown);
+    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 }
 
 void NavigationTest::returnToTheFirstAdviceRunsTheSelectionOnce()
 {
     auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText("type1.txt")));
-    addEntries(*form);
+    OutlineNavigation &navigation = navigationOf(*form);
+    addEntries(navigation);
     form->Form_Load(MoyenneCas2);
-    QCOMPARE(form->request.IndOrigine, qint16(1));
-    QCOMPARE(form->request.CasOrigine, qint16(2));
-    form->navigation->setListIndex(1);
+    QCOMPARE(form->request().IndOrigine, qint16(1));
+    QCOMPARE(form->request().CasOrigine, qint16(2));
+    navigation.setListIndex(1);
     clickLabel(*form, QStringLiteral("Image2_4"));
-    QCOMPARE(form->request.CasSelect, qint16(5));
+    QCOMPARE(form->request().CasSelect, qint16(5));
 
-    QSignalSpy shown(form->VSPrinter1, &Surface::documentShown);
+    QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
     clickLegend(*form);
     QCOMPARE(shown.count(), 1);
-    QCOMPARE(form->navigation->ListIndex(), 0);
-    QCOMPARE(form->request.IndSelect, qint16(1));
-    QCOMPARE(form->request.CasSelect, qint16(2));
+    QCOMPARE(navigation.ListIndex(), 0);
+    QCOMPARE(form->request().IndSelect, qint16(1));
+    QCOMPARE(form->request().CasSelect, qint16(2));
     QCOMPARE(form->windowTitle(), QStringLiteral("Virelai des graphiques : Moyenne de la classe"));
 }
 
 void NavigationTest::returnWithNoOriginLeavesNothingSelected()
 {
     const auto form = startedForm(MoyenneCas2);
-    addEntries(*form); // after start-up: the request has no entry to return to
-    QCOMPARE(form->request.IndOrigine, qint16(0));
-    form->navigation->setListIndex(1);
+    OutlineNavigation &navigation = navigationOf(*form);
+    addEntries(navigation); // after start-up: the request has no entry to return to
+    QCOMPARE(form->request().IndOrigine, qint16(0));
+    navigation.setListIndex(1);
     clickLabel(*form, QStringLiteral("Image2_2"));
     const QString caption = form->windowTitle();
-    const auto shown = form->VSPrinter1->shownDocument();
+    const auto shown = surfaceOf(*form).shownDocument();
 
-    form->navigation->Menuconseil_Click();
-    QCOMPARE(form->navigation->ListIndex(), -1);
-    QCOMPARE(form->request.CasSelect, qint16(2));
-    QCOMPARE(form->request.IndSelect, qint16(0));
+    navigation.Menuconseil_Click();
+    QCOMPARE(navigation.ListIndex(), -1);
+    QCOMPARE(form->request().CasSelect, qint16(2));
+    QCOMPARE(form->request().IndSelect, qint16(0));
     QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(form->VSPrinter1->shownDocument(), shown);
+    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 }
 
 void NavigationTest::storedDocumentOfANegativeType()
@@ -164,36 +188,29 @@ void NavigationTest::storedDocumentOfANegativeType()
     QVERIFY(stored.open(QIODevice::WriteOnly));
     stored.write("{\\rtf1\\ansi Conseil m\xe9moris\xe9}");
     stored.close();
-    Form1 form(std::make_unique<FileClipboard>(QString()));
-    form.request.TypeDoc = -1;
-    form.request.chemin = dir.path() + QLatin1Char('/');
-    addEntries(form);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    StoredDocumentBench bench(dir.path() + QLatin1Char('/'));
+    bench.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
 
-    clickOutlineEntry(form, 1);
-    QCOMPARE(form.request.IndSelect, qint16(2));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
-    QVERIFY(shownText(*form.VSPrinter1, dir.path()).contains(QStringLiteral("Conseil mémorisé")));
+    clickOutlineEntry(bench.window, 1);
+    QCOMPARE(bench.request.IndSelect, qint16(2));
+    QCOMPARE(bench.window.windowTitle(),
+             QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
+    QVERIFY(shownText(bench.VSPrinter1, dir.path()).contains(QStringLiteral("Conseil mémorisé")));
 }
 
 void NavigationTest::unreadableStoredDocumentKeepsThePage()
 {
     QTemporaryDir dir;
-    Form1 form(std::make_unique<FileClipboard>(QString()));
-    RecordingMessages messages;
-    form.navigation->messages = &messages;
-    form.request.TypeDoc = -1;
-    form.request.chemin = dir.path() + QLatin1Char('/');
-    addEntries(form);
-    const auto shown = form.VSPrinter1->shownDocument();
+    StoredDocumentBench bench(dir.path() + QLatin1Char('/'));
+    const auto shown = bench.VSPrinter1.shownDocument();
 
-    form.navigation->setListIndex(0);
-    form.navigation->Outline1_Click();
-    QCOMPARE(messages.prompts,
+    bench.navigation->setListIndex(0);
+    bench.navigation->Outline1_Click();
+    QCOMPARE(bench.messages.prompts,
              QStringList {"Impossible d'ouvrir le fichier " + dir.path() + "/moyenne.rtf"});
-    QCOMPARE(messages.titles, QStringList {"Erreur"});
-    QCOMPARE(form.VSPrinter1->shownDocument(), shown);
+    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
+    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
 }
 
 QTEST_MAIN(NavigationTest)

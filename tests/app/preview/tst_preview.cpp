@@ -136,10 +136,10 @@ void TestPreview::zoomLayout_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QSizeF>("viewport");
     QTest::addColumn<int>("pagesOnFirstRow");
-    QTest::newRow("whole page") << int(ZoomMode::PageEntiere) << QSizeF(800, 600) << 1;
-    QTest::newRow("page width") << int(ZoomMode::LargeurPage) << QSizeF(800, 600) << 1;
-    QTest::newRow("two pages") << int(ZoomMode::DeuxPages) << QSizeF(800, 600) << 2;
-    QTest::newRow("thumbnails") << int(ZoomMode::Vignettes) << QSizeF(1000, 600) << 3;
+    QTest::newRow("whole page") << int(ZoomMode::WholePage) << QSizeF(800, 600) << 1;
+    QTest::newRow("page width") << int(ZoomMode::PageWidth) << QSizeF(800, 600) << 1;
+    QTest::newRow("two pages") << int(ZoomMode::TwoPages) << QSizeF(800, 600) << 2;
+    QTest::newRow("thumbnails") << int(ZoomMode::Thumbnails) << QSizeF(1000, 600) << 3;
 }
 
 void TestPreview::zoomLayout()
@@ -155,7 +155,7 @@ void TestPreview::zoomLayout()
         onFirstRow += qFuzzyCompare(rect.top(), layout.pageRects.front().top()) ? 1 : 0;
         QVERIFY(qAbs(rect.width() / rect.height() - A4Twips.width() / A4Twips.height()) < 1e-6);
     }
-    if (ZoomMode(mode) == ZoomMode::Vignettes)
+    if (ZoomMode(mode) == ZoomMode::Thumbnails)
         QVERIFY(onFirstRow >= pagesOnFirstRow);
     else
         QCOMPARE(onFirstRow, pagesOnFirstRow);
@@ -163,9 +163,9 @@ void TestPreview::zoomLayout()
     const QRectF first = layout.pageRects.front();
     const QRectF row = layout.pageRects.front().united(layout.pageRects[pagesOnFirstRow - 1]);
     QVERIFY(row.left() >= 0 && row.right() <= viewport.width());
-    if (ZoomMode(mode) == ZoomMode::LargeurPage)
+    if (ZoomMode(mode) == ZoomMode::PageWidth)
         QVERIFY(first.width() > viewport.width() - 30);
-    else if (ZoomMode(mode) != ZoomMode::Vignettes)
+    else if (ZoomMode(mode) != ZoomMode::Thumbnails)
         QVERIFY(first.bottom() <= viewport.height());
 }
 
@@ -180,7 +180,7 @@ void TestPreview::zoomChoicesInContextMenu()
              (QStringList {QStringLiteral("&Page entière"), QStringLiteral("&Largeur de page"),
                            QStringLiteral("&Deux pages"), QStringLiteral("&Vignettes")}));
     preview.zoomActions().at(2)->trigger();
-    QCOMPARE(preview.zoomMode(), ZoomMode::DeuxPages);
+    QCOMPARE(preview.zoomMode(), ZoomMode::TwoPages);
     QVERIFY(preview.zoomActions().at(2)->isChecked());
 }
 
@@ -242,7 +242,7 @@ void TestPreview::zoomAsInViewers()
             QTest::keySequence(&preview, QKeySequence(keys));
     }
     if (expectedPercent == 0) {
-        QCOMPARE(preview.zoomMode(), ZoomMode::LargeurPage);
+        QCOMPARE(preview.zoomMode(), ZoomMode::PageWidth);
         QCOMPARE(preview.zoomPercent(), pageWidth);
         return;
     }
@@ -264,11 +264,11 @@ void TestPreview::thumbnailClickOpensItsPage()
     preview.resize(700, 600);
     preview.show();
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
-    preview.setZoomMode(ZoomMode::Vignettes);
+    preview.setZoomMode(ZoomMode::Thumbnails);
     const QRectF fifth = preview.visiblePageRects().at(4);
     QVERIFY(preview.viewport()->rect().contains(fifth.center().toPoint()));
     QTest::mouseClick(preview.viewport(), Qt::LeftButton, {}, fifth.center().toPoint());
-    QCOMPARE(preview.zoomMode(), ZoomMode::LargeurPage);
+    QCOMPARE(preview.zoomMode(), ZoomMode::PageWidth);
     QCOMPARE(preview.currentPage(), 4);
     QVERIFY(qAbs(preview.visiblePageRects().at(4).top() - PreviewGap) <= 1);
 }
@@ -320,7 +320,7 @@ void TestPreview::printing()
     ScriptedProgress progress(cancelAtSheet);
     const PrintOutcome outcome
         = printDocument(*surface.shownDocument(), printer, progress, QStringLiteral("Moyenne"));
-    QCOMPARE(outcome.cancelled, cancelAtSheet > 0);
+    QCOMPARE(outcome.end == PrintEnd::Cancelled, cancelAtSheet > 0);
     if (cancelAtSheet > 0) {
         QCOMPARE(outcome.pagesPrinted, footersPrinted.toInt());
         QVERIFY(progress.finished);
@@ -328,7 +328,7 @@ void TestPreview::printing()
     }
     const QStringList footers = footersPrinted.split(' ', Qt::SkipEmptyParts);
     QCOMPARE(outcome.pagesPrinted, int(footers.size()));
-    QCOMPARE(outcome.noPageChosen, footers.isEmpty());
+    QCOMPARE(outcome.end == PrintEnd::NoPageChosen, footers.isEmpty());
     if (footers.isEmpty())
         return;
     QCOMPARE(progress.started,

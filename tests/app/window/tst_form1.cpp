@@ -64,6 +64,37 @@ QString pupilList(qsizetype length)
     return line.repeated(length / line.size() + 1).left(length);
 }
 
+// The window's controls, found by their names as the platform would.
+QPushButton *Command1(const Form1 &form)
+{
+    return form.findChild<QPushButton *>(QStringLiteral("Command1"));
+}
+
+QTreeWidget *Outline1(const Form1 &form)
+{
+    return form.findChild<QTreeWidget *>(QStringLiteral("Outline1"));
+}
+
+QPlainTextEdit *Text1(const Form1 &form)
+{
+    return form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+}
+
+PreviewWidget *preview(const Form1 &form)
+{
+    return form.findChild<PreviewWidget *>();
+}
+
+const Surface &VSPrinter1(const Form1 &form)
+{
+    return *form.findChild<Surface *>();
+}
+
+QWidget *control(const Form1 &form, const QString &name)
+{
+    return form.findChild<QWidget *>(name);
+}
+
 int toPixels(float twips, const QWidget &widget)
 {
     return int(std::lround(twipsToPixels(twips, widget.logicalDpiY())));
@@ -93,18 +124,20 @@ private Q_SLOTS:
 void Form1Test::controlsAtCreation()
 {
     const auto form = newForm();
-    QVERIFY(!form->Command1->isVisibleTo(form.get()));
-    QVERIFY(!form->Command1->isEnabled());
-    QVERIFY(!form->TChart1->isVisibleTo(form.get()));
-    QCOMPARE(form->Outline1->topLevelItemCount(), 0);
-    QCOMPARE(form->Text1->toPlainText(),
+    QVERIFY(!Command1(*form)->isVisibleTo(form.get()));
+    QVERIFY(!Command1(*form)->isEnabled());
+    QVERIFY(!control(*form, "TChart1")->isVisibleTo(form.get()));
+    QCOMPARE(Outline1(*form)->topLevelItemCount(), 0);
+    QCOMPARE(Text1(*form)->toPlainText(),
              QStringLiteral("Elément d'origine affiché\nVirelai\nMoyenne de la classe\n"));
-    QCOMPARE(form->Text1->palette().color(QPalette::Base), QColor(0, 0, 255));
-    QCOMPARE(form->Text1->palette().color(QPalette::Text), QColor(192, 0, 0));
+    QCOMPARE(Text1(*form)->palette().color(QPalette::Base), QColor(0, 0, 255));
+    QCOMPARE(Text1(*form)->palette().color(QPalette::Text), QColor(192, 0, 0));
     for (int i = 0; i < 6; ++i) {
-        const QPixmap &expected = i == 2 ? form->ImageAct[size_t(i)] : form->ImageInact[size_t(i)];
-        QCOMPARE(form->Image2[size_t(i)]->pixmap().toImage(), expected.toImage());
-        QVERIFY(form->ImageAct[size_t(i)].toImage() != form->ImageInact[size_t(i)].toImage());
+        const QImage active = casePicture(i + 1, true).toImage();
+        const QImage inactive = casePicture(i + 1, false).toImage();
+        const auto *button = form->findChild<QLabel *>(QStringLiteral("Image2_%1").arg(i));
+        QCOMPARE(button->pixmap().toImage(), i == 2 ? active : inactive);
+        QVERIFY(active != inactive);
     }
     QVERIFY(!form->windowIcon().isNull());
     QCOMPARE(form->windowIcon().pixmap(32).toImage(), windowIcon().pixmap(32).toImage());
@@ -117,12 +150,12 @@ void Form1Test::previewCoversThePanesBeneathIt()
     const auto position = [&](QObject *control) {
         return order.indexOf(control);
     };
-    QVERIFY(position(form->Image2[0]) < position(form->Outline1));
-    QVERIFY(position(form->Image1[1]) < position(form->Outline1));
-    QVERIFY(position(form->Outline1) < position(form->Text1));
-    QVERIFY(position(form->Text1) < position(form->VSPrinter1Preview));
-    QVERIFY(position(form->VSPrinter1Preview) < position(form->Command1));
-    QVERIFY(position(form->Command1) < position(form->TChart1));
+    QVERIFY(position(control(*form, "Image2_0")) < position(Outline1(*form)));
+    QVERIFY(position(control(*form, "Image1_1")) < position(Outline1(*form)));
+    QVERIFY(position(Outline1(*form)) < position(Text1(*form)));
+    QVERIFY(position(Text1(*form)) < position(preview(*form)));
+    QVERIFY(position(preview(*form)) < position(Command1(*form)));
+    QVERIFY(position(Command1(*form)) < position(control(*form, "TChart1")));
 }
 
 void Form1Test::startsWithTheInnerAreaOfTheOriginal()
@@ -139,16 +172,16 @@ void Form1Test::startUpWithNothingRequestedBuildsNothing()
     const auto form = newForm();
     QVERIFY(!form->Form_Load(QStringLiteral("0,1,a,b,")));
     QCOMPARE(form->windowTitle(), QStringLiteral("Aide et Suggestions pédagogiques - V2.1.0"));
-    QCOMPARE(form->VSPrinter1->pageCount(), 0);
-    QCOMPARE(form->VSPrinter1Preview->geometry(), form->centralWidget()->rect());
+    QCOMPARE(VSPrinter1(*form).pageCount(), 0);
+    QCOMPARE(preview(*form)->geometry(), form->centralWidget()->rect());
 }
 
 void Form1Test::startUpBuildsTheRequestedPage()
 {
     const auto form = newForm(QStringLiteral("X  X     BERNARD Chloé\r\n"));
     QVERIFY(!form->Form_Load(QStringLiteral("6,0,Élèves lents,CE2,")));
-    QCOMPARE(form->VSPrinter1->pageCount(), 1);
-    const PageGeometry page = form->VSPrinter1->shownDocument()->pageGeometry(0);
+    QCOMPARE(VSPrinter1(*form).pageCount(), 1);
+    const PageGeometry page = VSPrinter1(*form).shownDocument()->pageGeometry(0);
     QVERIFY(page.size.width() > page.size.height());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY(form->Form_Load(QStringLiteral("99999,0,a,b,")).has_value());
@@ -160,9 +193,9 @@ void Form1Test::resizeKeepsTheLegendAtTheBottom()
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     form->resize(form->width() + 100, form->height() + 120);
-    QTRY_COMPARE(form->Text1->geometry().bottom() + 1, form->centralWidget()->height());
-    QCOMPARE(form->Text1->height(), toPixels(825, *form));
-    QCOMPARE(form->VSPrinter1Preview->size(), form->centralWidget()->size());
+    QTRY_COMPARE(Text1(*form)->geometry().bottom() + 1, form->centralWidget()->height());
+    QCOMPARE(Text1(*form)->height(), toPixels(825, *form));
+    QCOMPARE(preview(*form)->size(), form->centralWidget()->size());
 }
 
 void Form1Test::dropOnThePreviewUncoversTheOutline()
@@ -171,11 +204,11 @@ void Form1Test::dropOnThePreviewUncoversTheOutline()
     form->redim_ATX();
     form->VSPrinter1_DragDrop(3000, 0);
     QCOMPARE(form->layoutTwips().VSPrinter1.Left, 3000.f);
-    QCOMPARE(form->VSPrinter1Preview->x(), 200 * form->logicalDpiX() / 96);
+    QCOMPARE(preview(*form)->x(), 200 * form->logicalDpiX() / 96);
     form->Outline1_DragDrop(1000, 0);
     QCOMPARE(form->layoutTwips().VSPrinter1.Left, 1000.f);
     form->Form_Resize();
-    QCOMPARE(form->VSPrinter1Preview->x(), 0);
+    QCOMPARE(preview(*form)->x(), 0);
 }
 
 // On a 1280 × 1024 screen, as the test's platform is set up.
@@ -192,9 +225,9 @@ void Form1Test::opensWhereThePageIsLegible()
     QVERIFY(qAbs(frame.height() - 0.9 * screen.height()) < 0.03 * screen.height());
     QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 2);
     QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 20);
-    QCOMPARE(form->VSPrinter1Preview->zoomMode(), ZoomMode::LargeurPage);
-    QVERIFY2(form->VSPrinter1Preview->pixelsPerPoint() >= 1.2,
-             qPrintable(QString::number(form->VSPrinter1Preview->pixelsPerPoint())));
+    QCOMPARE(preview(*form)->zoomMode(), ZoomMode::PageWidth);
+    QVERIFY2(preview(*form)->pixelsPerPoint() >= 1.2,
+             qPrintable(QString::number(preview(*form)->pixelsPerPoint())));
 }
 
 // The panes under the preview cannot be seen: keys must not reach them, or
@@ -212,10 +245,10 @@ void Form1Test::keysNeverReachCoveredPanes()
                              "Tab", "Ctrl+A", "Ctrl+C", "Shift+Tab", "Shift+Tab", "Ctrl+C"})
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(QString::fromLatin1(keys)));
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("text/plain"), before);
-    QCOMPARE(QApplication::focusWidget(), form->VSPrinter1Preview);
+    QCOMPARE(QApplication::focusWidget(), preview(*form));
     // Uncovered, the outline pane takes the focus again.
     form->VSPrinter1_DragDrop(3000, 0);
-    QCOMPARE(form->Outline1->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(Outline1(*form)->focusPolicy(), Qt::StrongFocus);
 }
 
 void Form1Test::clipboardPastTheLimitIsRefused_data()
@@ -263,7 +296,7 @@ void Form1Test::textLeftOutIsToldOnce()
     RecordingMessages *messages = nullptr;
     const auto form = formOnSystemClipboard(messages);
     QVERIFY(!form->Form_Load(QStringLiteral("7,1,Élèves concernés,textes narratifs,")));
-    QCOMPARE(form->VSPrinter1->pageCount(), MaxPages);
+    QCOMPARE(VSPrinter1(*form).pageCount(), MaxPages);
     QCOMPARE(messages->told,
              QStringList {QStringLiteral("Texte incomplet : Le document ne montre pas tout son "
                                          "texte : %1.")
