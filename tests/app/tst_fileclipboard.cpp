@@ -23,21 +23,16 @@ void TestFileClipboard::decodes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("accents") << QByteArray("\xc3\xa9l\xc3\xa8ve") << QStringLiteral("élève");
-    QTest::newRow("leading byte-order mark dropped") << QByteArray("\xef\xbb\xbf"
-                                                                   "abc")
-                                                     << QStringLiteral("abc");
-    QTest::newRow("inner byte-order mark kept") << QByteArray("a\xef\xbb\xbf"
-                                                              "b")
-                                                << QStringLiteral("a") + QChar(0xFEFF) + "b";
+    QTest::newRow("leading byte-order mark dropped") << QByteArray("\xef\xbb\xbf" "abc") << QStringLiteral("abc");
+    QTest::newRow("inner byte-order mark kept") << QByteArray("a\xef\xbb\xbf" "b") << QStringLiteral("a") + QChar(0xFEFF) + "b";
     QTest::newRow("CR LF kept") << QByteArray("a\r\nb\rc\n") << QStringLiteral("a\r\nb\rc\n");
-    QTest::newRow("Windows-1252 byte becomes replacement")
-        << QByteArray("caf\xe9!") << QStringLiteral("caf") + QChar(0xFFFD) + "!";
-    QTest::newRow("truncated sequence at the end")
-        << QByteArray("a\xc3") << QStringLiteral("a") + QChar(0xFFFD);
-    QTest::newRow("NUL kept") << QByteArray("a\0b", 3)
-                              << QString(QStringLiteral("a") + QChar(0) + "b");
+    QTest::newRow("Windows-1252 byte becomes replacement") << QByteArray("caf\xe9!") << QStringLiteral("caf") + QChar(0xFFFD) + "!";
+    QTest::newRow("truncated sequence at the end") << QByteArray("a\xc3") << QStringLiteral("a") + QChar(0xFFFD);
+    QTest::newRow("NUL kept") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + "b");
+    // clang-format on
 }
 
 void TestFileClipboard::decodes()
@@ -65,8 +60,10 @@ void TestFileClipboard::loadsFileBytesAsTheyAre()
 void TestFileClipboard::refusesWhatCannotBeRead_data()
 {
     QTest::addColumn<QString>("name");
+    // clang-format off
     QTest::newRow("missing file") << "absent.txt";
     QTest::newRow("directory") << ".";
+    // clang-format on
 }
 
 void TestFileClipboard::refusesWhatCannotBeRead()
@@ -87,13 +84,14 @@ void TestFileClipboard::refusesATextPastTheLimit_data()
     const QByteArray e = QByteArray("\xc3\xa9");
     const QByteArray smile = QByteArray("\xf0\x9f\x98\x80"); // two characters of the text
     const int limit = int(LargestClipboardText);
+    // clang-format off
     QTest::newRow("as long as a clipboard text may be") << QByteArray(limit, 'a') << true;
     QTest::newRow("one character more") << QByteArray(limit + 1, 'a') << false;
     QTest::newRow("accented letters count once each") << e.repeated(limit) << true;
-    QTest::newRow("with a byte-order mark, that does not count")
-        << QByteArray("\xef\xbb\xbf") + e.repeated(limit) << true;
+    QTest::newRow("with a byte-order mark, that does not count") << QByteArray("\xef\xbb\xbf") + e.repeated(limit) << true;
     QTest::newRow("letters outside 16 bits count twice") << smile.repeated(limit / 2 + 1) << false;
     QTest::newRow("far past the limit") << QByteArray(16 * limit, '\n') << false;
+    // clang-format on
 }
 
 void TestFileClipboard::refusesATextPastTheLimit()

@@ -19,12 +19,11 @@ void TestStartupInfo::chemin_data()
 {
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain directory") << "/opt/virelai"
-                                     << "/opt/virelai/";
-    QTest::newRow("root gets a second separator") << "/"
-                                                  << "//";
-    QTest::newRow("trailing separator not looked at") << "/opt/virelai/"
-                                                      << "/opt/virelai//";
+    // clang-format off
+    QTest::newRow("plain directory") << "/opt/virelai" << "/opt/virelai/";
+    QTest::newRow("root gets a second separator") << "/" << "//";
+    QTest::newRow("trailing separator not looked at") << "/opt/virelai/" << "/opt/virelai//";
+    // clang-format on
 }
 
 void TestStartupInfo::chemin()
@@ -39,8 +38,10 @@ void TestStartupInfo::numVersion_data()
     QTest::addColumn<int>("minor");
     QTest::addColumn<int>("revision");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("this release") << 2 << 1 << 0 << "2.1.0";
     QTest::newRow("several digits, no padding") << 10 << 0 << 12 << "10.0.12";
+    // clang-format on
 }
 
 void TestStartupInfo::numVersion()

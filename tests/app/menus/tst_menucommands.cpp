@@ -109,8 +109,10 @@ void MenuCommandsTest::returnToTheHostEndsAtOnce()
 void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer_data()
 {
     QTest::addColumn<bool>("accepted");
+    // clang-format off
     QTest::newRow("accepted") << true;
     QTest::newRow("cancelled") << false;
+    // clang-format on
 }
 
 // After case button Cas 4, the page set-up shows the case-4 advice, with the

@@ -116,9 +116,11 @@ void NavigationTest::selectionWithoutElementChangesNothing_data()
     QTest::addColumn<bool>("entries");
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("CasSelect");
+    // clang-format off
     QTest::newRow("empty list, case button") << false << QStringLiteral("Image2_5") << 6;
     QTest::newRow("empty list, legend box") << false << QStringLiteral("Text1") << 2;
     QTest::newRow("nothing selected, case button") << true << QStringLiteral("Image2_0") << 1;
+    // clang-format on
 }
 
 void NavigationTest::selectionWithoutElementChangesNothing()

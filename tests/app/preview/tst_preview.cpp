@@ -136,10 +136,12 @@ void TestPreview::zoomLayout_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QSizeF>("viewport");
     QTest::addColumn<int>("pagesOnFirstRow");
+    // clang-format off
     QTest::newRow("whole page") << int(ZoomMode::WholePage) << QSizeF(800, 600) << 1;
     QTest::newRow("page width") << int(ZoomMode::PageWidth) << QSizeF(800, 600) << 1;
     QTest::newRow("two pages") << int(ZoomMode::TwoPages) << QSizeF(800, 600) << 2;
     QTest::newRow("thumbnails") << int(ZoomMode::Thumbnails) << QSizeF(1000, 600) << 3;
+    // clang-format on
 }
 
 void TestPreview::zoomLayout()
@@ -201,6 +203,7 @@ void TestPreview::zoomAsInViewers_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("expectedPercent"); // 0: back to the page width
+    // clang-format off
     QTest::newRow("Ctrl+plus") << "Ctrl++" << 33;
     QTest::newRow("Ctrl+plus four times") << "Ctrl++ Ctrl++ Ctrl++ Ctrl++" << 75;
     QTest::newRow("Ctrl+minus never below 25 %") << "Ctrl+-" << 25;
@@ -209,6 +212,7 @@ void TestPreview::zoomAsInViewers_data()
     QTest::newRow("Ctrl+wheel by halves of a notch") << "wheel+ctrl 60 60" << 33;
     QTest::newRow("wheel alone scrolls") << "wheel -120" << 25;
     QTest::newRow("Ctrl+0 returns to the page width") << "Ctrl++ Ctrl+0" << 0;
+    // clang-format on
 }
 
 // The zoom changes by steps, keeping the page line under the pointer (the
@@ -294,15 +298,16 @@ void TestPreview::printing_data()
     QTest::addColumn<QString>("choice"); // as made in the printer dialog
     QTest::addColumn<int>("cancelAtSheet");
     QTest::addColumn<QString>("footersPrinted"); // in order; for abandons, how many sheets
+    // clang-format off
     QTest::newRow("whole document") << "" << 0 << "-1- -2- -3-";
     QTest::newRow("abandon before sheet 2") << "" << 2 << "1";
     QTest::newRow("abandon at once") << "" << 1 << "0";
     QTest::newRow("pages 2 to 3") << "pages 2-3" << 0 << "-2- -3-";
     QTest::newRow("a list of pages") << "ranges 1,3" << 0 << "-1- -3-";
     QTest::newRow("two copies, collated") << "pages 1-2 copies 2" << 0 << "-1- -2- -1- -2-";
-    QTest::newRow("two copies, uncollated, last page first")
-        << "pages 1-2 copies 2 uncollated reverse" << 0 << "-2- -2- -1- -1-";
+    QTest::newRow("two copies, uncollated, last page first") << "pages 1-2 copies 2 uncollated reverse" << 0 << "-2- -2- -1- -1-";
     QTest::newRow("pages beyond the document") << "pages 5-6" << 0 << "";
+    // clang-format on
 }
 
 void TestPreview::printing()
@@ -379,14 +384,14 @@ void TestPreview::pageSetup_data()
     const int a5 = QPageSize::A5;
     const int accepted = int(PageSetupOutcome::Accepted);
     const int refused = int(PageSetupOutcome::Refused);
+    // clang-format off
     QTest::newRow("accepted") << a5 << QMarginsF(20, 10, 20, 10) << true << accepted;
-    QTest::newRow("cancelled") << a5 << QMarginsF(20, 10, 20, 10) << false
-                               << int(PageSetupOutcome::Cancelled);
+    QTest::newRow("cancelled") << a5 << QMarginsF(20, 10, 20, 10) << false << int(PageSetupOutcome::Cancelled);
     QTest::newRow("no width left") << a4 << QMarginsF(200, 10, 200, 10) << true << refused;
     QTest::newRow("less than 5 cm wide") << a4 << QMarginsF(85, 10, 85, 10) << true << refused;
-    QTest::newRow("no room once the page is turned")
-        << a4 << QMarginsF(10, 85, 10, 85) << true << refused;
+    QTest::newRow("no room once the page is turned") << a4 << QMarginsF(10, 85, 10, 85) << true << refused;
     QTest::newRow("5 cm exactly is enough") << a4 << QMarginsF(80, 10, 80, 10) << true << accepted;
+    // clang-format on
 }
 
 void TestPreview::pageSetup()

@@ -10,6 +10,8 @@
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
 
+#include "support/RecordingMessages.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <QTreeWidget>
 
 using namespace virelai;
+using namespace virelai::testing;
 
 namespace {
 
@@ -37,17 +40,6 @@ QString sampleText(const QString &name)
     QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/") + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
-
-// What the window tells the teacher, in order.
-class RecordingMessages : public TeacherMessages
-{
-public:
-    QStringList told;
-    void MsgBox(const QString &Prompt, const QString &Title) override
-    {
-        told << Title + QStringLiteral(" : ") + Prompt;
-    }
-};
 
 // A window reading the system clipboard, with its messages recorded.
 std::unique_ptr<Form1> formOnSystemClipboard(RecordingMessages *&messages)
@@ -255,8 +247,10 @@ void Form1Test::clipboardPastTheLimitIsRefused_data()
 {
     QTest::addColumn<qsizetype>("length");
     QTest::addColumn<bool>("accepted");
+    // clang-format off
     QTest::newRow("as long as a clipboard text may be") << LargestClipboardText << true;
     QTest::newRow("one character more") << LargestClipboardText + 1 << false;
+    // clang-format on
 }
 
 // The system clipboard's text is read whole, then refused past the limit: the
@@ -271,12 +265,11 @@ void Form1Test::clipboardPastTheLimitIsRefused()
     const auto form = formOnSystemClipboard(messages);
     QVERIFY(!form->Form_Load(QStringLiteral("5,1,Élèves concernés (CE2 B),CE2,")));
     if (accepted) {
-        QCOMPARE(messages->told, QStringList());
+        QCOMPARE(messages->prompts, QStringList());
     } else {
-        QCOMPARE(messages->told.size(), 1);
-        const QString told = messages->told.front();
-        QVERIFY2(told.startsWith(QStringLiteral("Presse-papiers : Le texte du presse-papiers est "
-                                                "refusé")),
+        QCOMPARE(messages->titles, QStringList {QStringLiteral("Presse-papiers")});
+        const QString told = messages->prompts.front();
+        QVERIFY2(told.startsWith(QStringLiteral("Le texte du presse-papiers est refusé")),
                  qPrintable(told));
         QVERIFY(told.contains(groupedInFrench(length)));
         QVERIFY(told.contains(groupedInFrench(LargestClipboardText)));
@@ -297,9 +290,9 @@ void Form1Test::textLeftOutIsToldOnce()
     const auto form = formOnSystemClipboard(messages);
     QVERIFY(!form->Form_Load(QStringLiteral("7,1,Élèves concernés,textes narratifs,")));
     QCOMPARE(VSPrinter1(*form).pageCount(), MaxPages);
-    QCOMPARE(messages->told,
-             QStringList {QStringLiteral("Texte incomplet : Le document ne montre pas tout son "
-                                         "texte : %1.")
+    QCOMPARE(messages->titles, QStringList {QStringLiteral("Texte incomplet")});
+    QCOMPARE(messages->prompts,
+             QStringList {QStringLiteral("Le document ne montre pas tout son texte : %1.")
                               .arg(causeTextPastLastPage())});
 }
 

@@ -53,21 +53,12 @@ void WindowLayoutTest::resizeLaysOutEveryPane_data()
     QTest::addColumn<ControlGeometry>("legend");
     QTest::addColumn<ControlGeometry>("bar");
 
-    QTest::newRow("minimised 0 x 0")
-        << 0.f << 0.f << ControlGeometry {0, 0, 1, 0} << ControlGeometry {0, 0, 2565, 1}
-        << ControlGeometry {0, 1, 2535, 825} << ControlGeometry {0, 0, 90, 1};
-    QTest::newRow("height 825") << 5000.f << 825.f << ControlGeometry {0, 0, 5000, 825}
-                                << ControlGeometry {0, 0, 2565, 1}
-                                << ControlGeometry {0, 1, 2535, 825}
-                                << ControlGeometry {0, 0, 90, 825};
-    QTest::newRow("height 826") << 5000.f << 826.f << ControlGeometry {0, 0, 5000, 826}
-                                << ControlGeometry {0, 0, 2565, 1}
-                                << ControlGeometry {0, 1, 2535, 825}
-                                << ControlGeometry {0, 0, 90, 826};
-    QTest::newRow("size at creation")
-        << 9600.f << 7395.f << ControlGeometry {0, 0, 9600, 7395}
-        << ControlGeometry {0, 0, 2565, 6570} << ControlGeometry {0, 6570, 2535, 825}
-        << ControlGeometry {0, 0, 90, 7395};
+    // clang-format off
+    QTest::newRow("minimised 0 x 0") << 0.f << 0.f << ControlGeometry {0, 0, 1, 0} << ControlGeometry {0, 0, 2565, 1} << ControlGeometry {0, 1, 2535, 825} << ControlGeometry {0, 0, 90, 1};
+    QTest::newRow("height 825") << 5000.f << 825.f << ControlGeometry {0, 0, 5000, 825} << ControlGeometry {0, 0, 2565, 1} << ControlGeometry {0, 1, 2535, 825} << ControlGeometry {0, 0, 90, 825};
+    QTest::newRow("height 826") << 5000.f << 826.f << ControlGeometry {0, 0, 5000, 826} << ControlGeometry {0, 0, 2565, 1} << ControlGeometry {0, 1, 2535, 825} << ControlGeometry {0, 0, 90, 826};
+    QTest::newRow("size at creation") << 9600.f << 7395.f << ControlGeometry {0, 0, 9600, 7395} << ControlGeometry {0, 0, 2565, 6570} << ControlGeometry {0, 6570, 2535, 825} << ControlGeometry {0, 0, 90, 7395};
+    // clang-format on
 }
 
 void WindowLayoutTest::resizeLaysOutEveryPane()
@@ -117,9 +108,11 @@ void WindowLayoutTest::splitterPressStartsDragOnlyWithAButton_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("dragging");
+    // clang-format off
     QTest::newRow("no button") << 0 << false;
     QTest::newRow("left button") << 1 << true;
     QTest::newRow("right button") << 2 << true;
+    // clang-format on
 }
 
 void WindowLayoutTest::splitterPressStartsDragOnlyWithAButton()
