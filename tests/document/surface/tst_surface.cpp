@@ -17,18 +17,12 @@ class TestSurface : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void stateSurvivesNewDocument();
-    void newDocumentStartsAtMarginCorner();
-    void orientationSwitchesPageSize_data();
-    void orientationSwitchesPageSize();
-    void pageSetupHoldsForLaterDocuments();
     void unfinishedBuildKeepsShownPage();
     void printGoesToInstalledHandler();
     void fixedHeightIsTheLeast_data();
     void fixedHeightIsTheLeast();
     void paragraphMovesPositionDown_data();
     void paragraphMovesPositionDown();
-    void longRichTextContinuesOnNewPages();
-    void blockAskedInsideAnotherGoesBelowIt();
     void whatIsLeftOutIsToldOnce_data();
     void whatIsLeftOutIsToldOnce();
 };
@@ -87,57 +81,6 @@ void TestSurface::stateSurvivesNewDocument()
     QCOMPARE(surface.LineSpacing(), 150);
     QCOMPARE(surface.FooterText(), QStringLiteral("{page %d}"));
     QCOMPARE(surface.PageOrientation(), Surface::Landscape);
-}
-
-void TestSurface::newDocumentStartsAtMarginCorner()
-{
-    Surface surface;
-    surface.setCurrentX(5000);
-    surface.setCurrentY(9000);
-    surface.setDocAction(Surface::NewDocument);
-    QCOMPARE(surface.CurrentX(), surface.MarginLeft());
-    QCOMPARE(surface.CurrentY(), surface.MarginTop());
-}
-
-void TestSurface::orientationSwitchesPageSize_data()
-{
-    QTest::addColumn<int>("orientation");
-    QTest::addColumn<bool>("wide");
-    // clang-format off
-    QTest::newRow("portrait") << int(Surface::Portrait) << false;
-    QTest::newRow("landscape") << int(Surface::Landscape) << true;
-    // clang-format on
-}
-
-void TestSurface::orientationSwitchesPageSize()
-{
-    QFETCH(int, orientation);
-    QFETCH(bool, wide);
-    Surface surface;
-    const double shortSide = surface.PageWidth();
-    const double longSide = surface.PageHeight();
-    surface.setPageOrientation(Surface::Orientation(orientation));
-    QCOMPARE(surface.PageWidth(), wide ? longSide : shortSide);
-    QCOMPARE(surface.PageHeight(), wide ? shortSide : longSide);
-    surface.setDocAction(Surface::NewDocument);
-    surface.setDocAction(Surface::EndDocument);
-    const QSizeF page = surface.shownDocument()->pageGeometry(0).size;
-    QCOMPARE(page.width() > page.height(), wide);
-}
-
-void TestSurface::pageSetupHoldsForLaterDocuments()
-{
-    Surface surface;
-    QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
-                       QMarginsF(36, 18, 36, 18), QPageLayout::Point);
-    surface.setPageLayout(letter);
-    // The builder's own orientation wins; paper and margins stay.
-    surface.setPageOrientation(Surface::Portrait);
-    surface.setDocAction(Surface::NewDocument);
-    QCOMPARE(surface.PageWidth(), 612.0 * 20);
-    QCOMPARE(surface.PageHeight(), 792.0 * 20);
-    QCOMPARE(surface.MarginLeft(), 720.0);
-    QCOMPARE(surface.MarginTop(), 360.0);
 }
 
 void TestSurface::unfinishedBuildKeepsShownPage()
@@ -247,47 +190,6 @@ void TestSurface::paragraphMovesPositionDown()
     surface.setParagraphText(text);
     QCOMPARE(qRound((surface.CurrentY() - before) / oneLine), lineCount);
     QCOMPARE(surface.CurrentX(), surface.MarginLeft());
-}
-
-void TestSurface::longRichTextContinuesOnNewPages()
-{
-    Surface surface;
-    surface.setDocAction(Surface::NewDocument);
-    surface.setRichText(richParagraphs(120));
-    surface.setDocAction(Surface::EndDocument);
-    const int pages = surface.pageCount();
-    QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
-    // Every page but the last is filled down to the bottom margin at most.
-    for (int page = 0; page < pages; ++page) {
-        const QImage image = surface.renderPageImage(page, 96);
-        const double bottom = surface.PageHeight() - surface.MarginBottom();
-        const QRect bottomMargin = pixelsOf(QRectF(0, bottom + 1, surface.PageWidth(), 800), 96);
-        QCOMPARE(countPixels(image, bottomMargin, isInk), 0);
-        QVERIFY(countPixels(image, image.rect(), isInk) > 0);
-    }
-}
-
-void TestSurface::blockAskedInsideAnotherGoesBelowIt()
-{
-    Surface surface;
-    surface.setDocAction(Surface::NewDocument);
-    surface.setFontSize(40);
-    surface.setBlockRole(BlockRole::Caption);
-    surface.setParagraphText(QStringLiteral("MMMMMMMM"));
-    surface.setPenStyle(Surface::PenTransparent);
-    surface.setBrushColor(0xFFFFFF);
-    surface.setBlockRole(BlockRole::List);
-    surface.TextBox(QString(), surface.MarginLeft(), surface.MarginTop(), 8000, 1200,
-                    Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
-    surface.setDocAction(Surface::EndDocument);
-    const PageMap &map = surface.pageMap();
-    QCOMPARE(map.size(), size_t(2));
-    QCOMPARE(map[0].role, BlockRole::Caption);
-    QCOMPARE(map[0].rect.top(), surface.MarginTop());
-    QCOMPARE(map[1].role, BlockRole::List);
-    QCOMPARE(map[1].rect.top(), map[0].rect.bottom() + 100);
-    const QImage page = surface.renderPageImage(0, 96);
-    QVERIFY(countPixels(page, page.rect(), isInk) > 0);
 }
 
 // One message per document, once it is shown, however many texts lack their
