@@ -3,7 +3,7 @@
 // each written the costliest ways. scripts/bench-limits runs the same shapes
 // through the whole program and gives their peak memory.
 #include "app/ClipboardLimit.h"
-#include "document/builders/DocumentComplet.h"
+#include "document/builders/CompleteDocument.h"
 #include "document/builders/HelpFileReading.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceOutput.h"
@@ -68,7 +68,7 @@ void BM_WorstHelpFile(benchmark::State &state)
     const QByteArray bytes = filled(HelpShapes[size_t(state.range(0))], MaxHelpFileBytes);
     for (auto _ : state) {
         Surface surface;
-        montrerDocumentComplet(surface, bytes);
+        showCompleteDocument(surface, bytes);
         writePdf(state, surface);
     }
 }

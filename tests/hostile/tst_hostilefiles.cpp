@@ -60,7 +60,7 @@ void HostileFilesTest::storedDocuments()
     VSPrinter1.setRichText(QStringLiteral("{\\rtf1 avant}"));
     VSPrinter1.setDocAction(Surface::EndDocument);
     const auto before = VSPrinter1.shownDocument();
-    QCOMPARE(montrerDocumentStocke(VSPrinter1, path, readHelpFileBytes), shown);
+    QCOMPARE(showStoredDocument(VSPrinter1, path, readHelpFileBytes), shown);
     QCOMPARE(VSPrinter1.shownDocument() != before, shown);
 }
 

@@ -104,8 +104,8 @@ void OutlineNavigation::ouvre_fic(qint16 IndSelect)
 void OutlineNavigation::showStoredFile(const DocumentEntry &element)
 {
     const QString path = request.chemin + element.Fichier;
-    if (!montrerDocumentStocke(VSPrinter1, path, readHelpFileBytes))
-        messages.MsgBox(messageFichierIllisible(path), QStringLiteral("Erreur"));
+    if (!showStoredDocument(VSPrinter1, path, readHelpFileBytes))
+        messages.MsgBox(unreadableFileMessage(path), QStringLiteral("Erreur"));
 }
 
 bool OutlineNavigation::eventFilter(QObject *watched, QEvent *event)

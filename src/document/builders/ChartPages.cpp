@@ -7,18 +7,18 @@
 
 namespace virelai {
 
-void construirePageGraphiques(BuildContext &context, const ChartPageLayout &page)
+void buildChartPage(BuildContext &context, const ChartPageLayout &page)
 {
     Surface &VSPrinter1 = context.VSPrinter1;
     const AdviceTexts &texts = context.texts;
     context.window.MajFenetre();
-    const MajDataGraphResult graphiques = context.charts.MajDataGraph();
+    const MajDataGraphResult refreshed = context.charts.MajDataGraph();
     VSPrinter1.setPageOrientation(page.PageOrientation);
     VSPrinter1.setDocAction(Surface::NewDocument);
-    ecrireTitre(context, Explication::Toujours);
+    writeHeading(context, ExplanationShown::Always);
     VSPrinter1.setLineSpacing(150);
     PlaceCurseur(VSPrinter1, page.propositionX, page.propositionY);
-    ecrireProposition(context);
+    writeProposition(context);
     PlaceCurseur(VSPrinter1, page.suggestionX, page.suggestionY);
     VSPrinter1.setBlockRole(BlockRole::Suggestion);
     CadreBlanc(VSPrinter1, page.suggestionW, 0, texts.Suggestion);
@@ -29,11 +29,11 @@ void construirePageGraphiques(BuildContext &context, const ChartPageLayout &page
         CadreGris(VSPrinter1, page.rappelW, 0, texts.Rappel);
     }
     for (int i = 0; i < page.chartCount; ++i)
-        placerGraphique(context, page.charts[std::size_t(i)], graphiques.writtenPictures);
-    terminerDocument(context);
+        placeChart(context, page.charts[std::size_t(i)], refreshed.writtenPictures);
+    finishDocument(context);
     // Told once the page is on screen, so the teacher sees what is missing.
-    if (graphiques.failure)
-        context.messages.MsgBox(failureText(*graphiques.failure), QStringLiteral("Erreur"));
+    if (refreshed.failure)
+        context.messages.MsgBox(failureText(*refreshed.failure), QStringLiteral("Erreur"));
 }
 
 } // namespace virelai

@@ -27,10 +27,9 @@ void DocumentSession::buildDocument(BusyPointer &pointer)
 
 void DocumentSession::composeAdviceAgain()
 {
-    recomposerConseil(VSPrinter1,
-                      ConseilARecomposer {adviceTexts, request.TypeDoc, request.NumVersion,
-                                          folder.path, chartsOfLastBuild(),
-                                          metafilePictureFromBytes, clock});
+    recomposeAdvice(VSPrinter1,
+                    StoredAdvice {adviceTexts, request.TypeDoc, request.NumVersion, folder.path,
+                                  chartsOfLastBuild(), metafilePictureFromBytes, clock});
 }
 
 } // namespace virelai

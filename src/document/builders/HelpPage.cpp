@@ -1,25 +1,25 @@
 #include "HelpPage.h"
 
 #include "document/builders/BuildContext.h"
-#include "document/builders/DocumentComplet.h"
+#include "document/builders/CompleteDocument.h"
 
 namespace virelai {
 
 namespace {
 
 // Reads the file; returns false when it cannot be read.
-bool montrerFichier(BuildContext &context, const QString &path)
+bool showFile(BuildContext &context, const QString &path)
 {
     const std::optional<QByteArray> bytes = context.readHelpFile(path);
     if (!bytes)
         return false;
-    montrerDocumentComplet(context.VSPrinter1, *bytes);
+    showCompleteDocument(context.VSPrinter1, *bytes);
     return true;
 }
 
 } // namespace
 
-QString messageFichierIllisible(const QString &path)
+QString unreadableFileMessage(const QString &path)
 {
     return QStringLiteral("Impossible d'ouvrir le fichier ") + path;
 }
@@ -31,13 +31,13 @@ void HelpPageBuild::run(BuildContext &context)
     // cannot be read must not stand in the way of the help page.
     context.charts.MajDataGraph();
     path = context.request.chemin + Fichier;
-    if (!montrerFichier(context, path))
-        context.messages.MsgBox(messageFichierIllisible(path), QStringLiteral("Erreur"));
+    if (!showFile(context, path))
+        context.messages.MsgBox(unreadableFileMessage(path), QStringLiteral("Erreur"));
 }
 
 QString HelpPageBuild::failureMessage() const
 {
-    return messageFichierIllisible(path);
+    return unreadableFileMessage(path);
 }
 
 } // namespace virelai

@@ -26,6 +26,6 @@ private:
     QString path;
 };
 
-QString messageFichierIllisible(const QString &path);
+QString unreadableFileMessage(const QString &path);
 
 } // namespace virelai

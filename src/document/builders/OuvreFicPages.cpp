@@ -1,7 +1,7 @@
 #include "OuvreFicPages.h"
 
 #include "document/builders/Clock.h"
-#include "document/builders/DocumentComplet.h"
+#include "document/builders/CompleteDocument.h"
 #include "document/builders/PageTexts.h"
 #include "document/builders/WrittenChart.h"
 #include "document/surface/Surface.h"
@@ -10,24 +10,24 @@ namespace virelai {
 
 namespace {
 
-bool expliqueDansUnCadre(qint16 TypeDoc)
+bool explainedInBox(qint16 TypeDoc)
 {
     return TypeDoc >= 2 && TypeDoc <= 4;
 }
 
-void placerExplication(Surface &VSPrinter1, const ConseilARecomposer &conseil)
+void placeExplanation(Surface &VSPrinter1, const StoredAdvice &advice)
 {
     VSPrinter1.setBlockRole(BlockRole::ReadingHelp);
-    if (expliqueDansUnCadre(conseil.TypeDoc)) {
+    if (explainedInBox(advice.TypeDoc)) {
         PlaceCurseur(VSPrinter1, 35, 15);
-        CadreBlanc(VSPrinter1, 65, 25, conseil.texts.Explication);
+        CadreBlanc(VSPrinter1, 65, 25, advice.texts.Explication);
         PlaceCurseur(VSPrinter1, 0, 15);
     } else {
-        VSPrinter1.setRichText(conseil.texts.Explication);
+        VSPrinter1.setRichText(advice.texts.Explication);
     }
 }
 
-void placerCadres(Surface &VSPrinter1, const AdviceTexts &texts)
+void placeBoxes(Surface &VSPrinter1, const AdviceTexts &texts)
 {
     VSPrinter1.setLineSpacing(150);
     PlaceCurseur(VSPrinter1, 0, 55);
@@ -41,40 +41,40 @@ void placerCadres(Surface &VSPrinter1, const AdviceTexts &texts)
     }
 }
 
-void placerGraphiques(Surface &VSPrinter1, const ConseilARecomposer &conseil)
+void placeCharts(Surface &VSPrinter1, const StoredAdvice &advice)
 {
     for (int n = 1; n <= 3; ++n) {
         const ChartPlacement place {(n - 1) * 33.0, 24, 32, 23, n};
-        placeWrittenChart(VSPrinter1, place, conseil.writtenPictures, conseil.playPicture,
-                          conseil.picturesDirectory);
+        placeWrittenChart(VSPrinter1, place, advice.writtenPictures, advice.playPicture,
+                          advice.picturesDirectory);
     }
 }
 
 } // namespace
 
-QString blocTitreSansCouleur(const QString &Titre)
+QString headingBlockWithoutColour(const QString &Titre)
 {
     return QStringLiteral("{\\fs36\\b\\qc {") + Titre + QStringLiteral("}\\par\\par }");
 }
 
-void recomposerConseil(Surface &VSPrinter1, const ConseilARecomposer &conseil)
+void recomposeAdvice(Surface &VSPrinter1, const StoredAdvice &advice)
 {
     VSPrinter1.setDocAction(Surface::NewDocument);
     VSPrinter1.setBlockRole(BlockRole::Heading);
-    VSPrinter1.setRichText(blocTitreSansCouleur(conseil.texts.Titre));
-    placerExplication(VSPrinter1, conseil);
-    placerCadres(VSPrinter1, conseil.texts);
-    placerGraphiques(VSPrinter1, conseil);
-    VSPrinter1.setFooterText(piedDePage(conseil.clock.now(), conseil.NumVersion));
+    VSPrinter1.setRichText(headingBlockWithoutColour(advice.texts.Titre));
+    placeExplanation(VSPrinter1, advice);
+    placeBoxes(VSPrinter1, advice.texts);
+    placeCharts(VSPrinter1, advice);
+    VSPrinter1.setFooterText(footerRtf(advice.clock.now(), advice.NumVersion));
     VSPrinter1.setDocAction(Surface::EndDocument);
 }
 
-bool montrerDocumentStocke(Surface &VSPrinter1, const QString &path, const HelpFileReader &read)
+bool showStoredDocument(Surface &VSPrinter1, const QString &path, const HelpFileReader &read)
 {
     const std::optional<QByteArray> bytes = read(path);
     if (!bytes)
         return false;
-    montrerDocumentComplet(VSPrinter1, *bytes);
+    showCompleteDocument(VSPrinter1, *bytes);
     return true;
 }
 

@@ -14,7 +14,7 @@ class Surface;
 
 // What the advice page is composed again from: the texts and chart pictures of
 // the last build, and the clock its footer reads.
-struct ConseilARecomposer
+struct StoredAdvice
 {
     const AdviceTexts &texts;
     qint16 TypeDoc = 0;
@@ -26,15 +26,15 @@ struct ConseilARecomposer
 };
 
 // The heading block of the page composed again: bold, centred, default colour.
-QString blocTitreSansCouleur(const QString &Titre);
+QString headingBlockWithoutColour(const QString &Titre);
 
 // Composes the advice page again on VSPrinter1 and shows it. The layout, the
 // charts and the orientation are left as the last build set them; a picture the
 // last build did not write is replaced by the missing-chart frame.
-void recomposerConseil(Surface &VSPrinter1, const ConseilARecomposer &conseil);
+void recomposeAdvice(Surface &VSPrinter1, const StoredAdvice &advice);
 
 // Shows the stored RTF document at path, read in Windows-1252. Returns false,
 // leaving the page shown before, when the file cannot be read.
-bool montrerDocumentStocke(Surface &VSPrinter1, const QString &path, const HelpFileReader &read);
+bool showStoredDocument(Surface &VSPrinter1, const QString &path, const HelpFileReader &read);
 
 } // namespace virelai

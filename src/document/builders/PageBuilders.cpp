@@ -10,62 +10,59 @@ namespace virelai {
 
 void PageBuilders::AffMoyenne()
 {
-    construire(
-        [](BuildContext &c) { construirePageGraphiques(c, chartPageLayout(ChartPage::Moyenne)); });
+    runBuild([](BuildContext &c) { buildChartPage(c, chartPageLayout(ChartPage::Moyenne)); });
 }
 
 void PageBuilders::AffProfil()
 {
-    construire(
-        [](BuildContext &c) { construirePageGraphiques(c, chartPageLayout(ChartPage::Profil)); });
+    runBuild([](BuildContext &c) { buildChartPage(c, chartPageLayout(ChartPage::Profil)); });
 }
 
 void PageBuilders::AffTypeComp()
 {
-    construire(
-        [](BuildContext &c) { construirePageGraphiques(c, chartPageLayout(ChartPage::TypeComp)); });
+    runBuild([](BuildContext &c) { buildChartPage(c, chartPageLayout(ChartPage::TypeComp)); });
 }
 
 void PageBuilders::AffRevVit()
 {
-    construire(construirePageRevVit);
+    runBuild(buildRevVitPage);
 }
 
 void PageBuilders::AffCompGene()
 {
-    construire(construirePageCompGene);
+    runBuild(buildCompGenePage);
 }
 
 void PageBuilders::AffAide(const QString &Fichier)
 {
     HelpPageBuild page(Fichier);
-    construire([&page](BuildContext &c) { page.run(c); },
-               [&page](const QString &) { return page.failureMessage(); });
+    runBuild([&page](BuildContext &c) { page.run(c); },
+             [&page](const QString &) { return page.failureMessage(); });
 }
 
-QString PageBuilders::messageEchec(const QString &raison)
+QString PageBuilders::unexpectedFailureMessage(const QString &reason)
 {
     return QStringLiteral("Le document n'a pas pu être construit (%1). La page précédente reste "
                           "affichée.")
-        .arg(raison);
+        .arg(reason);
 }
 
-void PageBuilders::construire(const std::function<void(BuildContext &)> &build,
-                              const std::function<QString(const QString &raison)> &failureMessage)
+void PageBuilders::runBuild(const std::function<void(BuildContext &)> &build,
+                            const std::function<QString(const QString &reason)> &failureMessage)
 {
     context.chartNoticesShown = 0;
-    QString raison;
+    QString reason;
     try {
         build(context);
         return;
     } catch (const std::bad_alloc &) {
-        raison = QStringLiteral("mémoire insuffisante");
+        reason = QStringLiteral("mémoire insuffisante");
     } catch (const std::exception &failure) {
-        raison = QString::fromLocal8Bit(failure.what());
+        reason = QString::fromLocal8Bit(failure.what());
     } catch (...) {
-        raison = QStringLiteral("erreur inattendue");
+        reason = QStringLiteral("erreur inattendue");
     }
-    context.messages.MsgBox(failureMessage(raison), QStringLiteral("Erreur"));
+    context.messages.MsgBox(failureMessage(reason), QStringLiteral("Erreur"));
 }
 
 } // namespace virelai

@@ -26,14 +26,14 @@ public:
     void AffTypeComp() override;
     void AffAide(const QString &Fichier) override;
 
-    static QString messageEchec(const QString &raison);
+    static QString unexpectedFailureMessage(const QString &reason);
     // The chart places of the last build where a notice stands instead of a chart.
     int chartNoticesOfLastBuild() const { return context.chartNoticesShown; }
 
 private:
-    void construire(const std::function<void(BuildContext &)> &build,
-                    const std::function<QString(const QString &raison)> &failureMessage
-                    = messageEchec);
+    void runBuild(const std::function<void(BuildContext &)> &build,
+                  const std::function<QString(const QString &reason)> &failureMessage
+                  = unexpectedFailureMessage);
 
     BuildContext context;
 };

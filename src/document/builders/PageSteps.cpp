@@ -11,45 +11,45 @@ namespace virelai {
 
 namespace {
 
-constexpr quint32 RougeFonce = 192;
+constexpr quint32 DarkRed = 192;
 
 } // namespace
 
-void ecrireTitre(BuildContext &context, Explication explication)
+void writeHeading(BuildContext &context, ExplanationShown shown)
 {
     Surface &VSPrinter1 = context.VSPrinter1;
     VSPrinter1.setBlockRole(BlockRole::Heading);
-    VSPrinter1.setRichText(blocTitre(context.texts.Titre));
-    if (explication == Explication::Toujours || !context.texts.Explication.isEmpty()) {
+    VSPrinter1.setRichText(headingBlock(context.texts.Titre));
+    if (shown == ExplanationShown::Always || !context.texts.Explication.isEmpty()) {
         VSPrinter1.setBlockRole(BlockRole::ReadingHelp);
         VSPrinter1.setRichText(context.texts.Explication);
     }
 }
 
-void ecrireProposition(BuildContext &context)
+void writeProposition(BuildContext &context)
 {
     Surface &VSPrinter1 = context.VSPrinter1;
     VSPrinter1.setFontBold(true);
     VSPrinter1.setFontUnderline(true);
     const quint32 couleur = VSPrinter1.TextColor();
-    VSPrinter1.setTextColor(RougeFonce);
+    VSPrinter1.setTextColor(DarkRed);
     VSPrinter1.setBlockRole(BlockRole::Proposition);
     VSPrinter1.setParagraphText(QStringLiteral("Proposition"));
     VSPrinter1.setTextColor(couleur);
 }
 
-void placerGraphique(BuildContext &context, const ChartPlacement &place,
-                     const ChartPictures &writtenPictures)
+void placeChart(BuildContext &context, const ChartPlacement &place,
+                const ChartPictures &writtenPictures)
 {
     if (!placeWrittenChart(context.VSPrinter1, place, writtenPictures, context.playPicture,
                            context.picturesDirectory))
         ++context.chartNoticesShown;
 }
 
-void terminerDocument(BuildContext &context)
+void finishDocument(BuildContext &context)
 {
     Surface &VSPrinter1 = context.VSPrinter1;
-    VSPrinter1.setFooterText(piedDePage(context.clock.now(), context.request.NumVersion));
+    VSPrinter1.setFooterText(footerRtf(context.clock.now(), context.request.NumVersion));
     VSPrinter1.setDocAction(Surface::EndDocument);
     context.window.repaintWindow();
 }

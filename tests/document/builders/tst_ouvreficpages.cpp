@@ -42,7 +42,7 @@ struct Bench
     QList<QByteArray> played;
     Surface VSPrinter1;
 
-    ConseilARecomposer conseil(qint16 TypeDoc, QList<int> written = {1, 2, 3})
+    StoredAdvice advice(qint16 TypeDoc, QList<int> written = {1, 2, 3})
     {
         ChartPictures pictures;
         for (int n : written)
@@ -97,7 +97,7 @@ void OuvreFicPagesTest::explanationPlacement()
     QFETCH(int, TypeDoc);
     QFETCH(bool, inABox);
     Bench bench;
-    recomposerConseil(bench.VSPrinter1, bench.conseil(qint16(TypeDoc)));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(qint16(TypeDoc)));
     const PageProbe probe = probeOf(bench.VSPrinter1);
     const QList<int> edge = probe.inkRows(99.9, 10, 50);
     if (!inABox) {
@@ -118,7 +118,7 @@ void OuvreFicPagesTest::explanationPlacement()
 void OuvreFicPagesTest::boxesHaveTheirFixedHeights()
 {
     Bench bench;
-    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
     const PageProbe probe = probeOf(bench.VSPrinter1);
     // The left edge of the white box: 55 % to 70 %.
     const QList<int> suggestion = probe.inkRows(0.05, 50, 76);
@@ -140,7 +140,7 @@ void OuvreFicPagesTest::longTextsGrowTheirBoxes()
         longText += QStringLiteral("Une ligne de suggestion \\par ");
     bench.texts.Suggestion = longText + QStringLiteral("}");
     bench.texts.Rappel = longText + QStringLiteral("}");
-    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
     QVERIFY(bench.VSPrinter1.pageCount() > 1);
     QCOMPARE(pdfText(bench.VSPrinter1).count(QStringLiteral("Une ligne de suggestion")), 160);
 }
@@ -161,14 +161,14 @@ void OuvreFicPagesTest::reminderBoxOnlyWithReminder()
     QFETCH(bool, greyBox);
     Bench bench;
     bench.texts.Rappel = Rappel;
-    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
     QCOMPARE(probeOf(bench.VSPrinter1).count(50, 100, lightGrey) > 1000, greyBox);
 }
 
 void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
 {
     Bench bench;
-    recomposerConseil(bench.VSPrinter1, bench.conseil(1, {1, 3}));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(1, {1, 3}));
     QCOMPARE(bench.played, (QList<QByteArray> {"1", "3"}));
     const PageProbe probe = probeOf(bench.VSPrinter1);
     QCOMPARE(probe.at(16, 25), PictureGreen);
@@ -184,7 +184,7 @@ void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
 void OuvreFicPagesTest::headingInTheDefaultColour()
 {
     Bench bench;
-    recomposerConseil(bench.VSPrinter1, bench.conseil(1));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
     const QString text = pdfText(bench.VSPrinter1);
     QVERIFY(text.contains(QStringLiteral("Moyenne de la classe")));
     QVERIFY(text.contains(QStringLiteral("09-03-2026 à 14:25")));
@@ -197,7 +197,7 @@ void OuvreFicPagesTest::orientationOfTheLastBuildIsKept()
 {
     Bench bench;
     bench.VSPrinter1.setPageOrientation(Surface::Landscape);
-    recomposerConseil(bench.VSPrinter1, bench.conseil(10));
+    recomposeAdvice(bench.VSPrinter1, bench.advice(10));
     const PageGeometry &page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
     QVERIFY(page.size.width() > page.size.height());
 }

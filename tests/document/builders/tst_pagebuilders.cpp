@@ -123,7 +123,7 @@ void PageBuildersTest::chartPagePlacesItsBlocks()
     QCOMPARE(page.size.width() > page.size.height(), landscape);
     QCOMPARE(bench.VSPrinter1.TextColor(), quint32(0x00123456));
     QCOMPARE(bench.VSPrinter1.LineSpacing(), 100);
-    QCOMPARE(bench.VSPrinter1.FooterText(), piedDePage(bench.clock.now(), "2.1.0"));
+    QCOMPARE(bench.VSPrinter1.FooterText(), footerRtf(bench.clock.now(), "2.1.0"));
 
     const PageProbe probe = probeOf(bench.VSPrinter1);
     const int proposition = probe.firstRow(darkRed, propositionX, propositionX + 20);
@@ -244,7 +244,7 @@ void PageBuildersTest::pupilPagePlacesItsColumns()
     QCOMPARE(bench.VSPrinter1.FontBold(), false);
     QCOMPARE(bench.VSPrinter1.FontUnderline(), false);
     QCOMPARE(bench.VSPrinter1.FontSize(), fontSizeAfter);
-    QCOMPARE(bench.VSPrinter1.FooterText(), piedDePage(bench.clock.now(), "2.1.0"));
+    QCOMPARE(bench.VSPrinter1.FooterText(), footerRtf(bench.clock.now(), "2.1.0"));
 
     const PageProbe probe = probeOf(bench.VSPrinter1);
     const int proposition = probe.firstRow(darkRed, 43, 60);

@@ -32,7 +32,7 @@ void PageTextsTest::footerCarriesDateTimeAndVersion()
 {
     QFETCH(QDateTime, moment);
     QFETCH(QString, dateAndTime);
-    const QString footer = piedDePage(moment, QStringLiteral("2.1.0"));
+    const QString footer = footerRtf(moment, QStringLiteral("2.1.0"));
     QVERIFY(footer.startsWith(
         QStringLiteral("{\\b\\qc {-%d-}\\par}{\\fs16\\ql Suggestions pédagogiques du : ")
         + dateAndTime
@@ -59,8 +59,8 @@ void PageTextsTest::suggestionJoins()
     QFETCH(QString, Rappel);
     QFETCH(QString, generalWeakness);
     QFETCH(QString, byDomain);
-    QCOMPARE(suggestionEtRappel(Suggestion, Rappel), generalWeakness);
-    QCOMPARE(suggestionPuisRappel(Suggestion, Rappel), byDomain);
+    QCOMPARE(suggestionAndReminder(Suggestion, Rappel), generalWeakness);
+    QCOMPARE(suggestionThenReminder(Suggestion, Rappel), byDomain);
 }
 
 QTEST_APPLESS_MAIN(PageTextsTest)
