@@ -18,6 +18,17 @@ QImage render(const QByteArray &bytes, QSize size = QSize(100, 100))
     return picture ? renderPicture(*picture, size) : QImage();
 }
 
+// A red box over the given setup's window, drawn without an outline.
+QByteArray redBox(WmfBuilder setup, QRect box)
+{
+    return setup.solidBrush(red)
+        .select(0)
+        .nullPen()
+        .select(1)
+        .rectangle(box.left(), box.top(), box.left() + box.width(), box.top() + box.height())
+        .bytes();
+}
+
 // A STRETCHDIB record of a 2 x 2 bitmap stretched over the 100 x 100 window.
 QByteArray stretchDibFile(quint16 bitCount, const QByteArray &palette, const QByteArray &pixels)
 {
@@ -64,17 +75,8 @@ void MetafilePlayerTest::windowFillsTarget()
 {
     QFETCH(QRect, window);
     QFETCH(QRect, target);
-    const QByteArray bytes
-        = WmfBuilder()
-              .window(window.x(), window.y(), window.width(), window.height())
-              .solidBrush(red)
-              .select(0)
-              .nullPen()
-              .select(1)
-              .rectangle(window.left(), window.top(), window.x() + window.width(),
-                         window.y() + window.height())
-              .bytes();
-    const auto picture = metafilePictureFromBytes(bytes);
+    const auto picture = metafilePictureFromBytes(redBox(
+        WmfBuilder().window(window.x(), window.y(), window.width(), window.height()), window));
     QVERIFY(picture);
     const QImage image = renderPicture(*picture, QSize(100, 100), target);
     QCOMPARE(shareOfColor(image, target, Qt::red), 1.0);
@@ -93,14 +95,6 @@ void MetafilePlayerTest::redLandsWhereDrawn_data()
     const QRect all(0, 0, 100, 100), none;
     const auto mapped = [](quint16 mapMode, qint16 windowHeight) {
         return WmfBuilder().record(0x0103, {mapMode}).window(0, 100, 100, windowHeight);
-    };
-    const auto fill = [](WmfBuilder setup, QRect box) {
-        return setup.solidBrush(red)
-            .select(0)
-            .nullPen()
-            .select(1)
-            .rectangle(box.left(), box.top(), box.left() + box.width(), box.top() + box.height())
-            .bytes();
     };
     // Two nested squares drawn in the same direction as one polygon.
     const auto twiceWound = [](quint16 mode) {
@@ -132,10 +126,10 @@ void MetafilePlayerTest::redLandsWhereDrawn_data()
                                       .rectangle(0, 0, 100, 100)
                                       .bytes();
     // clang-format off
-    QTest::newRow("negative window height: y upwards") << fill(mapped(8, -100), {0, 0, 100, 50}) << QRect(0, 52, 100, 48) << QRect(0, 0, 100, 48);
-    QTest::newRow("metric map mode: y upwards") << fill(mapped(2, 100), {0, 0, 100, 50}) << QRect(0, 52, 100, 48) << QRect(0, 0, 100, 48);
-    QTest::newRow("placeable box in other units: the window maps") << fill(WmfBuilder().placeable(40, 40, 50, 45, 96).window(0, 0, 1000, 1000), {500, 0, 500, 1000}) << QRect(51, 0, 49, 100) << QRect(0, 0, 49, 100);
-    QTest::newRow("file without a window is measured") << fill(WmfBuilder(), {200, 300, 200, 100}) << QRect(5, 5, 90, 90) << none;
+    QTest::newRow("negative window height: y upwards") << redBox(mapped(8, -100), {0, 0, 100, 50}) << QRect(0, 52, 100, 48) << QRect(0, 0, 100, 48);
+    QTest::newRow("metric map mode: y upwards") << redBox(mapped(2, 100), {0, 0, 100, 50}) << QRect(0, 52, 100, 48) << QRect(0, 0, 100, 48);
+    QTest::newRow("placeable box in other units: the window maps") << redBox(WmfBuilder().placeable(40, 40, 50, 45, 96).window(0, 0, 1000, 1000), {500, 0, 500, 1000}) << QRect(51, 0, 49, 100) << QRect(0, 0, 49, 100);
+    QTest::newRow("file without a window is measured") << redBox(WmfBuilder(), {200, 300, 200, 100}) << QRect(5, 5, 90, 90) << none;
     QTest::newRow("intersected clip limits the fill") << WmfBuilder::filling(red).record(0x0416, {100, 50, 40, 0}).rectangle(0, 0, 100, 100).bytes() << QRect(0, 40, 50, 60) << QRect(0, 0, 100, 38);
     QTest::newRow("excluded clip leaves a hole") << WmfBuilder::filling(red).record(0x0415, {60, 60, 40, 40}).rectangle(0, 0, 100, 100).bytes() << QRect(0, 0, 38, 100) << QRect(42, 42, 16, 16);
     QTest::newRow("ALTERNATE leaves a twice-wound centre empty") << twiceWound(1) << QRect(10, 50, 1, 1) << QRect(50, 50, 1, 1);
