@@ -54,19 +54,10 @@ inline QList<Record> records(const QByteArray &file, QString *error)
     return error->isEmpty() ? found : QList<Record> {};
 }
 
-// Record functions used by the chart writer.
+// Record functions the tests look for.
 enum Function : quint16 {
-    SetBkMode = 0x0102,
-    SetMapMode = 0x0103,
-    SetTextColor = 0x0209,
-    SetWindowOrg = 0x020B,
-    SetWindowExt = 0x020C,
-    Rectangle = 0x041B,
     TextOut = 0x0521,
-    Polygon = 0x0324,
-    Polyline = 0x0325,
     SelectObject = 0x012D,
-    SetTextAlign = 0x012E,
     DeleteObject = 0x01F0,
     CreatePenIndirect = 0x02FA,
     CreateFontIndirect = 0x02FB,

@@ -1,3 +1,4 @@
+#include "MemoryWriter.h"
 #include "WmfRecords.h"
 #include "chart/MajDataGraph.h"
 #include "chart/QBColor.h"
@@ -13,25 +14,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <map>
 
 #include <unistd.h>
 
 using namespace virelai;
 
 namespace {
-
-// Keeps what would have been written, by file name.
-class MemoryWriter : public FileWriter
-{
-public:
-    std::optional<WriteFailure> writeWhole(const QString &path, const QByteArray &bytes) override
-    {
-        files[QFileInfo(path).fileName()] = bytes;
-        return std::nullopt;
-    }
-    std::map<QString, QByteArray> files;
-};
 
 // A disk that fills after a few bytes.
 class FullDiskWriter : public AtomicFileWriter
@@ -89,13 +77,11 @@ private Q_SLOTS:
     void seriesSettings();
     void axisByType_data();
     void axisByType();
-    void type10AxesPerChart();
-    void axisStaysFromChartToChart();
+    void type10AxesFollowTheirCharts();
     void laterChartsRemoveExtraSeries();
     void typeOneWritesThreeFiles();
-    void rebuildWritesSameContent();
-    void refusedDataWritesNothing();
-    void noChartsWritesNothing();
+    void nothingWritten_data();
+    void nothingWritten();
     void fullDiskKeepsPreviousPicture();
     void directoryInPlaceOfAPictureStopsOnlyThatChart();
     void picturesFolderChoice_data();
@@ -111,21 +97,13 @@ void TestMajDataGraph::seriesSettings_data()
     QTest::addColumn<QList<uint>>("pointColours");
     QTest::addColumn<QList<uint>>("seriesColours");
     const uint grey = QBColor(8);
-    QTest::newRow("one series, grey bars")
-        << OneSeries << 1 << QList<int> {95} << QList<bool> {false} << QList<uint> {grey}
-        << QList<uint> {255};
-    QTest::newRow("one series, type 10")
-        << OneSeries << 10 << QList<int> {80} << QList<bool> {false} << QList<uint> {grey}
-        << QList<uint> {255};
-    QTest::newRow("two series, own colours")
-        << TwoSeries << 1 << QList<int> {95, 25} << QList<bool> {false, true}
-        << QList<uint> {255, 0xFF0000} << QList<uint> {255, 0xFF0000};
-    QTest::newRow("two series, type 10")
-        << TwoSeries << 10 << QList<int> {80, 40} << QList<bool> {false, true}
-        << QList<uint> {255, 0xFF0000} << QList<uint> {255, 0xFF0000};
-    QTest::newRow("three series, all grey")
-        << ThreeSeries << 3 << QList<int> {95, 25, 95} << QList<bool> {false, true, false}
-        << QList<uint> {grey, grey, grey} << QList<uint> {255, 0xFF00, 0xFF0000};
+    // clang-format off
+    QTest::newRow("one series, grey bars") << OneSeries << 1 << QList<int> {95} << QList<bool> {false} << QList<uint> {grey} << QList<uint> {255};
+    QTest::newRow("one series, type 10") << OneSeries << 10 << QList<int> {80} << QList<bool> {false} << QList<uint> {grey} << QList<uint> {255};
+    QTest::newRow("two series, own colours") << TwoSeries << 1 << QList<int> {95, 25} << QList<bool> {false, true} << QList<uint> {255, 0xFF0000} << QList<uint> {255, 0xFF0000};
+    QTest::newRow("two series, type 10") << TwoSeries << 10 << QList<int> {80, 40} << QList<bool> {false, true} << QList<uint> {255, 0xFF0000} << QList<uint> {255, 0xFF0000};
+    QTest::newRow("three series, all grey") << ThreeSeries << 3 << QList<int> {95, 25, 95} << QList<bool> {false, true, false} << QList<uint> {grey, grey, grey} << QList<uint> {255, 0xFF00, 0xFF0000};
+    // clang-format on
 }
 
 void TestMajDataGraph::seriesSettings()
@@ -164,12 +142,14 @@ void TestMajDataGraph::axisByType_data()
     QTest::addColumn<double>("maximum");
     QTest::addColumn<double>("increment");
     QTest::addColumn<QString>("format");
+    // clang-format off
     QTest::newRow("type 3, maximum 10") << 3 << "10" << 10.0 << 2.0 << "##0.0";
     QTest::newRow("type 2, empty Param3") << 2 << "" << 0.0 << 0.0 << "##0.0";
     QTest::newRow("type 4, maximum 16") << 4 << "16" << 16.0 << 4.0 << "##0.0";
     QTest::newRow("type 4, lenient maximum") << 4 << " 7.5 points" << 7.5 << 1.0 << "##0.0";
     QTest::newRow("type 1 keeps 4 by 1") << 1 << "10" << 4.0 << 1.0 << "##0";
     QTest::newRow("help type keeps 4 by 1") << 42 << "10" << 4.0 << 1.0 << "##0";
+    // clang-format on
 }
 
 void TestMajDataGraph::axisByType()
@@ -189,38 +169,26 @@ void TestMajDataGraph::axisByType()
     QCOMPARE(writer.files.size(), std::size_t(1));
 }
 
-void TestMajDataGraph::type10AxesPerChart()
+// Type 10: the first chart's axis from Param3, the second's from Param4, and any
+// later chart, or later document, keeps the last one set.
+void TestMajDataGraph::type10AxesFollowTheirCharts()
 {
     TChart chart;
     MemoryWriter writer;
-    const ChartRequest request {10, "20", "8", QStringLiteral("Légende des élèves")};
-    const auto result = MajDataGraph(chartsOfOneSeries(2), request, chart, "/x/", writer);
-    QCOMPARE(result.writtenPictures.keys(), (QList<int> {1, 2}));
+    const ChartRequest request {10, "20", "12", QStringLiteral("Légende des élèves")};
+    const auto result = MajDataGraph(chartsOfOneSeries(3), request, chart, "/x/", writer);
+    QCOMPARE(result.writtenPictures.keys(), (QList<int> {1, 2, 3}));
     const QList<QByteArray> first = textsOf(writer.files.at("mychart1.wmf"));
-    const QList<QByteArray> second = textsOf(writer.files.at("mychart2.wmf"));
-    for (const char *label : {"0", "5", "10", "15", "20"})
+    for (const char *label : {"0", "5", "10", "15", "20", "L\xE9gende des \xE9l\xE8ves"})
         QVERIFY2(first.contains(QByteArray(label)), label);
-    for (const char *label : {"0", "2", "4", "6", "8"})
-        QVERIFY2(second.contains(QByteArray(label)), label);
-    QVERIFY(!second.contains(QByteArray("20")));
-    QVERIFY(first.contains(QByteArray("L\xE9gende des \xE9l\xE8ves")));
-    QCOMPARE(chart.Foot, request.Param5);
-}
-
-void TestMajDataGraph::axisStaysFromChartToChart()
-{
-    TChart chart;
-    MemoryWriter writer;
-    QVERIFY(!MajDataGraph(chartsOfOneSeries(3), {10, "20", "12", "F"}, chart, "/x/", writer)
-                 .failure.has_value());
-    // The third chart sets no scale of its own: it keeps the second one's.
-    QCOMPARE(chart.LeftAxis.Maximum, 12.0);
-    QCOMPARE(chart.LeftAxis.Increment, 3.0);
-    QVERIFY(textsOf(writer.files.at("mychart3.wmf")).contains(QByteArray("12")));
-    // And a later document of another type starts from that state.
+    for (const char *file : {"mychart2.wmf", "mychart3.wmf"}) {
+        const QList<QByteArray> later = textsOf(writer.files.at(file));
+        QVERIFY(later.contains("9") && later.contains("12") && !later.contains("20"));
+    }
     QVERIFY(!MajDataGraph(OneSeries, {1, "", "", ""}, chart, "/x/", writer).failure.has_value());
     QCOMPARE(chart.LeftAxis.Maximum, 12.0);
-    QCOMPARE(chart.Foot, QStringLiteral("F"));
+    QCOMPARE(chart.LeftAxis.Increment, 3.0);
+    QCOMPARE(chart.Foot, request.Param5);
 }
 
 void TestMajDataGraph::laterChartsRemoveExtraSeries()
@@ -250,39 +218,31 @@ void TestMajDataGraph::typeOneWritesThreeFiles()
         QVERIFY(textsOf(bytes).contains(QStringLiteral("Graphique %1").arg(k).toLatin1()));
     }
     QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 3); // no temporary file left behind
+    const auto again = MajDataGraph(chartsOfOneSeries(3), {1, "", "", ""}, chart, dir, writer);
+    QCOMPARE(again.writtenPictures, result.writtenPictures); // nothing of the moment in them
 }
 
-void TestMajDataGraph::rebuildWritesSameContent()
+void TestMajDataGraph::nothingWritten_data()
 {
-    TChart first;
-    MemoryWriter writerA, writerB;
-    MajDataGraph(TwoSeries, {1, "", "", ""}, first, "/x/", writerA);
-    MajDataGraph(TwoSeries, {1, "", "", ""}, first, "/x/", writerB);
-    QCOMPARE(writerA.files, writerB.files);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("refused");
+    // clang-format off
+    QTest::newRow("refused data: the chart stays as it was") << "1|3|17{T}" << true;
+    QTest::newRow("no charts in the clipboard") << "Dupont Marie" << false;
+    // clang-format on
 }
 
-void TestMajDataGraph::refusedDataWritesNothing()
+void TestMajDataGraph::nothingWritten()
 {
+    QFETCH(QString, text);
     TChart chart;
     chart.Title = QStringLiteral("avant");
     MemoryWriter writer;
-    const auto result
-        = MajDataGraph(QStringLiteral("1|3|17{T}"), {1, "", "", ""}, chart, "/x/", writer);
-    QVERIFY(result.failure.has_value());
+    const auto result = MajDataGraph(text, {1, "", "", ""}, chart, "/x/", writer);
+    QTEST(result.failure.has_value(), "refused");
     QVERIFY(result.writtenPictures.isEmpty());
     QVERIFY(writer.files.empty());
     QCOMPARE(chart.Title, QStringLiteral("avant"));
-}
-
-void TestMajDataGraph::noChartsWritesNothing()
-{
-    TChart chart;
-    MemoryWriter writer;
-    const auto result
-        = MajDataGraph(QStringLiteral("Dupont Marie"), {1, "", "", ""}, chart, "/x/", writer);
-    QVERIFY(!result.failure.has_value());
-    QVERIFY(writer.files.empty());
-    QCOMPARE(chart.Title, QStringLiteral("TeeChart"));
 }
 
 void TestMajDataGraph::fullDiskKeepsPreviousPicture()
@@ -333,24 +293,15 @@ void TestMajDataGraph::picturesFolderChoice_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("unwritable");
     const QString app = QCoreApplication::applicationName();
-    QTest::newRow("program directory writable") << "T/programme/"
-                                                << "T/cache"
-                                                << "T/programme/"
-                                                << "";
-    QTest::newRow("program directory missing: the cache") << "T/absent/"
-                                                          << "T/cache"
-                                                          << "T/cache/" + app + "/"
-                                                          << "";
-    QTest::newRow("relative XDG_CACHE_HOME ignored") << "T/absent/"
-                                                     << "relatif"
-                                                     << "T/home/.cache/" + app + "/"
-                                                     << "";
-    QTest::newRow("neither can be written")
-        << "T/fichier/"
-        << "T/fichier/cache"
-        << "T/fichier/"
-        << "ni le dossier du programme T/fichier/ ni le dossier de cache T/fichier/cache/" + app
-            + " ne peuvent être écrits";
+    const QString neither
+        = "ni le dossier du programme T/fichier/ ni le dossier de cache T/fichier/cache/" + app
+        + " ne peuvent être écrits";
+    // clang-format off
+    QTest::newRow("program directory writable") << "T/programme/" << "T/cache" << "T/programme/" << "";
+    QTest::newRow("program directory missing: the cache") << "T/absent/" << "T/cache" << "T/cache/" + app + "/" << "";
+    QTest::newRow("relative XDG_CACHE_HOME ignored") << "T/absent/" << "relatif" << "T/home/.cache/" + app + "/" << "";
+    QTest::newRow("neither can be written") << "T/fichier/" << "T/fichier/cache" << "T/fichier/" << neither;
+    // clang-format on
 }
 
 void TestMajDataGraph::picturesFolderChoice()

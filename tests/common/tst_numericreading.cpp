@@ -13,8 +13,6 @@ private Q_SLOTS:
     void initTestCase();
     void val_data();
     void val();
-    void roundHalfEven_data();
-    void roundHalfEven();
 };
 
 // A French desktop writes "12,5": the reading must not follow it.
@@ -27,23 +25,24 @@ void TestNumericReading::val_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
+    // clang-format off
     QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("plain integer") << "12" << 12.0;
     QTest::newRow("blank inside number") << "1 2" << 12.0;
     QTest::newRow("tab and line feed ignored") << "\t1\n2" << 12.0;
     QTest::newRow("carriage return stops") << "1\r2" << 1.0;
     QTest::newRow("no-break space stops") << QString("1") + QChar(0xA0) + "2" << 1.0;
-    QTest::newRow("leading blanks") << "  7 kg" << 7.0;
-    QTest::newRow("negative") << "-3" << -3.0;
-    QTest::newRow("explicit plus") << "+4" << 4.0;
+    QTest::newRow("units after the number") << "  7 kg" << 7.0;
     QTest::newRow("blank after sign") << "- 5" << -5.0;
+    QTest::newRow("explicit plus") << "+4" << 4.0;
     QTest::newRow("fraction") << "12.5" << 12.5;
-    QTest::newRow("leading point") << ".6" << 0.6;
+    QTest::newRow("sign then leading point") << "-.5" << -0.5;
     QTest::newRow("comma is not a decimal point") << "12,5" << 12.0;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
     QTest::newRow("capital exponent with sign") << "25E-1" << 2.5;
+    QTest::newRow("blanks around exponent") << "1 e 2" << 100.0;
+    QTest::newRow("point before exponent") << "1.e2" << 100.0;
     QTest::newRow("dangling exponent") << "1e" << 1.0;
     QTest::newRow("dangling exponent sign") << "1e+" << 1.0;
+    QTest::newRow("exponent sign without digits then digit stops") << "2e-x3" << 2.0;
     QTest::newRow("D is not an exponent") << "1D2" << 1.0;
     QTest::newRow("letters") << "abc" << 0.0;
     QTest::newRow("sign alone") << "-" << 0.0;
@@ -51,17 +50,13 @@ void TestNumericReading::val_data()
     QTest::newRow("exponent alone") << "e5" << 0.0;
     QTest::newRow("second point stops") << "1.2.3" << 1.2;
     QTest::newRow("second sign stops") << "1-2" << 1.0;
-    QTest::newRow("sign then leading point") << "-.5" << -0.5;
-    QTest::newRow("blanks around exponent") << "1 e 2" << 100.0;
-    QTest::newRow("exponent with leading zero") << "1e+05" << 100000.0;
-    QTest::newRow("point before exponent") << "1.e2" << 100.0;
-    QTest::newRow("exponent sign without digits then digit stops") << "2e-x3" << 2.0;
     QTest::newRow("huge exponent overflows") << "1e99999" << qInf();
     QTest::newRow("huge negative overflows") << "-1e99999" << -qInf();
     QTest::newRow("many digits overflow") << QString(400, u'9') << qInf();
     QTest::newRow("tiny exponent underflows to zero") << "1e-99999" << 0.0;
     QTest::newRow("tiny negative underflows to zero") << "-0.001e-400" << -0.0;
     QTest::newRow("many fraction digits") << "0." + QString(400, u'0') + "5e400" << 0.5;
+    // clang-format on
 }
 
 void TestNumericReading::val()
@@ -69,24 +64,6 @@ void TestNumericReading::val()
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(Val(text), expected);
-}
-
-void TestNumericReading::roundHalfEven_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("2.5 to even 2") << 2.5 << 2.0;
-    QTest::newRow("3.5 to even 4") << 3.5 << 4.0;
-    QTest::newRow("-2.5 to even -2") << -2.5 << -2.0;
-    QTest::newRow("2.6 up") << 2.6 << 3.0;
-    QTest::newRow("2.4 down") << 2.4 << 2.0;
-}
-
-void TestNumericReading::roundHalfEven()
-{
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    QCOMPARE(virelai::roundHalfEven(value), expected);
 }
 
 QTEST_APPLESS_MAIN(TestNumericReading)

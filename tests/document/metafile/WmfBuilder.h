@@ -52,6 +52,12 @@ public:
         return *this;
     }
 
+    // Window 0..100, a solid brush in slot 0 and a null pen in slot 1, both selected.
+    static WmfBuilder filling(quint32 bgr)
+    {
+        return WmfBuilder().window(0, 0, 100, 100).solidBrush(bgr).select(0).nullPen().select(1);
+    }
+
     // Common records
     WmfBuilder &window(qint16 x, qint16 y, qint16 width, qint16 height)
     {
@@ -91,6 +97,20 @@ public:
         appendDword(header, 0);
         appendWord(header, 0);
         return m_placeable + header + records;
+    }
+
+    // A BITMAPINFOHEADER; the colour table and the pixels follow it.
+    static QByteArray dibHeader(qint32 width, qint32 height, quint16 bitCount,
+                                quint32 colorsUsed = 0, quint32 compression = 0)
+    {
+        QByteArray dib;
+        for (quint32 value : {40u, quint32(width), quint32(height)})
+            appendDword(dib, value);
+        appendWord(dib, 1);
+        appendWord(dib, bitCount);
+        for (quint32 value : {compression, 0u, 0u, 0u, colorsUsed, 0u})
+            appendDword(dib, value);
+        return dib;
     }
 
     static quint16 lo(quint32 value) { return quint16(value & 0xFFFF); }
