@@ -50,7 +50,7 @@ private:
 
 void TestChartMetafile::initTestCase()
 {
-    file = chartMetafile(sampleChart());
+    file = chartMetafile(sampleChart()).value_or(QByteArray());
     QString error;
     all = records(file, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));

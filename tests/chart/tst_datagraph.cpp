@@ -105,9 +105,9 @@ void TestDataGraph::seriesFields()
     const SerieBlock &block = serieOf(*data, chart, serie);
     QTEST(data->charts[std::size_t(chart)].titreGraph, "title");
     QTEST(block.nomSerie, "name");
-    QTEST(QList<float>(block.valeurs.begin(), block.valeurs.end()), "values");
+    QTEST(QList<float>(block.values.begin(), block.values.end()), "values");
     QTEST(block.couleur, "colour");
-    QTEST(QStringList(block.libelles.begin(), block.libelles.end()), "labels");
+    QTEST(QStringList(block.labels.begin(), block.labels.end()), "labels");
 }
 
 // Components are rounded half to even, then must lie in 0..255.
@@ -194,7 +194,7 @@ void TestDataGraph::acceptedHostileTexts()
     QVERIFY(data);
     QTEST(int(data->charts.size()), "charts");
     QVERIFY(!data->charts.empty());
-    QTEST(serieOf(*data, 0, 0).valeurs.at(0), "firstValue");
+    QTEST(serieOf(*data, 0, 0).values.at(0), "firstValue");
 }
 
 QTEST_APPLESS_MAIN(TestDataGraph)
