@@ -9,23 +9,29 @@ namespace virelai::rtf {
 void RtfInterpreter::closeGroup()
 {
     const Destination closing = state().destination;
-    paragraphChanged();
+    // Most groups only style characters: the paragraph's format still holds.
+    if (m_stack.closeRestoresOtherParagraph())
+        paragraphChanged();
     if (closing == Destination::StyleSheet)
         m_styles.endEntry();
     if (closing == Destination::FontTable)
         m_fonts.endGroup();
     if (!m_stack.close())
         return;
-    if (m_side && m_stack.depth() < m_side->depth)
+    if (m_side && m_stack.depth() < m_side->depth) {
         endSide();
+        paragraphChanged();
+    }
     if (state().destination == closing)
         return;
     if (closing == Destination::LevelText)
         m_numbering.endLevelText();
     else if (closing == Destination::Picture)
         showPicture();
-    else if (closing == Destination::LegacyNumber)
+    else if (closing == Destination::LegacyNumber) {
         state().para.legacyNumber = m_numbering.legacyNumber();
+        paragraphChanged();
+    }
 }
 
 // After "\*" the group is skipped unless a destination this reader knows follows.

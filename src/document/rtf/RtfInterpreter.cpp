@@ -57,6 +57,7 @@ void RtfInterpreter::run()
             break;
         handleToken(token);
     }
+    flushText();
     flushHighSurrogate();
     while (m_side)
         endSide();
@@ -67,18 +68,27 @@ void RtfInterpreter::run()
     m_writer.finish();
 }
 
+// Asked before every token: the counts alone, the reason only once they are reached.
 bool RtfInterpreter::withinLimits()
 {
-    if (m_paragraphsEnded >= MaxParagraphs)
-        m_leftOut = causeParagraphsPastLimit();
-    else if (m_cellsEnded >= MaxTableCells)
-        m_leftOut = causeTableCellsPastLimit();
-    return m_leftOut.isEmpty();
+    if (m_paragraphsEnded < MaxParagraphs && m_cellsEnded < MaxTableCells)
+        return true;
+    noteLeftOut();
+    return false;
+}
+
+void RtfInterpreter::noteLeftOut()
+{
+    m_leftOut = m_paragraphsEnded >= MaxParagraphs ? causeParagraphsPastLimit()
+                                                   : causeTableCellsPastLimit();
 }
 
 void RtfInterpreter::handleToken(const RtfToken &token)
 {
     using Kind = RtfToken::Kind;
+    // Any other token may change what the text is written with.
+    if (token.kind != Kind::Text && token.kind != Kind::HexByte)
+        flushText();
     if (skipsAsFallback(token) || skipsIgnorableDestination(token))
         return;
     switch (token.kind) {
@@ -214,14 +224,12 @@ void RtfInterpreter::handleHexByte(int byte)
     if (state().destination == Destination::LevelText && byte < 0x20) {
         // A level text's length and its level placeholders are bytes, not characters.
         const QChar raw(byte);
+        flushText();
         m_numbering.addText(Destination::LevelText, QStringView(&raw, 1));
         return;
     }
-    const QString decoded = m_bytes.decode(uchar(byte), currentCodePage());
     // Already in the font's encoding: no second Symbol mapping.
-    appendShownText(decoded, false, m_shown);
-    emitText(m_shown);
-    m_shown.clear();
+    appendShownText(m_bytes.decode(uchar(byte), currentCodePage()), false, m_queuedText);
 }
 
 void RtfInterpreter::handleUnicode(int param)
@@ -254,13 +262,20 @@ void RtfInterpreter::handleText(QStringView text)
         return;
     flushHighSurrogate();
     const bool symbolFont = inSymbolFont();
-    if (!symbolFont && isPlainText(text)) {
-        emitText(text);
+    if (!symbolFont && isPlainText(text))
+        m_queuedText.append(text);
+    else
+        appendShownText(text, symbolFont, m_queuedText);
+}
+
+// Text and bytes in a row share one state: written as one piece, they cost
+// the checks and format look-ups of a single text.
+void RtfInterpreter::flushText()
+{
+    if (m_queuedText.isEmpty())
         return;
-    }
-    appendShownText(text, symbolFont, m_shown);
-    emitText(m_shown);
-    m_shown.clear();
+    emitText(m_queuedText);
+    m_queuedText.resize(0); // keeps its buffer for the next piece
 }
 
 void RtfInterpreter::emitText(QStringView text)
@@ -458,6 +473,7 @@ void RtfInterpreter::flushHighSurrogate()
     if (m_highSurrogate == 0)
         return;
     m_highSurrogate = 0;
+    flushText();
     emitCharacter(Replacement);
 }
 

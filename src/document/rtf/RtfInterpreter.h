@@ -42,6 +42,7 @@ public:
 
 private:
     bool withinLimits();
+    void noteLeftOut();
     void handleToken(const RtfToken &token);
     void closeGroup();
     bool skipsIgnorableDestination(const RtfToken &token);
@@ -51,6 +52,7 @@ private:
     void handleHexByte(int byte);
     void handleUnicode(int param);
     void handleText(QStringView text);
+    void flushText();
 
     bool applyDestinationWord(Keyword keyword);
     bool applyTableWord(Keyword keyword, int param);
@@ -141,7 +143,7 @@ private:
     QString m_leftOut;
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
-    QString m_shown;
+    QString m_queuedText; // read, not yet written: see flushText
     bool m_blockFormatStale = true;
     QTextBlockFormat m_blockFormat;
 };
