@@ -30,7 +30,7 @@ void RtfInterpreter::closeGroup()
         showPicture();
     else if (closing == Destination::LegacyNumber) {
         state().para.legacyNumber = m_numbering.legacyNumber();
-        paragraphChanged();
+        paragraphPropertiesChanged();
     }
 }
 

@@ -36,7 +36,7 @@ bool RtfGroupStack::closeRestoresOtherParagraph() const
 {
     if (m_flattened > 0 || m_states.size() <= 1)
         return false;
-    return !(m_states.back().para == m_states[m_states.size() - 2].para);
+    return m_states.back().paragraphRevision != m_states[m_states.size() - 2].paragraphRevision;
 }
 
 } // namespace virelai::rtf

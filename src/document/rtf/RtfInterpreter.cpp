@@ -171,7 +171,7 @@ void RtfInterpreter::handleWord(const RtfToken &token)
     if (keyword == Keyword::ParagraphDefaults && m_side)
         m_side->paragraphDefined = true;
     if (applyParagraphWord(keyword, param, state().para)) {
-        paragraphChanged();
+        paragraphPropertiesChanged();
         return;
     }
     // Words of sections, tables, borders and page furniture come after the frequent ones.
@@ -486,29 +486,44 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
     m_numbering.paragraphEnded(current.para);
     const QTextBlockFormat ended = currentBlockFormat();
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
-    if (m_box.isOpen())
+    if (m_box.isOpen()) {
         m_box.paragraphEnded();
-    paragraphChanged();
+        paragraphChanged();
+    } else
+        m_blockContextStale = true;
     writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }
 
 const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
 {
-    if (m_blockFormatStale) {
+    // After a paragraph's end the next one mostly has the same properties and
+    // spacing: comparing its spacing is cheaper than looking its format up.
+    if (m_blockContextStale && !m_blockFormatStale
+        && !(m_paragraphs.contextFor(state().para) == m_blockContext))
+        m_blockFormatStale = true;
+    if (m_blockFormatStale)
         m_blockFormat = blockFormatNow();
-        m_blockFormatStale = false;
-    }
+    m_blockFormatStale = m_blockContextStale = false;
     return m_blockFormat;
+}
+
+// Every change to a group's paragraph properties is told here, so that the
+// group's end can tell whether it gives back other properties.
+void RtfInterpreter::paragraphPropertiesChanged()
+{
+    paragraphChanged();
+    state().paragraphRevision = ++m_paragraphRevisions;
 }
 
 QTextBlockFormat RtfInterpreter::blockFormatNow()
 {
     const ParaProps &props = state().para;
+    m_blockContext = m_paragraphs.contextFor(props);
     if (!m_box.isOpen() || !RtfParagraphBox::isBoxed(props))
-        return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
+        return m_formatter.blockFormat(props, m_blockContext);
     // The space above the box's first paragraph is the box's own.
-    ParagraphContext context = m_paragraphs.contextFor(props);
+    ParagraphContext context = m_blockContext;
     if (m_box.atFirstParagraph())
         context.spaceAbove = 0;
     return m_formatter.blockFormat(RtfParagraphBox::inside(props), context);

@@ -94,6 +94,7 @@ private:
     const QTextBlockFormat &currentBlockFormat();
     QTextBlockFormat blockFormatNow();
     void paragraphChanged() { m_blockFormatStale = true; }
+    void paragraphPropertiesChanged();
     bool inSymbolFont() const;
     bool isSymbolFont(int font) const;
     int currentCodePage() const;
@@ -145,7 +146,10 @@ private:
     char16_t m_highSurrogate = 0;
     QString m_queuedText; // read, not yet written: see flushText
     bool m_blockFormatStale = true;
+    bool m_blockContextStale = false; // a paragraph ended since m_blockFormat was made
+    ParagraphContext m_blockContext; // m_blockFormat's
     QTextBlockFormat m_blockFormat;
+    int m_paragraphRevisions = 0;
 };
 
 } // namespace virelai::rtf
