@@ -229,7 +229,7 @@ void RtfInterpreter::handleHexByte(int byte)
         return;
     }
     // Already in the font's encoding: no second Symbol mapping.
-    appendShownText(m_bytes.decode(uchar(byte), currentCodePage()), false, m_queuedText);
+    appendShownText(m_bytes.decode(uchar(byte), currentCodePage()), false, queueToAppend());
 }
 
 void RtfInterpreter::handleUnicode(int param)
@@ -262,20 +262,32 @@ void RtfInterpreter::handleText(QStringView text)
         return;
     flushHighSurrogate();
     const bool symbolFont = inSymbolFont();
-    if (!symbolFont && isPlainText(text))
-        m_queuedText.append(text);
+    if (symbolFont || !isPlainText(text))
+        appendShownText(text, symbolFont, queueToAppend());
+    else if (m_queuedText.isEmpty() && m_queuedInput.isEmpty())
+        m_queuedInput = text; // the input outlives the read: no copy needed
     else
-        appendShownText(text, symbolFont, m_queuedText);
+        queueToAppend().append(text);
+}
+
+QString &RtfInterpreter::queueToAppend()
+{
+    m_queuedText.append(m_queuedInput);
+    m_queuedInput = {};
+    return m_queuedText;
 }
 
 // Text and bytes in a row share one state: written as one piece, they cost
 // the checks and format look-ups of a single text.
 void RtfInterpreter::flushText()
 {
-    if (m_queuedText.isEmpty())
-        return;
-    emitText(m_queuedText);
-    m_queuedText.resize(0); // keeps its buffer for the next piece
+    if (!m_queuedInput.isEmpty()) {
+        emitText(m_queuedInput);
+        m_queuedInput = {};
+    } else if (!m_queuedText.isEmpty()) {
+        emitText(m_queuedText);
+        m_queuedText.resize(0); // keeps its buffer for the next piece
+    }
 }
 
 void RtfInterpreter::emitText(QStringView text)

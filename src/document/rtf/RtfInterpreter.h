@@ -53,6 +53,7 @@ private:
     void handleUnicode(int param);
     void handleText(QStringView text);
     void flushText();
+    QString &queueToAppend();
 
     bool applyDestinationWord(Keyword keyword);
     bool applyTableWord(Keyword keyword, int param);
@@ -144,7 +145,10 @@ private:
     QString m_leftOut;
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
-    QString m_queuedText; // read, not yet written: see flushText
+    // Read, not yet written (see flushText): a piece of the input as it is,
+    // or text made from several pieces. One of them at most is not empty.
+    QStringView m_queuedInput;
+    QString m_queuedText;
     bool m_blockFormatStale = true;
     bool m_blockContextStale = false; // a paragraph ended since m_blockFormat was made
     ParagraphContext m_blockContext; // m_blockFormat's
