@@ -18,10 +18,8 @@ void RtfInterpreter::closeGroup()
         m_fonts.endGroup();
     if (!m_stack.close())
         return;
-    if (m_side && m_stack.depth() < m_side->depth) {
+    if (m_side && m_stack.depth() < m_side->depth)
         endSide();
-        paragraphChanged();
-    }
     if (state().destination == closing)
         return;
     if (closing == Destination::LevelText)

@@ -501,8 +501,9 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
     if (m_box.isOpen()) {
         m_box.paragraphEnded();
         paragraphChanged();
-    } else
+    } else {
         m_blockContextStale = true;
+    }
     writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }

@@ -151,9 +151,9 @@ private:
     QString m_queuedText;
     bool m_blockFormatStale = true;
     bool m_blockContextStale = false; // a paragraph ended since m_blockFormat was made
-    ParagraphContext m_blockContext; // m_blockFormat's
+    ParagraphContext m_blockContext; // the spacing m_blockFormat was made with
     QTextBlockFormat m_blockFormat;
-    int m_paragraphRevisions = 0;
+    int m_paragraphRevisions = 0; // the last GroupState::paragraphRevision given
 };
 
 } // namespace virelai::rtf
