@@ -17,11 +17,15 @@ bool isDroppedControl(char16_t c)
 
 bool isPlainText(QStringView text)
 {
+    // Every text is asked and nearly all of it is plain: a loop without an
+    // early exit, which the compiler runs over several characters at once.
+    unsigned shown = 1;
     for (const QChar c : text) {
-        if (isDroppedControl(c.unicode()) || c.isSurrogate())
-            return false;
+        const char16_t u = c.unicode();
+        shown &= unsigned(u >= 0x20 || u == u'\t') & unsigned(u != 0x7F)
+            & unsigned((u & 0xF800) != 0xD800);
     }
-    return true;
+    return shown != 0;
 }
 
 void appendShownText(QStringView text, bool symbolFont, QString &out)

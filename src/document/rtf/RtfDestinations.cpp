@@ -9,7 +9,9 @@ namespace virelai::rtf {
 void RtfInterpreter::closeGroup()
 {
     const Destination closing = state().destination;
-    paragraphChanged();
+    // Most groups only style characters: the paragraph's format still holds.
+    if (m_stack.closeRestoresOtherParagraph())
+        paragraphChanged();
     if (closing == Destination::StyleSheet)
         m_styles.endEntry();
     if (closing == Destination::FontTable)
@@ -24,8 +26,10 @@ void RtfInterpreter::closeGroup()
         m_numbering.endLevelText();
     else if (closing == Destination::Picture)
         showPicture();
-    else if (closing == Destination::LegacyNumber)
+    else if (closing == Destination::LegacyNumber) {
         state().para.legacyNumber = m_numbering.legacyNumber();
+        paragraphPropertiesChanged();
+    }
 }
 
 // After "\*" the group is skipped unless a destination this reader knows follows.

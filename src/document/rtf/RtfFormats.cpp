@@ -84,10 +84,11 @@ QTextCharFormat RtfFormatter::buildCharFormat(const CharProps &props, int defaul
 
 // Any letter spacing keeps Qt from joining letters into ligature glyphs,
 // whose letters a PDF's text would lose: "ti" of "Utilisez" in Calibri.
+// Spacing in percent is Qt's default type: left unset, so that every run's
+// format carries one property less for Qt to copy and compare.
 void RtfFormatter::setLetterSpacing(QTextCharFormat &format, const CharProps &props)
 {
     if (props.spacing == 0) {
-        format.setFontLetterSpacingType(QFont::PercentageSpacing);
         format.setFontLetterSpacing(100);
     } else {
         format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
@@ -97,7 +98,8 @@ void RtfFormatter::setLetterSpacing(QTextCharFormat &format, const CharProps &pr
 
 void RtfFormatter::setDecorations(QTextCharFormat &format, const CharProps &props) const
 {
-    format.setFontStrikeOut(props.strike);
+    if (props.strike)
+        format.setFontStrikeOut(true);
     // Small capitals are written as capitals in two sizes (RtfSmallCapitals).
     if (props.capitals == CharProps::Capitals::All)
         format.setFontCapitalization(QFont::AllUppercase);

@@ -77,6 +77,7 @@ void RtfInterpreter::beginSide(Keyword keyword)
     m_side = std::make_unique<Side>(
         Side {keyword, m_stack.depth(), RtfSideDocument(*m_document), m_paragraphs});
     m_paragraphs = ParagraphSequence();
+    paragraphChanged();
 }
 
 void RtfInterpreter::endSide()
@@ -105,6 +106,7 @@ void RtfInterpreter::endSide()
         break;
     }
     m_paragraphs = m_side->flowParagraphs;
+    paragraphChanged();
     m_side.reset();
 }
 

@@ -32,4 +32,11 @@ bool RtfGroupStack::close()
     return true;
 }
 
+bool RtfGroupStack::closeRestoresOtherParagraph() const
+{
+    if (m_flattened > 0 || m_states.size() <= 1)
+        return false;
+    return m_states.back().paragraphRevision != m_states[m_states.size() - 2].paragraphRevision;
+}
+
 } // namespace virelai::rtf

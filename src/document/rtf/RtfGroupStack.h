@@ -19,6 +19,8 @@ public:
     void open();
     // False for a "}" with no open group: it is ignored.
     bool close();
+    // Whether close() would give back paragraph properties other than the current ones.
+    bool closeRestoresOtherParagraph() const;
     int depth() const { return int(m_states.size()) - 1 + m_flattened; }
 
 private:

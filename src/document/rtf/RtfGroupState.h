@@ -116,6 +116,9 @@ struct GroupState
     ParaProps para;
     Destination destination = Destination::Text;
     int unicodeSkip = 1; // \uc: fallback characters after each \u
+    // Renewed at every change to para: a group's end gives back other
+    // paragraph properties only when its number differs from the enclosing group's.
+    int paragraphRevision = 0;
 };
 
 } // namespace virelai::rtf

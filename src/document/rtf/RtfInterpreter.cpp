@@ -57,6 +57,7 @@ void RtfInterpreter::run()
             break;
         handleToken(token);
     }
+    flushText();
     flushHighSurrogate();
     while (m_side)
         endSide();
@@ -67,18 +68,27 @@ void RtfInterpreter::run()
     m_writer.finish();
 }
 
+// Asked before every token: the counts alone, the reason only once they are reached.
 bool RtfInterpreter::withinLimits()
 {
-    if (m_paragraphsEnded >= MaxParagraphs)
-        m_leftOut = causeParagraphsPastLimit();
-    else if (m_cellsEnded >= MaxTableCells)
-        m_leftOut = causeTableCellsPastLimit();
-    return m_leftOut.isEmpty();
+    if (m_paragraphsEnded < MaxParagraphs && m_cellsEnded < MaxTableCells)
+        return true;
+    noteLeftOut();
+    return false;
+}
+
+void RtfInterpreter::noteLeftOut()
+{
+    m_leftOut = m_paragraphsEnded >= MaxParagraphs ? causeParagraphsPastLimit()
+                                                   : causeTableCellsPastLimit();
 }
 
 void RtfInterpreter::handleToken(const RtfToken &token)
 {
     using Kind = RtfToken::Kind;
+    // Any other token may change what the text is written with.
+    if (token.kind != Kind::Text && token.kind != Kind::HexByte)
+        flushText();
     if (skipsAsFallback(token) || skipsIgnorableDestination(token))
         return;
     switch (token.kind) {
@@ -161,7 +171,7 @@ void RtfInterpreter::handleWord(const RtfToken &token)
     if (keyword == Keyword::ParagraphDefaults && m_side)
         m_side->paragraphDefined = true;
     if (applyParagraphWord(keyword, param, state().para)) {
-        paragraphChanged();
+        paragraphPropertiesChanged();
         return;
     }
     // Words of sections, tables, borders and page furniture come after the frequent ones.
@@ -214,14 +224,12 @@ void RtfInterpreter::handleHexByte(int byte)
     if (state().destination == Destination::LevelText && byte < 0x20) {
         // A level text's length and its level placeholders are bytes, not characters.
         const QChar raw(byte);
+        flushText();
         m_numbering.addText(Destination::LevelText, QStringView(&raw, 1));
         return;
     }
-    const QString decoded = m_bytes.decode(uchar(byte), currentCodePage());
     // Already in the font's encoding: no second Symbol mapping.
-    appendShownText(decoded, false, m_shown);
-    emitText(m_shown);
-    m_shown.clear();
+    appendShownText(m_bytes.decode(uchar(byte), currentCodePage()), false, queueToAppend());
 }
 
 void RtfInterpreter::handleUnicode(int param)
@@ -254,13 +262,32 @@ void RtfInterpreter::handleText(QStringView text)
         return;
     flushHighSurrogate();
     const bool symbolFont = inSymbolFont();
-    if (!symbolFont && isPlainText(text)) {
-        emitText(text);
-        return;
+    if (symbolFont || !isPlainText(text))
+        appendShownText(text, symbolFont, queueToAppend());
+    else if (m_queuedText.isEmpty() && m_queuedInput.isEmpty())
+        m_queuedInput = text; // the input outlives the read: no copy needed
+    else
+        queueToAppend().append(text);
+}
+
+QString &RtfInterpreter::queueToAppend()
+{
+    m_queuedText.append(m_queuedInput);
+    m_queuedInput = {};
+    return m_queuedText;
+}
+
+// Text and bytes in a row share one state: written as one piece, they cost
+// the checks and format look-ups of a single text.
+void RtfInterpreter::flushText()
+{
+    if (!m_queuedInput.isEmpty()) {
+        emitText(m_queuedInput);
+        m_queuedInput = {};
+    } else if (!m_queuedText.isEmpty()) {
+        emitText(m_queuedText);
+        m_queuedText.resize(0); // keeps its buffer for the next piece
     }
-    appendShownText(text, symbolFont, m_shown);
-    emitText(m_shown);
-    m_shown.clear();
 }
 
 void RtfInterpreter::emitText(QStringView text)
@@ -458,6 +485,7 @@ void RtfInterpreter::flushHighSurrogate()
     if (m_highSurrogate == 0)
         return;
     m_highSurrogate = 0;
+    flushText();
     emitCharacter(Replacement);
 }
 
@@ -470,29 +498,45 @@ void RtfInterpreter::endParagraph(bool pageBreakAfter)
     m_numbering.paragraphEnded(current.para);
     const QTextBlockFormat ended = currentBlockFormat();
     m_paragraphs.paragraphEnded(current.para, pageBreakAfter);
-    if (m_box.isOpen())
+    if (m_box.isOpen()) {
         m_box.paragraphEnded();
-    paragraphChanged();
+        paragraphChanged();
+    } else {
+        m_blockContextStale = true;
+    }
     writer().endParagraph(m_formatter.charFormat(current.chars, m_defaultFont), ended,
                           currentBlockFormat());
 }
 
 const QTextBlockFormat &RtfInterpreter::currentBlockFormat()
 {
-    if (m_blockFormatStale) {
+    // After a paragraph's end the next one mostly has the same properties and
+    // spacing: comparing its spacing is cheaper than looking its format up.
+    if (m_blockContextStale && !m_blockFormatStale
+        && !(m_paragraphs.contextFor(state().para) == m_blockContext))
+        m_blockFormatStale = true;
+    if (m_blockFormatStale)
         m_blockFormat = blockFormatNow();
-        m_blockFormatStale = false;
-    }
+    m_blockFormatStale = m_blockContextStale = false;
     return m_blockFormat;
+}
+
+// Every change to a group's paragraph properties is told here, so that the
+// group's end can tell whether it gives back other properties.
+void RtfInterpreter::paragraphPropertiesChanged()
+{
+    paragraphChanged();
+    state().paragraphRevision = ++m_paragraphRevisions;
 }
 
 QTextBlockFormat RtfInterpreter::blockFormatNow()
 {
     const ParaProps &props = state().para;
+    m_blockContext = m_paragraphs.contextFor(props);
     if (!m_box.isOpen() || !RtfParagraphBox::isBoxed(props))
-        return m_formatter.blockFormat(props, m_paragraphs.contextFor(props));
+        return m_formatter.blockFormat(props, m_blockContext);
     // The space above the box's first paragraph is the box's own.
-    ParagraphContext context = m_paragraphs.contextFor(props);
+    ParagraphContext context = m_blockContext;
     if (m_box.atFirstParagraph())
         context.spaceAbove = 0;
     return m_formatter.blockFormat(RtfParagraphBox::inside(props), context);

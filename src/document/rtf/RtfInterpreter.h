@@ -42,6 +42,7 @@ public:
 
 private:
     bool withinLimits();
+    void noteLeftOut();
     void handleToken(const RtfToken &token);
     void closeGroup();
     bool skipsIgnorableDestination(const RtfToken &token);
@@ -51,6 +52,8 @@ private:
     void handleHexByte(int byte);
     void handleUnicode(int param);
     void handleText(QStringView text);
+    void flushText();
+    QString &queueToAppend();
 
     bool applyDestinationWord(Keyword keyword);
     bool applyTableWord(Keyword keyword, int param);
@@ -92,6 +95,7 @@ private:
     const QTextBlockFormat &currentBlockFormat();
     QTextBlockFormat blockFormatNow();
     void paragraphChanged() { m_blockFormatStale = true; }
+    void paragraphPropertiesChanged();
     bool inSymbolFont() const;
     bool isSymbolFont(int font) const;
     int currentCodePage() const;
@@ -141,9 +145,15 @@ private:
     QString m_leftOut;
     bool m_ignorablePending = false; // "\*" read: the next word must be a known destination
     char16_t m_highSurrogate = 0;
-    QString m_shown;
+    // Read, not yet written (see flushText): a piece of the input as it is,
+    // or text made from several pieces. One of them at most is not empty.
+    QStringView m_queuedInput;
+    QString m_queuedText;
     bool m_blockFormatStale = true;
+    bool m_blockContextStale = false; // a paragraph ended since m_blockFormat was made
+    ParagraphContext m_blockContext; // the spacing m_blockFormat was made with
     QTextBlockFormat m_blockFormat;
+    int m_paragraphRevisions = 0; // the last GroupState::paragraphRevision given
 };
 
 } // namespace virelai::rtf

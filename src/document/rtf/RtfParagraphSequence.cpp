@@ -28,14 +28,14 @@ ParagraphContext ParagraphSequence::contextFor(const ParaProps &props) const
         context.spaceAbove += spaceBefore(props);
     // On a new page the space after the paragraph on the page before is gone.
     if (!m_first && !context.pageBreakBefore && !(sameStyle && m_previous.contextualSpacing))
-        context.spaceAbove += spaceAfter(m_previous);
+        context.spaceAbove += m_previous.spaceAfter;
     return context;
 }
 
 void ParagraphSequence::paragraphEnded(const ParaProps &props, bool pageBreakAfter)
 {
     m_first = false;
-    m_previous = props;
+    m_previous = {props.style, spaceAfter(props), props.contextualSpacing};
     m_pageBreakPending = pageBreakAfter;
 }
 

@@ -30,8 +30,17 @@ public:
 private:
     bool sharesStyleWithPrevious(const ParaProps &props) const;
 
+    // Of the paragraph before: only what the next one's spacing depends on,
+    // kept at every paragraph's end.
+    struct Previous
+    {
+        int style = 0;
+        int spaceAfter = 0;
+        bool contextualSpacing = false;
+    };
+
     bool m_first = true;
-    ParaProps m_previous;
+    Previous m_previous;
     bool m_pageBreakPending = false;
 };
 

@@ -20,7 +20,7 @@ bool RtfInterpreter::applyStyleWord(const RtfToken &token, Keyword keyword)
     if (destination != Destination::Text)
         return false;
     if (keyword == Keyword::ParagraphStyle) {
-        paragraphChanged();
+        paragraphPropertiesChanged();
         state().para.style = token.param;
         applyStyle(false, token.param);
         return true;
@@ -61,7 +61,7 @@ bool RtfInterpreter::applyBorderWord(Keyword keyword, int param)
              || keyword == Keyword::RowDefaults)
         m_paragraphBorders.forget();
     if (m_paragraphBorders.apply(keyword, param, state().para)) {
-        paragraphChanged();
+        paragraphPropertiesChanged();
         return true;
     }
     return m_rowDefinition.apply(keyword, param);

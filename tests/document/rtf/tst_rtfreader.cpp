@@ -42,6 +42,8 @@ private Q_SLOTS:
     void footnotesOwnNumber();
     void finalParagraphOfHeadersAndNotes_data();
     void finalParagraphOfHeadersAndNotes();
+    void headersAndNotesSpacedOnTheirOwn_data();
+    void headersAndNotesSpacedOnTheirOwn();
     void legacyBulletShownOnce();
     void unicodeAndCodePages_data();
     void unicodeAndCodePages();
@@ -296,6 +298,27 @@ void TestRtfReader::finalParagraphOfHeadersAndNotes()
         = furniture->footnotes.empty() ? furniture->header : furniture->footnotes.front();
     QVERIFY(document);
     QCOMPARE(blockTexts(*document), paragraphs);
+}
+
+// A header or a note starts its own run of paragraphs: the space after the
+// paragraph before it in the text is not its first paragraph's space above.
+void TestRtfReader::headersAndNotesSpacedOnTheirOwn_data()
+{
+    QTest::addColumn<QString>("side");
+    QTest::newRow("header") << "{\\header Haut\\par}";
+    QTest::newRow("footnote") << "{\\super\\chftn}{\\footnote Note.\\par}";
+}
+
+void TestRtfReader::headersAndNotesSpacedOnTheirOwn()
+{
+    QFETCH(QString, side);
+    const ReadDocument read = readIntoDocument("{\\rtf1\\sa400 Texte\\par" + side + "Suite}");
+    const PageFurniture *furniture = pageFurnitureOf(*read.document);
+    QVERIFY(furniture);
+    const auto &document
+        = furniture->footnotes.empty() ? furniture->header : furniture->footnotes.front();
+    QVERIFY(document);
+    QCOMPARE(document->begin().blockFormat().topMargin(), 0.0);
 }
 
 void TestRtfReader::legacyBulletShownOnce()
