@@ -62,19 +62,15 @@ void TestRequest::decodesFields_data()
     QTest::addColumn<QString>("Param5");
     QTest::addColumn<QString>("Param6");
     // clang-format off
-    QTest::newRow("empty case field reads 0") << "1,,A,B," << 1 << 0 << "A" << "B" << "" << "";
     QTest::newRow("blanks in numbers, rest keeps its comma") << "2 , 7 ,x,y,z,w" << 2 << 7 << "x" << "y" << "z,w" << "";
     QTest::newRow("type 10 empty fields 5 and 6") << "10,3,a,b,," << 10 << 3 << "a" << "b" << "" << "";
-    QTest::newRow("negative case") << "1,-2,a,b," << 1 << -2 << "a" << "b" << "" << "";
     QTest::newRow("blank inside type 10") << " 1 0 ,3,a,b,c,d" << 10 << 3 << "a" << "b" << "c" << "d";
     QTest::newRow("lowest and highest values") << "-32768,32767,a,b," << -32768 << 32767 << "a" << "b" << "" << "";
     QTest::newRow("just below the top rounds in range") << "1,32766.5,a,b," << 1 << 32766 << "a" << "b" << "" << "";
     QTest::newRow("half below the bottom rounds to even in range") << "1,-32768.5,a,b," << 1 << -32768 << "a" << "b" << "" << "";
     QTest::newRow("type without case comma") << "1,4" << 1 << 0 << "" << "" << "4" << "";
-    QTest::newRow("no comma after field 3") << "1,4,A" << 1 << 4 << "" << "" << "A" << "";
     QTest::newRow("all fields empty") << ",,,," << 0 << 0 << "" << "" << "" << "";
     QTest::newRow("text fields keep their blanks") << "1,4, A , B ,  reste " << 1 << 4 << " A " << " B " << "  reste " << "";
-    QTest::newRow("lone 10 is no type 10") << "10" << 0 << 0 << "" << "" << "10" << "";
     QTest::newRow("comma at position 32766 is taken") << withLongField("1,2,", 32761, ",reste") << 1 << 2 << QString(32761, u'a') << "" << "reste" << "";
     QTest::newRow("commas of the rest never matter") << withLongField("1,2,a,b,", 40000, ",x,y") << 1 << 2 << "a" << "b" << QString(40000, u'a') + ",x,y" << "";
     // clang-format on
@@ -110,8 +106,6 @@ void TestRequest::refuses_data()
     QTest::newRow("type overflows to infinity") << QStringList {"1e400,1,a,b,"} << "champ 1";
     QTest::newRow("case above range") << QStringList {"1,40000,a,b,"} << "champ 2";
     QTest::newRow("type 10 without comma after field 5") << QStringList {"10,3,a,b,c"} << "champ 5";
-    QTest::newRow("type 10 ending after field 4") << QStringList {"10,3,a,b,"} << "champ 5";
-    QTest::newRow("comma of field 1 at 32767") << QStringList {QString(32766, u' ') + ",1,a,b,"} << "champ 1";
     QTest::newRow("comma of field 3 at 32767") << QStringList {withLongField("1,2,", 32762, ",reste")} << "champ 3";
     QTest::newRow("comma of field 5 at 32767") << QStringList {withLongField("10,3,a,b,", 32757, ",4")} << "champ 5";
     // clang-format on

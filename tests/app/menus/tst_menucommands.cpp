@@ -9,7 +9,6 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace virelai;
 using namespace virelai::testing;
@@ -18,17 +17,6 @@ namespace {
 
 const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 const QDateTime LaterMoment(QDate(2026, 3, 9), QTime(10, 45));
-
-class CloseCounter : public QObject
-{
-public:
-    int closes = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        closes += event->type() == QEvent::Close ? 1 : 0;
-        return false;
-    }
-};
 
 // The printer dialog answered as a teacher choosing to print into the PDF file
 // that *path names when the dialog opens.
@@ -53,32 +41,11 @@ class MenuCommandsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void returnToTheHostEndsAtOnce();
     void pageSetUpBuildsAgainWhateverTheAnswer_data();
     void pageSetUpBuildsAgainWhateverTheAnswer();
     void printerChoiceThenPrintingTwiceGivesOneFooter();
     void withoutPrinterTheCommandsSaySo();
 };
-
-void MenuCommandsTest::returnToTheHostEndsAtOnce()
-{
-    RecordingMessages *messages = nullptr;
-    const auto form = startedForm(MoyenneCas2, {}, &messages);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    CloseCounter counter;
-    form->installEventFilter(&counter);
-    QTimer::singleShot(0, command(*form, "Quitter"), &QAction::trigger);
-    // Only a safety net should the loop not end.
-    QTimer safetyNet;
-    safetyNet.setSingleShot(true);
-    connect(&safetyNet, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    safetyNet.start(30000);
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QCOMPARE(counter.closes, 0);
-    QVERIFY(form->isVisible());
-    QVERIFY(messages->prompts.isEmpty());
-}
 
 void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer_data()
 {

@@ -16,18 +16,13 @@ namespace {
 const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
 
-void clickLabel(const QWidget &window, const QString &name)
+// A click on a control of the window, by its name; on the legend's text area.
+void click(const QWidget &window, const QString &name)
 {
-    auto *control = window.findChild<QLabel *>(name);
+    auto *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
-void clickLegend(const QWidget &window)
-{
-    auto *legend = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    QVERIFY(legend);
-    QTest::mouseClick(legend->viewport(), Qt::LeftButton);
+    const auto *legend = qobject_cast<QPlainTextEdit *>(control);
+    QTest::mouseClick(legend ? legend->viewport() : control, Qt::LeftButton);
 }
 
 void clickOutlineEntry(const QWidget &window, int position)
@@ -98,7 +93,7 @@ void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
     navigationOf(*form).setListIndex(1);
     const auto before = surfaceOf(*form).shownDocument();
 
-    clickLabel(*form, QStringLiteral("Image2_3"));
+    click(*form, QStringLiteral("Image2_3"));
     QCOMPARE(form->request().CasSelect, qint16(4));
     QCOMPARE(form->request().IndSelect, qint16(2));
     QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
@@ -136,10 +131,7 @@ void NavigationTest::selectionWithoutElementChangesNothing()
     navigationOf(*form).setListIndex(selected);
     const QString caption = form->windowTitle();
     const auto shown = surfaceOf(*form).shownDocument();
-    if (control == QStringLiteral("Text1"))
-        clickLegend(*form);
-    else
-        clickLabel(*form, control);
+    click(*form, control);
     QCOMPARE(navigationOf(*form).ListIndex(), -1);
     QCOMPARE(form->request().CasSelect, qint16(CasSelect));
     QCOMPARE(form->request().IndSelect, qint16(0));
@@ -156,11 +148,11 @@ void NavigationTest::returnToTheFirstAdviceRunsTheSelectionOnce()
     QCOMPARE(form->request().IndOrigine, qint16(1));
     QCOMPARE(form->request().CasOrigine, qint16(2));
     navigation.setListIndex(1);
-    clickLabel(*form, QStringLiteral("Image2_4"));
+    click(*form, QStringLiteral("Image2_4"));
     QCOMPARE(form->request().CasSelect, qint16(5));
 
     QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
-    clickLegend(*form);
+    click(*form, QStringLiteral("Text1"));
     QCOMPARE(shown.count(), 1);
     QCOMPARE(navigation.ListIndex(), 0);
     QCOMPARE(form->request().IndSelect, qint16(1));

@@ -56,16 +56,11 @@ public:
     {
         started = QStringList {document, printer, QString::number(pages)};
     }
-    void showPage(int page) override
-    {
-        shown << page;
-        m_cancelled = page == m_cancelAtPage;
-    }
+    void showPage(int page) override { m_cancelled = page == m_cancelAtPage; }
     bool cancelled() const override { return m_cancelled; }
     void finish() override { finished = true; }
 
     QStringList started;
-    QList<int> shown;
     bool finished = false;
 
 private:
