@@ -124,7 +124,7 @@ wait_for 20 screen_shows_charts 3 || fail "la page refaite n'a plus ses trois gr
 # Retour vers l'Ecluse ends the program at once, with status 0 for the host.
 xdotool windowactivate --sync "$WINDOW"
 xdotool key --clearmodifiers alt+r r
-timeout 20 tail --pid="$VIRELAI_PID" -f /dev/null || fail "le retour ne termine pas le programme"
+timeout 60 tail --pid="$VIRELAI_PID" -f /dev/null || fail "le retour ne termine pas le programme"
 status=0
 wait "$VIRELAI_PID" || status=$?
 [ "$status" -eq 0 ] || fail "retour : statut $status au lieu de 0"
