@@ -1,7 +1,5 @@
 #include "app/OverrideCursorPointer.h"
-#include "app/SystemClipboard.h"
 
-#include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QTest>
@@ -12,58 +10,22 @@ class TestPlatformPieces : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void hourglassThenDefault();
-    void repeatedHourglassIsOneOverride();
-    void destructionGivesPointerBack();
-    void clipboardText();
+    void hourglassIsOneOverrideGivenBackOnce();
 };
 
-namespace {
-
-bool showsHourglass()
-{
-    const QCursor *cursor = QGuiApplication::overrideCursor();
-    return cursor && cursor->shape() == Qt::WaitCursor;
-}
-
-} // namespace
-
-void TestPlatformPieces::hourglassThenDefault()
-{
-    OverrideCursorPointer pointer;
-    pointer.setMousePointer(BusyPointer::Hourglass);
-    QVERIFY(showsHourglass());
-    pointer.setMousePointer(BusyPointer::Default);
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void TestPlatformPieces::repeatedHourglassIsOneOverride()
-{
-    OverrideCursorPointer pointer;
-    pointer.setMousePointer(BusyPointer::Hourglass);
-    pointer.setMousePointer(BusyPointer::Hourglass);
-    pointer.setMousePointer(BusyPointer::Default);
-    QVERIFY(!QGuiApplication::overrideCursor());
-    pointer.setMousePointer(BusyPointer::Default); // no override left to pop
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void TestPlatformPieces::destructionGivesPointerBack()
+// Qt stacks override cursors: a repeated hourglass must not leave one behind.
+void TestPlatformPieces::hourglassIsOneOverrideGivenBackOnce()
 {
     {
         OverrideCursorPointer pointer;
         pointer.setMousePointer(BusyPointer::Hourglass);
+        pointer.setMousePointer(BusyPointer::Hourglass);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        pointer.setMousePointer(BusyPointer::Default);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        pointer.setMousePointer(BusyPointer::Hourglass);
     }
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void TestPlatformPieces::clipboardText()
-{
-    const QString figures = QStringLiteral("1\r\n{Moyenne}\r\n");
-    QGuiApplication::clipboard()->setText(figures);
-    QCOMPARE(SystemClipboard().text(), figures);
-    QGuiApplication::clipboard()->clear();
-    QCOMPARE(SystemClipboard().text(), QString());
+    QVERIFY(!QGuiApplication::overrideCursor()); // given back on destruction
 }
 
 QTEST_MAIN(TestPlatformPieces)

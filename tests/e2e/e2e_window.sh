@@ -121,7 +121,14 @@ wait_for 20 sh -c "xdotool search --name '^Mise en page\$' >/dev/null" \
 xdotool key Escape
 wait_for 20 test -s "$WORK/mychart3.wmf" || fail "la page refaite a perdu ses graphiques"
 wait_for 20 screen_shows_charts 3 || fail "la page refaite n'a plus ses trois graphiques"
-stop_window
+# Retour vers l'Ecluse ends the program at once, with status 0 for the host.
+xdotool windowactivate --sync "$WINDOW"
+xdotool key --clearmodifiers alt+r r
+timeout 60 tail --pid="$VIRELAI_PID" -f /dev/null || fail "le retour ne termine pas le programme"
+status=0
+wait "$VIRELAI_PID" || status=$?
+[ "$status" -eq 0 ] || fail "retour : statut $status au lieu de 0"
+[ ! -s "$WORK/stderr" ] || fail "messages sur stderr : $(cat "$WORK/stderr")"
 
 # A pupil list: no chart on the page, no chart file.
 rm -f "$WORK"/mychart*.wmf

@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QProcess>
 #include <QStringList>
 
 #include <memory>
@@ -38,37 +37,19 @@ public:
     QDateTime now() const override { return footerMoment; }
 };
 
-// Hands the window's messages on to a recorder that the test keeps.
-class MessagesTo : public TeacherMessages
-{
-public:
-    explicit MessagesTo(TeacherMessages &recorder)
-        : recorder(recorder)
-    { }
-    void MsgBox(const QString &Prompt, const QString &Title) override
-    {
-        recorder.MsgBox(Prompt, Title);
-    }
-    void inform(const QString &Prompt, const QString &Title) override
-    {
-        recorder.inform(Prompt, Title);
-    }
-
-private:
-    TeacherMessages &recorder;
-};
-
 // The window after start-up with a request, its clipboard holding type 1
 // sample data and its footers built at StartMoment. Its dialogs answer as
-// given; its messages go to `recorder`, or to modal boxes without one.
+// given; its messages are recorded, in *messages when asked.
 inline std::unique_ptr<Form1> startedForm(const QString &request, PrintDialogs dialogs = {},
-                                          TeacherMessages *recorder = nullptr)
+                                          RecordingMessages **messages = nullptr)
 {
     footerMoment = StartMoment;
+    auto recorder = std::make_unique<RecordingMessages>();
+    if (messages)
+        *messages = recorder.get();
     auto form = std::make_unique<Form1>(
         std::make_unique<FileClipboard>(sampleText(QStringLiteral("type1.txt"))),
-        recorder ? std::make_unique<MessagesTo>(*recorder) : nullptr,
-        std::make_unique<FooterClock>(), std::move(dialogs));
+        std::move(recorder), std::make_unique<FooterClock>(), std::move(dialogs));
     form->Form_Load(request);
     return form;
 }
@@ -99,13 +80,6 @@ inline std::optional<QPageLayout> cancelPageSetup(const QPageLayout &, const QPr
 inline QString suggestionShown(const Form1 &form)
 {
     return form.documentSession()->texts().Suggestion;
-}
-
-// Text of the page shown, through a PDF written from the surface.
-inline QString shownText(const Surface &surface, const QString &directory)
-{
-    const QString path = directory + QStringLiteral("/shown.pdf");
-    return surface.writePdf(path) ? pdfText(path) : QString();
 }
 
 } // namespace virelai::testing

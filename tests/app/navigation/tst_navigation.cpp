@@ -16,18 +16,13 @@ namespace {
 const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
 
-void clickLabel(const QWidget &window, const QString &name)
+// A click on a control of the window, by its name; on the legend's text area.
+void click(const QWidget &window, const QString &name)
 {
-    auto *control = window.findChild<QLabel *>(name);
+    auto *control = window.findChild<QWidget *>(name);
     QVERIFY(control);
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
-void clickLegend(const QWidget &window)
-{
-    auto *legend = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    QVERIFY(legend);
-    QTest::mouseClick(legend->viewport(), Qt::LeftButton);
+    const auto *legend = qobject_cast<QPlainTextEdit *>(control);
+    QTest::mouseClick(legend ? legend->viewport() : control, Qt::LeftButton);
 }
 
 void clickOutlineEntry(const QWidget &window, int position)
@@ -85,9 +80,7 @@ private Q_SLOTS:
     void selectionWithoutElementChangesNothing_data();
     void selectionWithoutElementChangesNothing();
     void returnToTheFirstAdviceRunsTheSelectionOnce();
-    void returnWithNoOriginLeavesNothingSelected();
-    void storedDocumentOfANegativeType();
-    void unreadableStoredDocumentKeepsThePage();
+    void storedDocumentsOfANegativeType();
 };
 
 void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
@@ -100,7 +93,7 @@ void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
     navigationOf(*form).setListIndex(1);
     const auto before = surfaceOf(*form).shownDocument();
 
-    clickLabel(*form, QStringLiteral("Image2_3"));
+    click(*form, QStringLiteral("Image2_3"));
     QCOMPARE(form->request().CasSelect, qint16(4));
     QCOMPARE(form->request().IndSelect, qint16(2));
     QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
@@ -114,29 +107,32 @@ void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
 void NavigationTest::selectionWithoutElementChangesNothing_data()
 {
     QTest::addColumn<bool>("entries");
+    QTest::addColumn<int>("selected"); // -1: none
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("CasSelect");
     // clang-format off
-    QTest::newRow("empty list, case button") << false << QStringLiteral("Image2_5") << 6;
-    QTest::newRow("empty list, legend box") << false << QStringLiteral("Text1") << 2;
-    QTest::newRow("nothing selected, case button") << true << QStringLiteral("Image2_0") << 1;
+    QTest::newRow("empty list, case button") << false << -1 << QStringLiteral("Image2_5") << 6;
+    QTest::newRow("empty list, legend box") << false << -1 << QStringLiteral("Text1") << 2;
+    QTest::newRow("nothing selected, case button") << true << -1 << QStringLiteral("Image2_0") << 1;
+    QTest::newRow("no origin to return to, legend box") << true << 1 << QStringLiteral("Text1") << 2;
     // clang-format on
 }
 
+// The request was read before the entries were added: it has no origin.
 void NavigationTest::selectionWithoutElementChangesNothing()
 {
     QFETCH(bool, entries);
+    QFETCH(int, selected);
     QFETCH(QString, control);
     QFETCH(int, CasSelect);
     const auto form = startedForm(MoyenneCas2);
     if (entries)
         addEntries(navigationOf(*form));
+    navigationOf(*form).setListIndex(selected);
     const QString caption = form->windowTitle();
     const auto shown = surfaceOf(*form).shownDocument();
-    if (control == QStringLiteral("Text1"))
-        clickLegend(*form);
-    else
-        clickLabel(*form, control);
+    click(*form, control);
+    QCOMPARE(navigationOf(*form).ListIndex(), -1);
     QCOMPARE(form->request().CasSelect, qint16(CasSelect));
     QCOMPARE(form->request().IndSelect, qint16(0));
     QCOMPARE(form->windowTitle(), caption);
@@ -152,11 +148,11 @@ void NavigationTest::returnToTheFirstAdviceRunsTheSelectionOnce()
     QCOMPARE(form->request().IndOrigine, qint16(1));
     QCOMPARE(form->request().CasOrigine, qint16(2));
     navigation.setListIndex(1);
-    clickLabel(*form, QStringLiteral("Image2_4"));
+    click(*form, QStringLiteral("Image2_4"));
     QCOMPARE(form->request().CasSelect, qint16(5));
 
     QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
-    clickLegend(*form);
+    click(*form, QStringLiteral("Text1"));
     QCOMPARE(shown.count(), 1);
     QCOMPARE(navigation.ListIndex(), 0);
     QCOMPARE(form->request().IndSelect, qint16(1));
@@ -164,26 +160,9 @@ void NavigationTest::returnToTheFirstAdviceRunsTheSelectionOnce()
     QCOMPARE(form->windowTitle(), QStringLiteral("Virelai des graphiques : Moyenne de la classe"));
 }
 
-void NavigationTest::returnWithNoOriginLeavesNothingSelected()
-{
-    const auto form = startedForm(MoyenneCas2);
-    OutlineNavigation &navigation = navigationOf(*form);
-    addEntries(navigation); // after start-up: the request has no entry to return to
-    QCOMPARE(form->request().IndOrigine, qint16(0));
-    navigation.setListIndex(1);
-    clickLabel(*form, QStringLiteral("Image2_2"));
-    const QString caption = form->windowTitle();
-    const auto shown = surfaceOf(*form).shownDocument();
-
-    navigation.Menuconseil_Click();
-    QCOMPARE(navigation.ListIndex(), -1);
-    QCOMPARE(form->request().CasSelect, qint16(2));
-    QCOMPARE(form->request().IndSelect, qint16(0));
-    QCOMPARE(form->windowTitle(), caption);
-    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
-}
-
-void NavigationTest::storedDocumentOfANegativeType()
+// An entry whose file cannot be read is told and keeps the page; one that can
+// be read is shown with its caption.
+void NavigationTest::storedDocumentsOfANegativeType()
 {
     QTemporaryDir dir;
     QFile stored(dir.filePath(QStringLiteral("profil.rtf")));
@@ -193,26 +172,19 @@ void NavigationTest::storedDocumentOfANegativeType()
     StoredDocumentBench bench(dir.path() + QLatin1Char('/'));
     bench.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
+    const auto shown = bench.VSPrinter1.shownDocument();
+
+    clickOutlineEntry(bench.window, 0);
+    QCOMPARE(bench.messages.prompts,
+             QStringList {"Impossible d'ouvrir le fichier " + dir.path() + "/moyenne.rtf"});
+    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
+    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
 
     clickOutlineEntry(bench.window, 1);
     QCOMPARE(bench.request.IndSelect, qint16(2));
     QCOMPARE(bench.window.windowTitle(),
              QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
-    QVERIFY(shownText(bench.VSPrinter1, dir.path()).contains(QStringLiteral("Conseil mémorisé")));
-}
-
-void NavigationTest::unreadableStoredDocumentKeepsThePage()
-{
-    QTemporaryDir dir;
-    StoredDocumentBench bench(dir.path() + QLatin1Char('/'));
-    const auto shown = bench.VSPrinter1.shownDocument();
-
-    bench.navigation->setListIndex(0);
-    bench.navigation->Outline1_Click();
-    QCOMPARE(bench.messages.prompts,
-             QStringList {"Impossible d'ouvrir le fichier " + dir.path() + "/moyenne.rtf"});
-    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
-    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
+    QVERIFY(pdfText(bench.VSPrinter1).contains(QStringLiteral("Conseil mémorisé")));
 }
 
 QTEST_MAIN(NavigationTest)

@@ -1,24 +1,12 @@
+#include "../menus/FormBench.h"
 #include "app/ClipboardLimit.h"
-#include "app/FileClipboard.h"
 #include "app/SystemClipboard.h"
 #include "app/preview/PreviewWidget.h"
-#include "app/window/Form1.h"
-#include "app/window/WindowPictures.h"
-#include "document/builders/DocumentSession.h"
 #include "document/surface/DocumentLimits.h"
-#include "document/surface/Surface.h"
-#include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
 
-#include "support/RecordingMessages.h"
-
-#include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QLabel>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
@@ -34,12 +22,6 @@ std::unique_ptr<Form1> newForm(const QString &clipboardText = {})
 }
 
 const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
-
-QString sampleText(const QString &name)
-{
-    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/") + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // A window reading the system clipboard, with its messages recorded.
 std::unique_ptr<Form1> formOnSystemClipboard(RecordingMessages *&messages)
@@ -57,11 +39,6 @@ QString pupilList(qsizetype length)
 }
 
 // The window's controls, found by their names as the platform would.
-QPushButton *Command1(const Form1 &form)
-{
-    return form.findChild<QPushButton *>(QStringLiteral("Command1"));
-}
-
 QTreeWidget *Outline1(const Form1 &form)
 {
     return form.findChild<QTreeWidget *>(QStringLiteral("Outline1"));
@@ -77,21 +54,6 @@ PreviewWidget *preview(const Form1 &form)
     return form.findChild<PreviewWidget *>();
 }
 
-const Surface &VSPrinter1(const Form1 &form)
-{
-    return *form.findChild<Surface *>();
-}
-
-QWidget *control(const Form1 &form, const QString &name)
-{
-    return form.findChild<QWidget *>(name);
-}
-
-int toPixels(float twips, const QWidget &widget)
-{
-    return int(std::lround(twipsToPixels(twips, widget.logicalDpiY())));
-}
-
 } // namespace
 
 class Form1Test : public QObject
@@ -99,106 +61,70 @@ class Form1Test : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void controlsAtCreation();
     void previewCoversThePanesBeneathIt();
-    void startsWithTheInnerAreaOfTheOriginal();
-    void startUpWithNothingRequestedBuildsNothing();
-    void startUpBuildsTheRequestedPage();
-    void resizeKeepsTheLegendAtTheBottom();
-    void dropOnThePreviewUncoversTheOutline();
+    void startUp_data();
+    void startUp();
+    void layoutFollowsResizesAndDrops();
     void opensWhereThePageIsLegible();
-    void keysNeverReachCoveredPanes();
     void clipboardPastTheLimitIsRefused_data();
     void clipboardPastTheLimitIsRefused();
     void textLeftOutIsToldOnce();
 };
 
-void Form1Test::controlsAtCreation()
-{
-    const auto form = newForm();
-    QVERIFY(!Command1(*form)->isVisibleTo(form.get()));
-    QVERIFY(!Command1(*form)->isEnabled());
-    QVERIFY(!control(*form, "TChart1")->isVisibleTo(form.get()));
-    QCOMPARE(Outline1(*form)->topLevelItemCount(), 0);
-    QCOMPARE(Text1(*form)->toPlainText(),
-             QStringLiteral("Elément d'origine affiché\nVirelai\nMoyenne de la classe\n"));
-    QCOMPARE(Text1(*form)->palette().color(QPalette::Base), QColor(0, 0, 255));
-    QCOMPARE(Text1(*form)->palette().color(QPalette::Text), QColor(192, 0, 0));
-    for (int i = 0; i < 6; ++i) {
-        const QImage active = casePicture(i + 1, true).toImage();
-        const QImage inactive = casePicture(i + 1, false).toImage();
-        const auto *button = form->findChild<QLabel *>(QStringLiteral("Image2_%1").arg(i));
-        QCOMPARE(button->pixmap().toImage(), i == 2 ? active : inactive);
-        QVERIFY(active != inactive);
-    }
-    QVERIFY(!form->windowIcon().isNull());
-    QCOMPARE(form->windowIcon().pixmap(32).toImage(), windowIcon().pixmap(32).toImage());
-}
-
+// Created bottom first, each pane covering the ones before it.
 void Form1Test::previewCoversThePanesBeneathIt()
 {
     const auto form = newForm();
     const QObjectList order = form->centralWidget()->children();
-    const auto position = [&](QObject *control) {
-        return order.indexOf(control);
-    };
-    QVERIFY(position(control(*form, "Image2_0")) < position(Outline1(*form)));
-    QVERIFY(position(control(*form, "Image1_1")) < position(Outline1(*form)));
-    QVERIFY(position(Outline1(*form)) < position(Text1(*form)));
-    QVERIFY(position(Text1(*form)) < position(preview(*form)));
-    QVERIFY(position(preview(*form)) < position(Command1(*form)));
-    QVERIFY(position(Command1(*form)) < position(control(*form, "TChart1")));
+    qsizetype previous = -1;
+    for (const char *name :
+         {"Image2_0", "Image1_1", "Outline1", "Text1", "VSPrinter1", "Command1", "TChart1"}) {
+        const qsizetype at = order.indexOf(form->findChild<QWidget *>(name));
+        QVERIFY2(at > previous, name);
+        previous = at;
+    }
 }
 
-void Form1Test::startsWithTheInnerAreaOfTheOriginal()
+void Form1Test::startUp_data()
 {
-    const auto form = newForm();
-    const ClientArea client = form->clientArea();
-    const float onePixel = float(pixelsToTwips(1, form->centralWidget()->logicalDpiX()));
-    QVERIFY(qAbs(client.ScaleWidth - 9600) < onePixel);
-    QVERIFY(qAbs(client.ScaleHeight - 7395) < onePixel);
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<bool>("refused");
+    // clang-format off
+    QTest::newRow("nothing requested") << "0,1,a,b," << 0 << false;
+    QTest::newRow("a pupil page") << "6,0,Élèves lents,CE2," << 1 << false;
+    QTest::newRow("a type the format cannot carry") << "99999,0,a,b," << 0 << true;
+    // clang-format on
 }
 
-void Form1Test::startUpWithNothingRequestedBuildsNothing()
+// The busy pointer is given back whatever the request.
+void Form1Test::startUp()
 {
-    const auto form = newForm();
-    QVERIFY(!form->Form_Load(QStringLiteral("0,1,a,b,")));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Aide et Suggestions pédagogiques - V2.1.0"));
-    QCOMPARE(VSPrinter1(*form).pageCount(), 0);
+    QFETCH(QString, request);
+    QFETCH(int, pages);
+    const auto form = newForm(QStringLiteral("X  X     BERNARD Chloé\r\n"));
+    QTEST(form->Form_Load(request).has_value(), "refused");
+    QCOMPARE(surfaceOf(*form).pageCount(), pages);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QCOMPARE(preview(*form)->geometry(), form->centralWidget()->rect());
 }
 
-void Form1Test::startUpBuildsTheRequestedPage()
-{
-    const auto form = newForm(QStringLiteral("X  X     BERNARD Chloé\r\n"));
-    QVERIFY(!form->Form_Load(QStringLiteral("6,0,Élèves lents,CE2,")));
-    QCOMPARE(VSPrinter1(*form).pageCount(), 1);
-    const PageGeometry page = VSPrinter1(*form).shownDocument()->pageGeometry(0);
-    QVERIFY(page.size.width() > page.size.height());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QVERIFY(form->Form_Load(QStringLiteral("99999,0,a,b,")).has_value());
-}
-
-void Form1Test::resizeKeepsTheLegendAtTheBottom()
+// The legend stays at the bottom; a drop uncovers the outline pane, which takes
+// the focus again, until a resize puts the preview back over it.
+void Form1Test::layoutFollowsResizesAndDrops()
 {
     const auto form = newForm();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     form->resize(form->width() + 100, form->height() + 120);
     QTRY_COMPARE(Text1(*form)->geometry().bottom() + 1, form->centralWidget()->height());
-    QCOMPARE(Text1(*form)->height(), toPixels(825, *form));
+    QCOMPARE(Text1(*form)->height(), qRound(twipsToPixels(825, form->logicalDpiY())));
     QCOMPARE(preview(*form)->size(), form->centralWidget()->size());
-}
-
-void Form1Test::dropOnThePreviewUncoversTheOutline()
-{
-    const auto form = newForm();
-    form->redim_ATX();
     form->VSPrinter1_DragDrop(3000, 0);
-    QCOMPARE(form->layoutTwips().VSPrinter1.Left, 3000.f);
     QCOMPARE(preview(*form)->x(), 200 * form->logicalDpiX() / 96);
     form->Outline1_DragDrop(1000, 0);
     QCOMPARE(form->layoutTwips().VSPrinter1.Left, 1000.f);
+    QCOMPARE(Outline1(*form)->focusPolicy(), Qt::StrongFocus);
     form->Form_Resize();
     QCOMPARE(preview(*form)->x(), 0);
 }
@@ -220,27 +146,6 @@ void Form1Test::opensWhereThePageIsLegible()
     QCOMPARE(preview(*form)->zoomMode(), ZoomMode::PageWidth);
     QVERIFY2(preview(*form)->pixelsPerPoint() >= 1.2,
              qPrintable(QString::number(preview(*form)->pixelsPerPoint())));
-}
-
-// The panes under the preview cannot be seen: keys must not reach them, or
-// Ctrl+A, Ctrl+C there would put their text in place of the host's figures.
-void Form1Test::keysNeverReachCoveredPanes()
-{
-    const QString figures = sampleText(QStringLiteral("type1.txt"));
-    QGuiApplication::clipboard()->setText(figures);
-    const QByteArray before = QGuiApplication::clipboard()->mimeData()->data("text/plain");
-    const auto form = newForm(figures);
-    QVERIFY(!form->Form_Load(MoyenneCas4));
-    form->show();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    for (const char *keys : {"Tab", "Ctrl+A", "Ctrl+C", "Shift+Tab", "Ctrl+A", "Ctrl+C", "Tab",
-                             "Tab", "Ctrl+A", "Ctrl+C", "Shift+Tab", "Shift+Tab", "Ctrl+C"})
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(QString::fromLatin1(keys)));
-    QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("text/plain"), before);
-    QCOMPARE(QApplication::focusWidget(), preview(*form));
-    // Uncovered, the outline pane takes the focus again.
-    form->VSPrinter1_DragDrop(3000, 0);
-    QCOMPARE(Outline1(*form)->focusPolicy(), Qt::StrongFocus);
 }
 
 void Form1Test::clipboardPastTheLimitIsRefused_data()
@@ -289,7 +194,7 @@ void Form1Test::textLeftOutIsToldOnce()
     RecordingMessages *messages = nullptr;
     const auto form = formOnSystemClipboard(messages);
     QVERIFY(!form->Form_Load(QStringLiteral("7,1,Élèves concernés,textes narratifs,")));
-    QCOMPARE(VSPrinter1(*form).pageCount(), MaxPages);
+    QCOMPARE(surfaceOf(*form).pageCount(), MaxPages);
     QCOMPARE(messages->titles, QStringList {QStringLiteral("Texte incomplet")});
     QCOMPARE(messages->prompts,
              QStringList {QStringLiteral("Le document ne montre pas tout son texte : %1.")
