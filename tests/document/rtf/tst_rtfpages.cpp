@@ -78,10 +78,8 @@ void TestRtfPages::pageBreaks_data()
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QStringList>("pages");
     // clang-format off
-    QTest::newRow("page break between two paragraphs") << "{\\rtf1 Un\\par Deux\\page Trois\\par Quatre}" << QStringList {"Un Deux", "Trois Quatre"};
     QTest::newRow("page break at the end gives an empty page") << "{\\rtf1 Un\\page}" << QStringList {"Un", ""};
     QTest::newRow("leading page break leaves the first page empty") << "{\\rtf1\\pard\\qc\\page Un\\par}" << QStringList {"", "Un"};
-    QTest::newRow("page break before a paragraph") << "{\\rtf1 Un\\par\\pagebb Deux\\par\\pard Trois}" << QStringList {"Un", "Deux Trois"};
     QTest::newRow("page break before the first paragraph adds no page") << "{\\rtf1\\pagebb Un\\par\\pard Deux}" << QStringList {"Un Deux"};
     QTest::newRow("a new section starts a new page") << "{\\rtf1 Un\\sect Deux}" << QStringList {"Un", "Deux"};
     QTest::newRow("a section that says sbknone goes on on the same page") << "{\\rtf1\\sbkpage Un\\sect\\sectd\\sbknone Deux\\sect\\sectd Trois}" << QStringList {"Un Deux", "Trois"};
@@ -168,7 +166,6 @@ void TestRtfPages::aHeaderPushesTheTextDown_data()
     QTest::addColumn<double>("leastGap");
     QTest::addColumn<double>("mostGap");
     // clang-format off
-    QTest::newRow("paragraphs: the text starts under the last one") << "\\pard\\fs40 Haut\\par Bas\\par" << -3.0 << 10.0;
     QTest::newRow("a table: under it, the paragraph that ends the header") << "\\pard\\fs40 Haut\\par\\pard\\plain\\trowd\\cellx2000\\pard\\intbl Bas\\cell\\row" << 10.0 << 20.0;
     // clang-format on
 }
