@@ -166,6 +166,7 @@ void TestRtfPages::aHeaderPushesTheTextDown_data()
     QTest::addColumn<double>("leastGap");
     QTest::addColumn<double>("mostGap");
     // clang-format off
+    QTest::newRow("paragraphs: the text starts under the last one") << "\\pard\\fs40 Haut\\par Bas\\par" << -3.0 << 10.0;
     QTest::newRow("a table: under it, the paragraph that ends the header") << "\\pard\\fs40 Haut\\par\\pard\\plain\\trowd\\cellx2000\\pard\\intbl Bas\\cell\\row" << 10.0 << 20.0;
     // clang-format on
 }
