@@ -1,12 +1,15 @@
 #pragma once
 
+#include "advice/InitAppli.h"
 #include "common/TextClipboard.h"
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
+#include "document/builders/PageBuilders.h"
 #include "document/surface/Surface.h"
 #include "support/PagePictures.h"
 #include "support/RecordingMessages.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QStringList>
 
@@ -64,6 +67,15 @@ struct BuildBench
         texts.Explication = QStringLiteral("{Explication}");
         texts.Suggestion = QStringLiteral("{Suggestion}");
         texts.Rappel = QStringLiteral("{Rappel}");
+        charts.result.writtenPictures = {{1, "un"}, {2, "deux"}, {3, "trois"}};
+    }
+
+    // The page the request asks for, built as the program builds it.
+    void answerRequest()
+    {
+        PageBuilders builders(context());
+        NoPointer pointer;
+        InitAppli(request, texts, clipboard, builders, pointer);
     }
 
     BuildContext context()
@@ -90,5 +102,12 @@ struct BuildBench
                 }};
     }
 };
+
+// The host data of the samples folder for a document type.
+inline QString sample(int type)
+{
+    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/type%1.txt").arg(type));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 } // namespace virelai::testing

@@ -3,15 +3,12 @@
 // down, boxes tightened, a box continued on the next page). Every word of the
 // block is printed, inside the block, above whatever comes next.
 #include "BuilderFakes.h"
-#include "advice/InitAppli.h"
-#include "document/builders/PageBuilders.h"
 #include "document/builders/PagePrimitives.h"
 #include "document/rtf/RtfReader.h"
 #include "document/surface/SurfaceDocument.h"
 #include "document/surface/Twips.h"
 #include "support/PdfText.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,12 +19,6 @@ using namespace virelai;
 using namespace virelai::testing;
 
 namespace {
-
-class NoPointer : public BusyPointer
-{
-public:
-    void setMousePointer(int) override { }
-};
 
 // The words of a PDF in twips, line by line, left to right: pdftotext reads
 // the columns of a list one after the other.
@@ -118,15 +109,12 @@ Built build(qint16 type, qint16 cas, const QString &p3, const QString &p4, const
             const QString &pdfPath)
 {
     BuildBench bench;
-    bench.charts.result.writtenPictures = {{1, "un"}, {2, "deux"}, {3, "trois"}};
     bench.request.TypeDoc = type;
     bench.request.CasSelect = cas;
     bench.request.Param3 = p3;
     bench.request.Param4 = p4;
     bench.clipboard = TextClipboard(clipboard);
-    PageBuilders builders(bench.context());
-    NoPointer pointer;
-    InitAppli(bench.request, bench.texts, bench.clipboard, builders, pointer);
+    bench.answerRequest();
     bench.VSPrinter1.writePdf(pdfPath);
     return {bench.texts, clipboard, bench.VSPrinter1.shownDocument()};
 }
@@ -137,12 +125,6 @@ QString classList(int pupils)
     for (int i = 1; i <= pupils; ++i)
         list += QStringLiteral("X     X    ÉLÈVE%1\r\n").arg(i);
     return list;
-}
-
-QString sample(int type)
-{
-    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/type%1.txt").arg(type));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // The height the suggestion box of a landscape pupil page takes at a spacing.

@@ -19,10 +19,7 @@ private Q_SLOTS:
     void placeCurseur();
     void cadreGrisPutsPenStyleBack_data();
     void cadreGrisPutsPenStyleBack();
-    void boxStartsAtCurrentPosition();
     void placeImageLoadsNumberedFile();
-    void placeImageDrawsStretched();
-    void missingPictureDrawsNothing();
     void areaIsReadAtEveryCall();
 
 private:
@@ -85,19 +82,6 @@ void TestPagePrimitives::cadreGrisPutsPenStyleBack()
     QCOMPARE(countPixels(page, topEdge, isInk), 0);
 }
 
-void TestPagePrimitives::boxStartsAtCurrentPosition()
-{
-    PlaceCurseur(*m_surface, 10, 50);
-    CadreBlanc(*m_surface, 20, 20, QString());
-    m_surface->setDocAction(Surface::EndDocument);
-    const QImage page = m_surface->renderPageImage(0, 144);
-    // Outline of a box from (595, 1400), 190 wide and 400 high.
-    QVERIFY(countPixels(page, pixelsOf(QRectF(590, 1420, 10, 60), 144), isInk) > 0);
-    QCOMPARE(countPixels(page, pixelsOf(QRectF(560, 1420, 20, 60), 144), isInk), 0);
-    QVERIFY(countPixels(page, pixelsOf(QRectF(600, 1795, 170, 10), 144), isInk) > 0);
-    QCOMPARE(countPixels(page, pixelsOf(QRectF(600, 1820, 170, 20), 144), isInk), 0);
-}
-
 // The file name itself is the picture-file-name function's, tested with it.
 void TestPagePrimitives::placeImageLoadsNumberedFile()
 {
@@ -112,31 +96,6 @@ void TestPagePrimitives::placeImageLoadsNumberedFile()
     QCOMPARE(asked, QStringList {QStringLiteral("/opt/virelai/mychart3.wmf")});
     // The rectangle is complete before the picture is loaded.
     QCOMPARE(x2WhenLoading, 500 + 475.0);
-}
-
-void TestPagePrimitives::placeImageDrawsStretched()
-{
-    auto picture = std::make_shared<RecordingPicture>();
-    PlaceImage(*m_surface, 0, 20, 32, 23, 1, QStringLiteral("/d/"),
-               [&](const QString &) { return picture; });
-    m_surface->setDocAction(Surface::EndDocument);
-    m_surface->renderPageImage(0, 1440);
-    QCOMPARE(picture->targets.size(), size_t(1));
-    const QRectF drawn = picture->targets.front();
-    QCOMPARE(drawn.left(), 500.0);
-    QCOMPARE(drawn.top(), 800.0);
-    QCOMPARE(drawn.width(), 304.0);
-    QCOMPARE(drawn.height(), 460.0);
-}
-
-void TestPagePrimitives::missingPictureDrawsNothing()
-{
-    const bool placed = PlaceImage(*m_surface, 0, 0, 100, 100, 1, QStringLiteral("/d/"),
-                                   [](const QString &) { return nullptr; });
-    QVERIFY(!placed);
-    m_surface->setDocAction(Surface::EndDocument);
-    const QImage page = m_surface->renderPageImage(0, 96);
-    QCOMPARE(countPixels(page, page.rect(), isInk), 0);
 }
 
 void TestPagePrimitives::areaIsReadAtEveryCall()

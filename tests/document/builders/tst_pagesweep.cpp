@@ -3,12 +3,9 @@
 // set-ups: no two blocks overlap, every block stays inside the printable area,
 // and a page only ends where a block is continued on the next.
 #include "BuilderFakes.h"
-#include "advice/InitAppli.h"
-#include "document/builders/PageBuilders.h"
 #include "document/builders/PagePrimitives.h"
 #include "document/surface/SurfaceDocument.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace virelai;
@@ -16,24 +13,12 @@ using namespace virelai::testing;
 
 namespace {
 
-class NoPointer : public BusyPointer
-{
-public:
-    void setMousePointer(int) override { }
-};
-
 struct Request
 {
     QString label;
     RequestState state;
     QString clipboard;
 };
-
-QString sample(int type)
-{
-    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/type%1.txt").arg(type));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 QString classList(int pupils)
 {
@@ -242,13 +227,10 @@ namespace {
 std::shared_ptr<const SurfaceDocument> build(const Request &r, const QPageLayout &layout)
 {
     BuildBench bench;
-    bench.charts.result.writtenPictures = {{1, "un"}, {2, "deux"}, {3, "trois"}};
     bench.request = r.state;
     bench.clipboard = TextClipboard(r.clipboard);
     bench.VSPrinter1.setPageLayout(layout);
-    PageBuilders builders(bench.context());
-    NoPointer pointer;
-    InitAppli(bench.request, bench.texts, bench.clipboard, builders, pointer);
+    bench.answerRequest();
     return bench.VSPrinter1.shownDocument();
 }
 

@@ -7,7 +7,6 @@ namespace virelai::test {
 
 extern const QString Heading;
 extern const QString ReminderA;
-extern const QString Footer;
 extern const QString CompleteCase3;
 extern const QString SlowPupils;
 extern const QString Type9Joined;

@@ -154,8 +154,6 @@ void TestRtfHostile::truncationAtEveryCharacter_data()
     // clang-format off
     QTest::newRow("reminder") << ReminderA;
     QTest::newRow("complete document") << CompleteCase3;
-    QTest::newRow("heading") << Heading;
-    QTest::newRow("footer") << Footer;
     // clang-format on
 }
 

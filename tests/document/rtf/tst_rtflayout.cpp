@@ -69,12 +69,9 @@ void TestRtfLayout::spaceBetweenParagraphs_data()
     QTest::newRow("space after and before add up") << "{\\sa200 a\\par\\sa0\\sb100 b}" << 300.0;
     QTest::newRow("automatic spacing is 14 pt whatever sb says") << "{a\\par\\sb100\\sbauto1 b}" << 280.0;
     QTest::newRow("automatic space after") << "{\\sa100\\saauto1 a\\par\\pard b}" << 280.0;
-    QTest::newRow("contextual spacing between paragraphs of one style") << "{\\s1\\contextualspace\\sa200 a\\par b}" << 0.0;
     QTest::newRow("contextual spacing kept next to another style") << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0;
     QTest::newRow("space before the first paragraph") << "{\\sb400 b}" << 400.0;
-    QTest::newRow("a paragraph style's space after") << "{{\\stylesheet{\\s1\\sa283 Corps;}}\\s1 a\\par\\pard b}" << 283.0;
     QTest::newRow("a style's words before the base style's, given later in the sheet") << "{{\\stylesheet{\\s2\\sbasedon1\\sa0 Note;}{\\s1\\sb100\\sa500 Base;}}a\\par\\s2 b}" << 100.0;
-    QTest::newRow("the paragraph's own words after its style win") << "{{\\stylesheet{\\s1\\sb500 Corps;}}a\\par\\s1\\sb50 b}" << 50.0;
     // clang-format on
 }
 
@@ -95,12 +92,8 @@ void TestRtfLayout::lineSpacing_data()
     QTest::addColumn<double>("twips");
     QTest::addColumn<double>("singleLines");
     // clang-format off
-    QTest::newRow("exactly 480") << "{\\sl-480 a\\line b}" << 480.0 << 0.0;
     QTest::newRow("exactly 200, tighter than the font") << "{\\sl-200 a\\line b}" << 200.0 << 0.0;
-    QTest::newRow("at least 480") << "{\\sl480\\slmult0 a\\line b}" << 480.0 << 0.0;
     QTest::newRow("at least 100 keeps the font's height") << "{\\sl100 a\\line b}" << 0.0 << 1.0;
-    QTest::newRow("double") << "{\\sl480\\slmult1 a\\line b}" << 0.0 << 2.0;
-    QTest::newRow("115 percent") << "{\\sl276\\slmult1 a\\line b}" << 0.0 << 1.15;
     // clang-format on
 }
 
@@ -172,8 +165,6 @@ void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
     // ascent and descent, over the units per em; the typo metrics for a font
     // that asks for them.
     // clang-format off
-    QTest::newRow("Carlito (Calibri): hhea 1536 + 512 + 452") << "Carlito" << 2500.0 / 2048;
-    QTest::newRow("Liberation Serif (Times New Roman): hhea 1825 + 443 + 87") << "Liberation Serif" << 2355.0 / 2048;
     QTest::newRow("Caladea (Cambria) asks for its typo metrics: 900 + 250 + 0") << "Caladea" << 1150.0 / 1000;
     // clang-format on
 }

@@ -77,9 +77,7 @@ void TestRtfTables::cellPlaces_data()
     QTest::addColumn<double>("left");
     QTest::addColumn<double>("width");
     // clang-format off
-    QTest::newRow("cell text starts at its left edge and the gap") << "{\\trowd\\trgaph100\\cellx2000\\cellx5000" + TwoCells + "}" << "b" << 2100.0 << 2800.0;
     QTest::newRow("side borders lie in the gap: the text keeps its place") << "{\\trowd\\trgaph100\\clbrdrl\\brdrs\\brdrw60\\clbrdrr\\brdrs\\brdrw60\\cellx2000" "\\cellx5000" + TwoCells + "}" << "a" << 100.0 << 1800.0;
-    QTest::newRow("row moved left by trleft") << "{\\trowd\\trgaph100\\trleft-100\\cellx2000\\cellx5000" + TwoCells + "}" << "a" << 0.0 << 1900.0;
     QTest::newRow("centred row") << "{\\trowd\\trqc\\cellx2000\\cellx5000" + TwoCells + "}" << "b" << 4000.0 << 3000.0;
     QTest::newRow("cell padding instead of the gap (Word's clpadt is the left one)") << "{\\trowd\\trgaph100\\clpadt300\\clpadft3\\cellx2000\\cellx5000" + TwoCells + "}" << "a" << 300.0 << 1600.0;
     QTest::newRow("merged cell spans the columns of the cells it takes in") << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell " "c\\cell\\row}" << "a" << 0.0 << 4000.0;

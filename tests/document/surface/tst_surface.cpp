@@ -1,15 +1,12 @@
 #include "document/surface/DocumentLimits.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
-#include "support/PagePictures.h"
-#include "support/PageProbe.h"
-#include "support/PdfText.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace virelai;
-using namespace virelai::testing;
 
 // The page model: documents, state, texts and boxes.
 class TestSurface : public QObject
@@ -19,8 +16,6 @@ private Q_SLOTS:
     void stateSurvivesNewDocument();
     void unfinishedBuildKeepsShownPage();
     void printGoesToInstalledHandler();
-    void fixedHeightIsTheLeast_data();
-    void fixedHeightIsTheLeast();
     void paragraphMovesPositionDown_data();
     void paragraphMovesPositionDown();
     void whatIsLeftOutIsToldOnce_data();
@@ -28,14 +23,6 @@ private Q_SLOTS:
 };
 
 namespace {
-
-QString lines(int count, const QString &line = QStringLiteral("Lecture et compréhension"))
-{
-    QStringList all;
-    for (int i = 0; i < count; ++i)
-        all << line;
-    return all.join(QLatin1Char('\r'));
-}
 
 QString richParagraphs(int count)
 {
@@ -114,7 +101,9 @@ void TestSurface::printGoesToInstalledHandler()
     std::vector<std::shared_ptr<const SurfaceDocument>> printed;
     surface.setPrintHandler([&](auto document) { printed.push_back(document); });
     surface.setDocAction(Surface::PrintDocument);
-    QVERIFY(printed.empty()); // nothing shown yet: nothing to print
+    QVERIFY(printed.empty()); // nothing shown yet: nothing to print, nor to write
+    QTemporaryDir dir;
+    QVERIFY(!surface.writePdf(dir.filePath(QStringLiteral("vide.pdf"))));
     surface.setDocAction(Surface::NewDocument);
     surface.setParagraphText(QStringLiteral("page"));
     surface.setDocAction(Surface::EndDocument);
@@ -125,44 +114,6 @@ void TestSurface::printGoesToInstalledHandler()
     QCOMPARE(printed.size(), size_t(2));
     QCOMPARE(printed.front(), surface.shownDocument());
     QCOMPARE(printed.back(), surface.shownDocument());
-}
-
-void TestSurface::fixedHeightIsTheLeast_data()
-{
-    QTest::addColumn<int>("lineCount");
-    QTest::addColumn<double>("height");
-    QTest::addColumn<bool>("grows");
-    // clang-format off
-    QTest::newRow("a short text keeps the height asked") << 2 << 3000.0 << false;
-    QTest::newRow("a long text is never cut") << 30 << 600.0 << true;
-    QTest::newRow("height 0 fits the text") << 30 << 0.0 << true;
-    // clang-format on
-}
-
-void TestSurface::fixedHeightIsTheLeast()
-{
-    QFETCH(int, lineCount);
-    QFETCH(double, height);
-    QFETCH(bool, grows);
-    Surface surface;
-    surface.setDocAction(Surface::NewDocument);
-    surface.setPenStyle(Surface::PenTransparent);
-    const QString text = lines(lineCount, QStringLiteral("MMMMMMMMMM"));
-    const double fitting
-        = surface.TextBox(text, 1000, 1000, 4000, 0,
-                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::MeasureOnly
-                              | Surface::TextBoxOption::Shaded);
-    const double used
-        = surface.TextBox(text, 1000, 1000, 4000, height,
-                          Surface::TextBoxOption::Wrap | Surface::TextBoxOption::Shaded);
-    surface.setDocAction(Surface::EndDocument);
-    QCOMPARE(used, grows ? fitting : height);
-    const QRectF box = surface.pageMap().front().rect;
-    QCOMPARE(box, QRectF(1000, 1000, 4000, used));
-    // The last line is drawn inside the box.
-    const QImage page = surface.renderPageImage(0, 96);
-    const QRectF lastLine(1000, 1000 + fitting - 300, 4000, 300);
-    QVERIFY(countPixels(page, pixelsOf(lastLine, 96), isInk) > 0);
 }
 
 void TestSurface::paragraphMovesPositionDown_data()

@@ -18,7 +18,6 @@ private Q_SLOTS:
     void plainTextKeepsBlanks();
     void lineSpacingAppliesToBoth_data();
     void lineSpacingAppliesToBoth();
-    void layoutIsInTwips();
 };
 
 namespace {
@@ -57,8 +56,6 @@ void TestSurfaceText::startingStyle_data()
     // clang-format off
     QTest::newRow("plain text takes the surface style") << QStringLiteral("Proposition") << false << true << true << 7.0 << QColor(192, 0, 0);
     QTest::newRow("rtf group starts from rtf defaults") << QStringLiteral("{Lire chaque jour}") << false << false << false << 12.0 << QColor(Qt::black);
-    QTest::newRow("rtf after blanks and a BOM") << QStringLiteral("\uFEFF  \r\n{\\rtf1 Lire}") << false << false << false << 12.0 << QColor(Qt::black);
-    QTest::newRow("rtf switches still apply") << QStringLiteral("{\\b\\fs20 Lire}") << false << true << false << 10.0 << QColor(Qt::black);
     QTest::newRow("paragraph text never reads rtf") << QStringLiteral("{\\b0 Trim}") << true << true << true << 7.0 << QColor(192, 0, 0);
     // clang-format on
 }
@@ -91,7 +88,6 @@ void TestSurfaceText::plainTextKeepsBlanks_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     // clang-format off
-    QTest::newRow("list header") << QStringLiteral("\rTrim\r1  2  3") << QStringLiteral("\nTrim\n1  2  3");
     QTest::newRow("pupil columns") << QStringLiteral("Alice\t\tx  x\r\nBob\t \tx") << QStringLiteral("Alice\t\tx  x\nBob\t \tx");
     QTest::newRow("trailing break") << QStringLiteral("a\r") << QStringLiteral("a\n");
     // clang-format on
@@ -126,18 +122,6 @@ void TestSurfaceText::lineSpacingAppliesToBoth()
         QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
         QCOMPARE(block.blockFormat().lineHeight(), 150.0);
     }
-}
-
-void TestSurfaceText::layoutIsInTwips()
-{
-    TextRequest request;
-    request.text = QStringLiteral("x");
-    request.plainStyle.pointSize = 10;
-    request.width = 6000;
-    const ComposedText composed = composeText(request);
-    // One line of 10-point text is a little more than 200 twips high.
-    QVERIFY2(composed.height > 200 && composed.height < 300,
-             qPrintable(QString::number(composed.height)));
 }
 
 QTEST_MAIN(TestSurfaceText)
