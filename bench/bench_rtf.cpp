@@ -23,7 +23,7 @@ struct NamedText
 // Every advice text of the catalogue, as InitAppli hands it to the page.
 std::vector<NamedText> catalogueTexts()
 {
-    using namespace virelai::catalogue;
+    using namespace virelai;
     std::vector<NamedText> texts;
     for (qint16 type = 1; type <= 10; ++type)
         texts.push_back({QStringLiteral("explication %1").arg(type), explication(type).toString()});

@@ -6,7 +6,7 @@
 // such as \'e9 sit beside accented letters, and double blanks are part of the
 // texts. Raw literals keep every backslash as written.
 
-namespace virelai::catalogue {
+namespace virelai {
 
 // Headings (Titre) and the other pieces used by the selection logic.
 // Class average.
@@ -414,4 +414,4 @@ DomainTexts domainTexts(qint16 TypeDoc)
     }
 }
 
-} // namespace virelai::catalogue
+} // namespace virelai

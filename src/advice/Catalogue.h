@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-namespace virelai::catalogue {
+namespace virelai {
 
 // Headings (Titre) with their fixed words.
 extern const QStringView AverageTitle;
@@ -69,4 +69,4 @@ QStringView closingNote(); // closing note of an open profile text
 WeaknessTexts weaknessTexts(qint16 TypeDoc); // 5 or 6
 DomainTexts domainTexts(qint16 TypeDoc); // 7, 8 or 9
 
-} // namespace virelai::catalogue
+} // namespace virelai

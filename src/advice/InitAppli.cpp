@@ -9,8 +9,6 @@
 
 namespace virelai {
 
-using namespace catalogue;
-
 namespace {
 
 // Shows the hourglass for its lifetime, so a failing builder cannot leave it on.

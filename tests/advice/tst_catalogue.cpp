@@ -5,7 +5,6 @@
 #include <QTest>
 
 using namespace virelai;
-using namespace virelai::catalogue;
 
 namespace {
 

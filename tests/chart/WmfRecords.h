@@ -6,7 +6,7 @@
 
 // Splits a placeable metafile into its records, checking the framing as it goes,
 // for tests that look inside the files the chart writer produces.
-namespace wmftest {
+namespace virelai::testing {
 
 struct Record
 {
@@ -75,4 +75,4 @@ inline QList<QByteArray> texts(const QList<Record> &all)
     return found;
 }
 
-} // namespace wmftest
+} // namespace virelai::testing

@@ -9,7 +9,7 @@
 #include <map>
 
 using namespace virelai;
-using namespace wmftest;
+using namespace virelai::testing;
 
 namespace {
 

@@ -57,7 +57,7 @@ QString chartsOfOneSeries(int count)
 QList<QByteArray> textsOf(const QByteArray &file)
 {
     QString error;
-    return wmftest::texts(wmftest::records(file, &error));
+    return virelai::testing::texts(virelai::testing::records(file, &error));
 }
 
 QByteArray readAll(const QString &path)
@@ -214,7 +214,7 @@ void TestMajDataGraph::typeOneWritesThreeFiles()
     for (int k = 1; k <= 3; ++k) {
         const QByteArray bytes = readAll(dir + QStringLiteral("mychart%1.wmf").arg(k));
         QCOMPARE(result.writtenPictures.value(k), bytes);
-        QCOMPARE(wmftest::dwordAt(bytes, 0), 0x9AC6CDD7u);
+        QCOMPARE(virelai::testing::dwordAt(bytes, 0), 0x9AC6CDD7u);
         QVERIFY(textsOf(bytes).contains(QStringLiteral("Graphique %1").arg(k).toLatin1()));
     }
     QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 3); // no temporary file left behind

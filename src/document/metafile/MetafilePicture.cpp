@@ -16,9 +16,6 @@
 namespace virelai {
 
 namespace {
-
-using wmf::WmfDocument;
-
 class MetafilePicture final : public PagePicture
 {
 public:
@@ -33,7 +30,7 @@ public:
             && std::isfinite(target.width()) && std::isfinite(target.height());
         if (!finite || target.width() <= 0 || target.height() <= 0)
             return;
-        wmf::WmfPlayer(m_document, painter, m_frame, target).play();
+        WmfPlayer(m_document, painter, m_frame, target).play();
     }
 
 private:
@@ -45,12 +42,12 @@ private:
 std::optional<QRectF> windowOf(const WmfDocument &document)
 {
     std::optional<QPointF> origin, extent;
-    for (const wmf::WmfRecord &record : document.records) {
-        const wmf::WmfParams params = document.params(record);
+    for (const WmfRecord &record : document.records) {
+        const WmfParams params = document.params(record);
         const QPointF point(params.s(1), params.s(0));
-        if (record.function == wmf::SetWindowOrg && !origin)
+        if (record.function == SetWindowOrg && !origin)
             origin = point;
-        if (record.function == wmf::SetWindowExt && !extent && point.x() != 0 && point.y() != 0)
+        if (record.function == SetWindowExt && !extent && point.x() != 0 && point.y() != 0)
             extent = point;
     }
     if (!extent)
@@ -66,7 +63,7 @@ QRectF drawnBounds(const WmfDocument &document)
     {
         QPainter painter(&measure);
         const QRectF unit(0, 0, 1, 1);
-        wmf::WmfPlayer(document, painter, unit, unit).play(false);
+        WmfPlayer(document, painter, unit, unit).play(false);
     }
     const QRectF bounds = measure.boundingRect();
     return bounds.isEmpty() ? bounds.adjusted(0, 0, 1, 1) : bounds;
@@ -103,7 +100,7 @@ bool openRegularFile(const QString &path, QFile &file)
 
 std::shared_ptr<const PagePicture> metafilePictureFromBytes(QByteArray bytes)
 {
-    std::optional<WmfDocument> document = wmf::readWmfDocument(std::move(bytes));
+    std::optional<WmfDocument> document = readWmfDocument(std::move(bytes));
     if (!document)
         return nullptr;
     const QRectF frame = frameOf(*document);
@@ -116,8 +113,8 @@ std::shared_ptr<const PagePicture> loadMetafilePicture(const QString &path)
     if (!openRegularFile(path, file))
         return nullptr;
     // Read one byte past the limit to tell a file at the limit from a larger one.
-    QByteArray bytes = file.read(wmf::maxFileBytes + 1);
-    if (bytes.size() > wmf::maxFileBytes)
+    QByteArray bytes = file.read(maxFileBytes + 1);
+    if (bytes.size() > maxFileBytes)
         return nullptr;
     return metafilePictureFromBytes(std::move(bytes));
 }

@@ -4,7 +4,7 @@
 
 #include <QPaintEngine>
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -147,4 +147,4 @@ void WmfPlayer::patternBlit(quint32 rop, const QRectF &area)
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

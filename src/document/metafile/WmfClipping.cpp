@@ -2,7 +2,7 @@
 
 #include "document/metafile/WmfRecordTypes.h"
 
-namespace virelai::wmf {
+namespace virelai {
 
 bool WmfPlayer::playClipRecord(quint16 function, const WmfParams &params)
 {
@@ -56,4 +56,4 @@ void WmfPlayer::applyClip()
     m_painter.setClipPath(m_hasBaseClip ? m_baseClip.intersected(*m_dc.clip) : *m_dc.clip);
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace virelai::wmf {
+namespace virelai {
 
 enum BackgroundMode : quint16 { Transparent = 1, Opaque = 2 };
 enum PolyFillMode : quint16 { Alternate = 1, Winding = 2 };
@@ -44,4 +44,4 @@ struct WmfDeviceContext
     std::optional<QPainterPath> clip;
 };
 
-} // namespace virelai::wmf
+} // namespace virelai

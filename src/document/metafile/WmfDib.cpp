@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -230,4 +230,4 @@ QImage decodeDib(const uchar *data, qsizetype size, quint16 colorUsage, qint64 b
     return decodeUncompressed(pixels, info, colors);
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-namespace virelai::wmf {
+namespace virelai {
 
 // A device-independent bitmap (info header, colour table, pixels) decoded to
 // an image. Every size is checked against the bytes present and against the
@@ -11,4 +11,4 @@ namespace virelai::wmf {
 // table holds palette indexes rather than colours.
 QImage decodeDib(const uchar *data, qsizetype size, quint16 colorUsage, qint64 byteBudget);
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-namespace virelai::wmf {
+namespace virelai {
 
 struct WmfRecord
 {
@@ -40,4 +40,4 @@ struct WmfDocument
 // record list keeps the records before the damage.
 std::optional<WmfDocument> readWmfDocument(QByteArray bytes);
 
-} // namespace virelai::wmf
+} // namespace virelai

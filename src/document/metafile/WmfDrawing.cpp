@@ -2,7 +2,7 @@
 
 #include <QPaintEngine>
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -140,4 +140,4 @@ void WmfPlayer::stroke(const QPainterPath &path)
     m_painter.strokePath(path, currentPen());
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -1,6 +1,6 @@
 #include "document/metafile/WmfFontBudget.h"
 
-namespace virelai::wmf {
+namespace virelai {
 
 WmfFontBudget::WmfFontBudget(int maxFonts)
     : m_maxFonts(maxFonts)
@@ -19,4 +19,4 @@ QFont WmfFontBudget::admit(const QFont &wanted)
     return wanted;
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

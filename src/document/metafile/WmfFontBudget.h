@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace virelai::wmf {
+namespace virelai {
 
 // Qt keeps a font engine, with its glyph cache, for every distinct font it is
 // asked for; a picture that asks for a new font with every text record would
@@ -24,4 +24,4 @@ private:
     std::optional<QFont> m_first;
 };
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-namespace virelai::wmf {
+namespace virelai {
 
 // Bounds chosen far above any real picture (our charts are a few kilobytes,
 // the largest samples a few hundred) so that a hostile file meets them long
@@ -22,4 +22,4 @@ inline constexpr qint64 maxBitmapBytes = qint64(64) * 1024 * 1024;
 // thousands of them.
 inline constexpr qint64 maxPictureBitmapBytes = qint64(128) * 1024 * 1024;
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace virelai::wmf {
+namespace virelai {
 
 WmfMapping WmfMapping::forFrame(const QRectF &frame)
 {
@@ -30,4 +30,4 @@ QTransform WmfMapping::logicalToDevice() const
                       viewportOrg.y() - windowOrg.y() * scaleY);
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

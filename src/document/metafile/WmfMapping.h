@@ -4,7 +4,7 @@
 #include <QRectF>
 #include <QTransform>
 
-namespace virelai::wmf {
+namespace virelai {
 
 enum MapMode { MapText = 1, MapIsotropic = 7, MapAnisotropic = 8 };
 
@@ -21,4 +21,4 @@ struct WmfMapping
     QTransform logicalToDevice() const;
 };
 
-} // namespace virelai::wmf
+} // namespace virelai

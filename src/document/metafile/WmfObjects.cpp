@@ -3,7 +3,7 @@
 #include "common/BgrColor.h"
 #include "document/metafile/WmfTextCodec.h"
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -95,4 +95,4 @@ WmfRegion decodeRegion(const WmfParams &params)
     return region;
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -9,7 +9,7 @@
 
 #include <variant>
 
-namespace virelai::wmf {
+namespace virelai {
 
 enum PenStyle { PenSolid = 0, PenDash, PenDot, PenDashDot, PenDashDotDot, PenNull, PenInsideFrame };
 enum BrushStyle {
@@ -70,4 +70,4 @@ WmfBrush decodeBrush(const WmfParams &params);
 WmfFont decodeFont(const WmfParams &params);
 WmfRegion decodeRegion(const WmfParams &params);
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -3,7 +3,7 @@
 #include <QtEndian>
 #include <QtGlobal>
 
-namespace virelai::wmf {
+namespace virelai {
 
 // The parameter words of one record. Every read is checked against the
 // record's own size: a word past the end reads 0, so a short record can never
@@ -41,4 +41,4 @@ private:
     quint32 m_words = 0;
 };
 
-} // namespace virelai::wmf
+} // namespace virelai

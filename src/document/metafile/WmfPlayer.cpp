@@ -3,7 +3,7 @@
 #include "document/metafile/WmfLimits.h"
 #include "document/metafile/WmfRecordTypes.h"
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -255,4 +255,4 @@ QPolygonF WmfPlayer::readPoints(const WmfParams &params, quint32 firstWord, quin
     return points;
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

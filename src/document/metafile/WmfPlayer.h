@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace virelai::wmf {
+namespace virelai {
 
 // Plays the records of a metafile onto a painter: the logical frame (the
 // placeable box, or the window) is stretched onto the target rectangle.
@@ -80,4 +80,4 @@ private:
     WmfFontBudget m_fonts;
 };
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -5,7 +5,7 @@
 
 #include <QtEndian>
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -126,4 +126,4 @@ std::optional<WmfDocument> readWmfDocument(QByteArray bytes)
     return document;
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-namespace virelai::wmf {
+namespace virelai {
 
 // Record functions as they appear in the file (low byte: function number,
 // high byte: parameter count of the original call).
@@ -77,4 +77,4 @@ inline bool createsObject(quint16 function)
     }
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -135,4 +135,4 @@ bool WmfPlayer::playArcRecord(quint16 function, const WmfParams &params)
     return true;
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

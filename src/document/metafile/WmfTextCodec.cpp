@@ -2,7 +2,7 @@
 
 #include "document/rtf/RtfCodePage.h"
 
-namespace virelai::wmf {
+namespace virelai {
 
 QString decodeWmfText(const QByteArray &bytes, quint8 charset)
 {
@@ -10,10 +10,10 @@ QString decodeWmfText(const QByteArray &bytes, quint8 charset)
     text.reserve(bytes.size());
     for (const char byte : bytes) {
         const auto value = quint8(byte);
-        text.append(charset == symbolCharset ? rtf::symbolToUnicode(value)
+        text.append(charset == symbolCharset ? symbolToUnicode(value)
                                              : windows1252ToUnicode(value));
     }
     return text;
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace virelai::wmf {
+namespace virelai {
 
 inline constexpr quint8 symbolCharset = 2;
 
@@ -11,4 +11,4 @@ inline constexpr quint8 symbolCharset = 2;
 // own encoding for SYMBOL_CHARSET, Windows-1252 for the others.
 QString decodeWmfText(const QByteArray &bytes, quint8 charset);
 
-} // namespace virelai::wmf
+} // namespace virelai

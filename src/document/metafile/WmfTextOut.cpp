@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace virelai::wmf {
+namespace virelai {
 
 namespace {
 
@@ -178,4 +178,4 @@ void WmfPlayer::drawText(QPointF reference, const QByteArray &bytes,
     }
 }
 
-} // namespace virelai::wmf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 std::unique_ptr<QTextLayout> layOutAlone(const QTextBlock &block, double textWidth,
                                          QPaintDevice *device, const QTextOption &documentOption)
@@ -25,4 +25,4 @@ std::unique_ptr<QTextLayout> layOutAlone(const QTextBlock &block, double textWid
     return layout;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

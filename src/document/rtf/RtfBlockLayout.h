@@ -8,7 +8,7 @@ class QPaintDevice;
 class QTextBlock;
 class QTextOption;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // A paragraph of the flow laid out alone, left-aligned, at the text's width
 // less its indents, its first line less its first-line indent, with its tab
@@ -17,4 +17,4 @@ namespace virelai::rtf {
 std::unique_ptr<QTextLayout> layOutAlone(const QTextBlock &block, double textWidth,
                                          QPaintDevice *device, const QTextOption &documentOption);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include "RtfLimits.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 bool applyBorderWord(Keyword keyword, int param, Border &border)
 {
@@ -41,4 +41,4 @@ bool applyBorderWord(Keyword keyword, int param, Border &border)
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

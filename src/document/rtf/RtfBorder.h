@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 enum class BorderStyle { None, Single, Double, Dotted, Dashed };
 
@@ -29,4 +29,4 @@ enum class Side { Top = 0, Left, Bottom, Right };
 // named last; false when the word is not one.
 bool applyBorderWord(Keyword keyword, int param, Border &border);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include "RtfReader.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -139,4 +139,4 @@ QTextTableFormat bareTableFormat(int spaceAbove)
     return format;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -6,7 +6,7 @@
 #include <QTextTableCellFormat>
 #include <QTextTableFormat>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Where a cell sits in its table: the row's outer borders (\trbrdrt...) go to
 // the cells on the table's edges, its inside borders (\trbrdrh, \trbrdrv)
@@ -28,4 +28,4 @@ QTextTableCellFormat cellFormat(const CellDefinition &cell, const RowDefinition 
 // twips below the text before it: the cells' formats draw the borders.
 QTextTableFormat bareTableFormat(int spaceAbove);
 
-} // namespace virelai::rtf
+} // namespace virelai

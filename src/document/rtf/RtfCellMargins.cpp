@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -137,4 +137,4 @@ void placeCellTexts(QTextTable &table)
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 class QTextTable;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Puts the cells' texts where word processors put them, on a table whose cells
 // are merged and whose formats hold the RTF's paddings and borders:
@@ -16,4 +16,4 @@ namespace virelai::rtf {
 // set the table in by half of its widest left border: this takes that back.
 void placeCellTexts(QTextTable &table);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include "RtfCodePage.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -57,4 +57,4 @@ QChar shownCodeUnit(char16_t unit, bool symbolFont)
     return QChar(unit);
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // True when the text can be written as it is: no control characters other than
 // tab, no surrogate left unpaired.
@@ -19,4 +19,4 @@ void appendShownText(QStringView text, bool symbolFont, QString &out);
 // U+F020..U+F0FF that Windows gives its glyphs become their Unicode characters.
 QChar shownCodeUnit(char16_t unit, bool symbolFont);
 
-} // namespace virelai::rtf
+} // namespace virelai

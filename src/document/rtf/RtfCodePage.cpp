@@ -46,7 +46,7 @@ struct CharsetCodePage
     int codePage;
 };
 
-constexpr std::array<CharsetCodePage, 17> CharsetCodePages = {{{2, rtf::SymbolCodePage},
+constexpr std::array<CharsetCodePage, 17> CharsetCodePages = {{{2, SymbolCodePage},
                                                                {77, 10000},
                                                                {128, 932},
                                                                {129, 949},
@@ -86,8 +86,6 @@ QString decodeWindows1252(QByteArrayView bytes)
         *out++ = windows1252ToUnicode(uchar(byte));
     return text;
 }
-
-namespace rtf {
 
 int codePageForCharset(int charset, int ansiCodePage)
 {
@@ -140,5 +138,4 @@ QStringDecoder *ByteDecoder::decoderFor(int codePage)
     return found->second.isValid() ? &found->second : nullptr;
 }
 
-} // namespace rtf
 } // namespace virelai

@@ -7,7 +7,7 @@
 
 #include <map>
 
-namespace virelai::rtf {
+namespace virelai {
 
 constexpr int Windows1252 = 1252;
 // Windows' own number for the Symbol font's private encoding.
@@ -36,4 +36,4 @@ private:
     std::map<int, QStringDecoder> m_decoders;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

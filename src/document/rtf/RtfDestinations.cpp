@@ -3,7 +3,7 @@
 #include "RtfProperties.h"
 
 // Which words open which destination, and what the words inside each do.
-namespace virelai::rtf {
+namespace virelai {
 
 // A destination's end hands what it read to the group around it.
 void RtfInterpreter::closeGroup()
@@ -172,4 +172,4 @@ void RtfInterpreter::applyDocumentWord(Keyword keyword, int param)
         m_defaultFont = param;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

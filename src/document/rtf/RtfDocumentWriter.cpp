@@ -5,7 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -168,4 +168,4 @@ void RtfDocumentWriter::writeRuns()
     m_runs.clear();
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Writes paragraphs and styled runs at a QTextCursor. Text is gathered while
 // the style stays the same and inserted in one call, and a paragraph's block is
@@ -69,4 +69,4 @@ private:
     QTextFrame *m_frameAbove = nullptr; // just written, before the current paragraph
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

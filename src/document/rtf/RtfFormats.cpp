@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -231,4 +231,4 @@ QList<QTextOption::Tab> RtfFormatter::tabPositions(const ParaProps &props)
     return tabs;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

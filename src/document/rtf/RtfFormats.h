@@ -11,7 +11,7 @@
 
 #include <array>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Turns RTF properties into Qt formats. The last format of each kind is kept,
 // so runs of text in one style share one format object.
@@ -75,4 +75,4 @@ private:
     std::size_t m_lastBlockCache = 0;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

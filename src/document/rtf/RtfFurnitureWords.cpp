@@ -5,7 +5,7 @@
 #include <algorithm>
 
 // Headers, footers, footnotes and the fields whose text changes with the page.
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -148,4 +148,4 @@ void RtfInterpreter::anchorFootnote()
     writer().appendText(footnoteNumber(m_footnotes), format, currentBlockFormat());
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include "RtfLimits.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 RtfGroupStack::RtfGroupStack(const GroupState &outside)
 {
@@ -39,4 +39,4 @@ bool RtfGroupStack::closeRestoresOtherParagraph() const
     return m_states.back().paragraphRevision != m_states[m_states.size() - 2].paragraphRevision;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

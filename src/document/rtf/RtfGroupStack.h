@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // The explicit stack of group states, so that nesting never recurses. Beyond
 // the depth limit a "{" saves nothing and its "}" restores nothing: the text
@@ -28,4 +28,4 @@ private:
     int m_flattened = 0;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

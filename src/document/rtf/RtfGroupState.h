@@ -7,7 +7,7 @@
 #include <Qt>
 #include <array>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Where the text of a group goes.
 enum class Destination {
@@ -45,7 +45,7 @@ struct CharProps
     int shadingForeground = -1; // \chcfpat
     int shading = 0; // \chshdng: hundredths of a percent of the foreground
     int spacing = 0; // \expnd, \expndtw: twips added between letters
-    int field = 0; // in a field's result whose text changes with the page: rtf::PageField
+    int field = 0; // in a field's result whose text changes with the page: PageField
     bool operator==(const CharProps &) const = default;
 };
 
@@ -121,4 +121,4 @@ struct GroupState
     int paragraphRevision = 0;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include <QChar>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // The value of one hexadecimal digit, either case; -1 for any other character.
 inline int hexValue(QChar c)
@@ -17,4 +17,4 @@ inline int hexValue(QChar c)
     return -1;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -566,4 +566,4 @@ int RtfInterpreter::currentCodePage() const
     return entry ? codePageForCharset(entry->charset, m_ansiCodePage) : m_ansiCodePage;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

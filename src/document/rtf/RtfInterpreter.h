@@ -19,7 +19,7 @@
 #include "RtfTableBuilder.h"
 #include "RtfTables.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Reads the tokens of one text in a single loop over an explicit group stack,
 // and sends each piece of text to its destination: the document, the font
@@ -156,4 +156,4 @@ private:
     int m_paragraphRevisions = 0; // the last GroupState::paragraphRevision given
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -108,4 +108,4 @@ void stretchLinesEndedByBreaks(QTextDocument &document, int from, int to, double
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 class QTextDocument;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Word processors stretch a line of a justified paragraph that a line break
 // (\line) ends, as they stretch its wrapped lines; Qt leaves it ragged. Once
@@ -11,4 +11,4 @@ namespace virelai::rtf {
 // share of the room left on it. Paragraphs in tables are left as they are.
 void stretchLinesEndedByBreaks(QTextDocument &document, int from, int to, double textWidth);
 
-} // namespace virelai::rtf
+} // namespace virelai

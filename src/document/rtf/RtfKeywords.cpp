@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -286,4 +286,4 @@ Keyword lookupKeyword(QStringView name)
     return Unknown;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // The control words the reader acts on; every other word is ignored.
 enum class Keyword {
@@ -212,4 +212,4 @@ enum class Keyword {
 
 Keyword lookupKeyword(QStringView name);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -166,4 +166,4 @@ void RtfLexer::skipBinary(int count)
     m_pos += count;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace virelai::rtf {
+namespace virelai {
 
 struct RtfToken
 {
@@ -56,4 +56,4 @@ private:
     bool m_binaryRanPastEnd = false;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 // Every limit is far above what a real advice text or help file needs; each one
 // gives a defined outcome instead of unbounded work or memory.
-namespace virelai::rtf {
+namespace virelai {
 
 // Deeper groups are read as if their braces were absent: text kept, scoping lost.
 constexpr int MaxGroupDepth = 256;
@@ -52,4 +52,4 @@ constexpr int MaxTwips = 31680;
 // Characters read at most; the rest of a longer text is dropped and reported.
 constexpr qsizetype MaxTextLength = qsizetype(32) * 1024 * 1024;
 
-} // namespace virelai::rtf
+} // namespace virelai

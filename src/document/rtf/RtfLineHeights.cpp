@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -167,4 +167,4 @@ double emptyLineHeight(const QTextBlockFormat &block, const QTextCharFormat &mar
     return alone.documentLayout()->documentSize().height() / deviceUnitsPerMarginUnit;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -6,7 +6,7 @@ class QTextBlockFormat;
 class QTextCharFormat;
 class QTextDocument;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Word processors give a font's single line the larger of its Windows ascent
 // plus descent and its hhea ascender, descender and line gap, or its
@@ -26,4 +26,4 @@ bool needsLineHeightCorrection(const QFont &font);
 double emptyLineHeight(const QTextBlockFormat &block, const QTextCharFormat &mark,
                        const QFont &defaultFont, QPaintDevice *device);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -153,4 +153,4 @@ QString LegacyNumbering::nextNumber(const LegacyNumberProps &numbering)
     return numbering.textBefore + formatNumber(m_counter, numbering.format) + numbering.textAfter;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -9,19 +9,20 @@
 #include <array>
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Number formats of \levelnfc; \pn's words give the same.
-namespace NumberFormat {
-constexpr int Decimal = 0;
-constexpr int UpperRoman = 1;
-constexpr int LowerRoman = 2;
-constexpr int UpperLetter = 3;
-constexpr int LowerLetter = 4;
-constexpr int LeadingZero = 22;
-constexpr int Bullet = 23;
-constexpr int None = 255;
-} // namespace NumberFormat
+struct NumberFormat
+{
+    static constexpr int Decimal = 0;
+    static constexpr int UpperRoman = 1;
+    static constexpr int LowerRoman = 2;
+    static constexpr int UpperLetter = 3;
+    static constexpr int LowerLetter = 4;
+    static constexpr int LeadingZero = 22;
+    static constexpr int Bullet = 23;
+    static constexpr int None = 255;
+};
 
 // What follows a list number before the paragraph's text (\levelfollow).
 enum class NumberFollow { Tab, Space, Nothing };
@@ -95,4 +96,4 @@ QString formatNumber(int number, int format);
 // \leveltext as read: its first code unit counts the ones that follow.
 QString levelTextFromRaw(QStringView raw);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -187,4 +187,4 @@ void RtfNumbering::paragraphEnded(const ParaProps &props)
     m_listText.clear();
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

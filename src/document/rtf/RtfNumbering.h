@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Reads a text's lists and old-style numbering, and gives each numbered
 // paragraph its number once, before its first text (a paragraph without text
@@ -55,4 +55,4 @@ private:
     bool m_readingOverrides = false; // in \listoverride, \listid names the list used
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

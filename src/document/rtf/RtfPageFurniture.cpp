@@ -54,24 +54,23 @@ std::shared_ptr<QTextDocument> withPageNumbers(const QTextDocument &document, in
                                                int pageCount)
 {
     std::shared_ptr<QTextDocument> copy(document.clone());
-    rtf::RtfPictureObjects::shareWith(document, *copy);
+    RtfPictureObjects::shareWith(document, *copy);
     std::vector<QTextFragment> fields;
     for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().hasProperty(rtf::FieldProperty))
+            if (it.fragment().charFormat().hasProperty(FieldProperty))
                 fields.push_back(it.fragment());
         }
     }
     // From the last, so that the positions of the others stay.
     for (auto field = fields.rbegin(); field != fields.rend(); ++field) {
         QTextCharFormat format = field->charFormat();
-        const auto kind = rtf::PageField(format.intProperty(rtf::FieldProperty));
-        format.clearProperty(rtf::FieldProperty);
+        const auto kind = PageField(format.intProperty(FieldProperty));
+        format.clearProperty(FieldProperty);
         QTextCursor cursor(copy.get());
         cursor.setPosition(field->position());
         cursor.setPosition(field->position() + field->length(), QTextCursor::KeepAnchor);
-        cursor.insertText(QString::number(kind == rtf::PageField::Page ? page + 1 : pageCount),
-                          format);
+        cursor.insertText(QString::number(kind == PageField::Page ? page + 1 : pageCount), format);
     }
     return copy;
 }

@@ -42,10 +42,8 @@ PageFurniture &pageFurnitureFor(QTextDocument &document);
 std::shared_ptr<QTextDocument> withPageNumbers(const QTextDocument &document, int page,
                                                int pageCount);
 
-namespace rtf {
 // The fields whose results change with the page; held by the results' text.
 inline constexpr int FieldProperty = QTextFormat::UserProperty + 21;
 enum class PageField { None = 0, Page = 1, PageCount = 2 };
-} // namespace rtf
 
 } // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -72,4 +72,4 @@ bool ParagraphBorderReader::applyShadingWord(Keyword keyword, int param, ParaPro
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -3,7 +3,7 @@
 #include "RtfGroupState.h"
 #include "RtfKeywords.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Reads a paragraph's borders and shading: \brdrt, \brdrl, \brdrb, \brdrr and
 // \box name the sides that the border words after them (\brdrs, \brdrw,
@@ -24,4 +24,4 @@ private:
     Target m_target = Target::None;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -6,7 +6,7 @@
 #include <QTextDocumentFragment>
 #include <QTextTable>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -88,7 +88,7 @@ QTextTable *RtfParagraphBox::write(QTextCursor &cursor)
     cellCursor.insertFragment(QTextDocumentFragment(m_content.get()));
     // The cell's format is also its first paragraph's mark: one format holds both.
     QTextCharFormat cellFormat = m_content->begin().charFormat();
-    cellFormat.merge(rtf::cellFormat(boxCell(m_props), RowDefinition {}, {}, m_colors));
+    cellFormat.merge(virelai::cellFormat(boxCell(m_props), RowDefinition {}, {}, m_colors));
     cell.setFormat(cellFormat);
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
@@ -98,4 +98,4 @@ QTextTable *RtfParagraphBox::write(QTextCursor &cursor)
     return table;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -10,7 +10,7 @@
 
 class QTextTable;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Paragraphs with borders or shading, drawn as the office suite draws them:
 // following paragraphs with the same borders, shading and indents share one
@@ -54,4 +54,4 @@ private:
     std::unique_ptr<RtfDocumentWriter> m_writer;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -1,6 +1,6 @@
 #include "RtfParagraphSequence.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -44,4 +44,4 @@ bool ParagraphSequence::sharesStyleWithPrevious(const ParaProps &props) const
     return !m_first && props.style == m_previous.style;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

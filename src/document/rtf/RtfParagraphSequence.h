@@ -2,7 +2,7 @@
 
 #include "RtfGroupState.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 // What a paragraph takes from the paragraphs before it.
 struct ParagraphContext
@@ -44,4 +44,4 @@ private:
     bool m_pageBreakPending = false;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTextDocument>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -63,4 +63,4 @@ void RtfPictureObjects::drawObject(QPainter *painter, const QRectF &rect, QTextD
     painter->restore();
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

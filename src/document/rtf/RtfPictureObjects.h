@@ -11,7 +11,7 @@
 
 class QTextDocument;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // The pictures of a document, drawn in its lines where the text holds them:
 // each sits on the baseline at the size the RTF gives it. One set per
@@ -44,4 +44,4 @@ private:
     std::vector<std::shared_ptr<const PagePicture>> m_pictures;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

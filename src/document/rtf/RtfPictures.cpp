@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -166,4 +166,4 @@ std::shared_ptr<const PagePicture> RtfPictureReader::decodeImage(QSizeF &natural
     return std::make_shared<ImagePicture>(std::move(image));
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

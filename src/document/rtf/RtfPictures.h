@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Reads the {\pict} groups of a text: each one's format, sizes and hex data.
 // PNG and JPEG are decoded by Qt's image readers, Windows metafiles played by
@@ -48,4 +48,4 @@ private:
     qint64 m_decodedBytes = 0; // every picture of the text so far
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -222,4 +222,4 @@ std::optional<QChar> specialCharacter(Keyword keyword)
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -7,7 +7,7 @@
 #include <QChar>
 #include <optional>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Each returns false (or nothing) when the word is not of its kind. Numbers
 // are clamped to the reader's limits here.
@@ -20,4 +20,4 @@ bool applyParagraphWord(Keyword keyword, int param, ParaProps &para);
 // The character a word stands for: \tab, \line, \emdash...
 std::optional<QChar> specialCharacter(Keyword keyword);
 
-} // namespace virelai::rtf
+} // namespace virelai

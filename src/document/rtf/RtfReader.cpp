@@ -80,26 +80,26 @@ RtfReadResult readRtf(QStringView rtf, QTextCursor &cursor, const RtfDefaults &d
     RtfReadResult result;
     if (cursor.isNull())
         return {false, QStringLiteral("no document to write into")};
-    if (rtf.size() > rtf::MaxTextLength) {
-        rtf = rtf.first(rtf::MaxTextLength);
+    if (rtf.size() > MaxTextLength) {
+        rtf = rtf.first(MaxTextLength);
         result = {false,
                   QStringLiteral("un texte dépasse %1 caractères, la suite n'est pas lue")
-                      .arg(rtf::MaxTextLength)};
+                      .arg(MaxTextLength)};
     }
     if (rtf.startsWith(QChar(ByteOrderMark)))
         rtf = rtf.sliced(1);
     const int start = cursor.position();
     cursor.beginEditBlock();
-    rtf::RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
+    RtfInterpreter interpreter(rtf, cursor, defaults, layoutUnitsPerTwip(cursor));
     interpreter.run();
     if (interpreter.usesCorrectedFonts())
-        rtf::matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
+        matchWordProcessorLineHeights(*cursor.document(), start, cursor.position());
     if (interpreter.usesLeaders())
-        rtf::fillTabLeaders(*cursor.document(), start, cursor.position(),
-                            defaults.textWidth * layoutUnitsPerTwip(cursor));
+        fillTabLeaders(*cursor.document(), start, cursor.position(),
+                       defaults.textWidth * layoutUnitsPerTwip(cursor));
     if (interpreter.usesJustification())
-        rtf::stretchLinesEndedByBreaks(*cursor.document(), start, cursor.position(),
-                                       defaults.textWidth * layoutUnitsPerTwip(cursor));
+        stretchLinesEndedByBreaks(*cursor.document(), start, cursor.position(),
+                                  defaults.textWidth * layoutUnitsPerTwip(cursor));
     if (start == 0)
         keepSpaceAboveFirstParagraph(*cursor.document());
     cursor.endEditBlock();

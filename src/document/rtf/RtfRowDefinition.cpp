@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -151,7 +151,7 @@ bool RowDefinitionReader::applyBorderWord(Keyword keyword, int param)
         return true;
     }
     Border ignored;
-    return rtf::applyBorderWord(keyword, param, m_border ? *m_border : ignored);
+    return virelai::applyBorderWord(keyword, param, m_border ? *m_border : ignored);
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 enum class Merge { None, First, Continued };
 
@@ -60,4 +60,4 @@ private:
     Border *m_border = nullptr;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

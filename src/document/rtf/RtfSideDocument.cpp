@@ -6,7 +6,7 @@
 #include <QTextBlock>
 #include <QTextFrame>
 
-namespace virelai::rtf {
+namespace virelai {
 
 RtfSideDocument::RtfSideDocument(const QTextDocument &flow)
     : m_document(std::make_shared<QTextDocument>())
@@ -60,4 +60,4 @@ void RtfSideDocument::keepHeightAfter(QTextFrame &table, const QTextBlock &parag
     table.setFrameFormat(format);
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -9,7 +9,7 @@
 class QTextBlock;
 class QTextFrame;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // A document written aside from the flow of text: a header, a footer or a
 // footnote. It is laid out like the flow (same device). A header or footer
@@ -35,4 +35,4 @@ private:
     std::unique_ptr<RtfDocumentWriter> m_writer;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

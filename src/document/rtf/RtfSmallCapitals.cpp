@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -35,4 +35,4 @@ void writeSmallCapitals(QStringView text, const QTextCharFormat &format,
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Word processors draw small capitals (\scaps) as capitals, those of the
 // lowercase letters at four fifths of the text's size; Qt's own small
@@ -15,4 +15,4 @@ namespace virelai::rtf {
 void writeSmallCapitals(QStringView text, const QTextCharFormat &format,
                         const std::function<void(QStringView, const QTextCharFormat &)> &write);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -2,7 +2,7 @@
 
 #include "RtfLimits.h"
 
-namespace virelai::rtf {
+namespace virelai {
 
 void RtfStyleSheet::addWord(Keyword keyword, int param, bool hasParam)
 {
@@ -42,4 +42,4 @@ void RtfStyleSheet::endEntry()
     m_entryNumber = 0;
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace virelai::rtf {
+namespace virelai {
 
 // \stylesheet: each style keeps the words that define it, and gives them again
 // wherever a paragraph (\s) or a run of text (\cs) takes the style, after
@@ -65,4 +65,4 @@ private:
     int m_entryNumber = 0;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

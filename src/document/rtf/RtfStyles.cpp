@@ -4,7 +4,7 @@
 
 // The style sheet, sections and paragraph borders: words whose effect reaches
 // past the group they are in.
-namespace virelai::rtf {
+namespace virelai {
 
 // In the style sheet, words are kept for the style they define; in the text,
 // \s and \cs give the style's words again.
@@ -98,4 +98,4 @@ void RtfInterpreter::startSection()
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -132,4 +132,4 @@ void fillTabLeaders(QTextDocument &document, int from, int to, double textWidth)
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

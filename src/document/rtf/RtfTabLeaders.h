@@ -6,7 +6,7 @@
 
 class QTextDocument;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Marks the stops of a paragraph that have leaders (\tldot, \tlul...); false
 // when none has.
@@ -19,4 +19,4 @@ bool setTabLeaders(QTextBlockFormat &format, const QList<TabStop> &stops, int fi
 // font, as fit in front of it. Paragraphs in tables are left as they are.
 void fillTabLeaders(QTextDocument &document, int from, int to, double textWidth);
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <map>
 
-namespace virelai::rtf {
+namespace virelai {
 
 namespace {
 
@@ -289,4 +289,4 @@ void RtfTableBuilder::giveRowsTheirHeight(QTextTable &table,
     }
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -11,7 +11,7 @@
 
 class QTextTable;
 
-namespace virelai::rtf {
+namespace virelai {
 
 // Gathers a table as the text gives it, row after row, each cell's paragraphs
 // in a document of their own, and writes it whole once its last row has
@@ -60,4 +60,4 @@ private:
     bool m_cellOpen = false;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace virelai::rtf {
+namespace virelai {
 
 void RtfFontTable::addText(QStringView text)
 {
@@ -99,4 +99,4 @@ QColor RtfColorTable::shading(int backgroundIndex, int foregroundIndex, int hund
                   mix(foreground.blue(), background.blue()));
 }
 
-} // namespace virelai::rtf
+} // namespace virelai

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace virelai::rtf {
+namespace virelai {
 
 struct FontEntry
 {
@@ -65,4 +65,4 @@ private:
     bool m_hasComponent = false;
 };
 
-} // namespace virelai::rtf
+} // namespace virelai

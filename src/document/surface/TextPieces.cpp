@@ -331,7 +331,7 @@ void copyRows(const PieceRange &range, QTextDocument &target)
 std::shared_ptr<QTextDocument> copyRange(const QTextDocument &source, const PieceRange &range,
                                          const std::shared_ptr<QTextDocument> &target)
 {
-    rtf::RtfPictureObjects::shareWith(source, *target);
+    RtfPictureObjects::shareWith(source, *target);
     if (range.table) {
         copyRows(range, *target);
         return target;

@@ -200,8 +200,8 @@ void MetafileHostileTest::bitmapHeaders()
 {
     QFETCH(QByteArray, dib);
     QFETCH(bool, decoded);
-    const QImage image = wmf::decodeDib(reinterpret_cast<const uchar *>(dib.constData()),
-                                        dib.size(), 0, wmf::maxBitmapBytes);
+    const QImage image = decodeDib(reinterpret_cast<const uchar *>(dib.constData()), dib.size(), 0,
+                                   maxBitmapBytes);
     QCOMPARE(!image.isNull(), decoded);
 }
 
@@ -221,7 +221,7 @@ void MetafileHostileTest::decodedBitmapsShareOneBudget()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, decodedCount);
-    const auto document = wmf::readWmfDocument(bytes);
+    const auto document = readWmfDocument(bytes);
     QVERIFY(document);
     QCOMPARE(int(document->images.size()), decodedCount);
 }
@@ -251,7 +251,7 @@ void MetafileHostileTest::fontsBeyondTheBudgetTakeTheFirst()
     QFETCH(int, asked);
     QFETCH(QFont, last);
     QFETCH(QFont, drawnWith);
-    wmf::WmfFontBudget budget(wmf::maxFonts);
+    WmfFontBudget budget(maxFonts);
     for (int i = 0; i < asked - 1; ++i)
         budget.admit(numberedFont(i));
     QCOMPARE(budget.admit(last).key(), drawnWith.key());

@@ -197,7 +197,7 @@ void MetafilePlayerTest::textDecoding()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, charset);
-    QTEST(wmf::decodeWmfText(bytes, quint8(charset)), "expected");
+    QTEST(decodeWmfText(bytes, quint8(charset)), "expected");
 }
 
 void MetafilePlayerTest::stretchDibDrawsPixels_data()

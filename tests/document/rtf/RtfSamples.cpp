@@ -1,6 +1,6 @@
 #include "RtfSamples.h"
 
-namespace virelai::test {
+namespace virelai::testing {
 
 const QString Heading
     = QStringLiteral(R"rtf({\colortbl ;\red0\green0\blue255;}{\cf1\fs36\b\qc {)rtf")
@@ -22,4 +22,4 @@ const QString Type9Joined
           R"rtf(\par 2) on privilégiera {\i "Recherche d'informations"} bien entendu.)rtf")
     + QStringLiteral(R"rtf(\par 3) les stratégies à mettre en œuvre, {\b p 30}.})rtf");
 
-} // namespace virelai::test
+} // namespace virelai::testing

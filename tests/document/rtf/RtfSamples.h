@@ -3,7 +3,7 @@
 #include <QString>
 
 // Texts of the advice catalogue and of the page builders, as the surface receives them.
-namespace virelai::test {
+namespace virelai::testing {
 
 extern const QString Heading;
 extern const QString ReminderA;
@@ -11,4 +11,4 @@ extern const QString CompleteCase3;
 extern const QString SlowPupils;
 extern const QString Type9Joined;
 
-} // namespace virelai::test
+} // namespace virelai::testing

@@ -11,7 +11,7 @@
 #include <QTextFragment>
 #include <memory>
 
-namespace virelai::test {
+namespace virelai::testing {
 
 // Lays the document out at 1440 dots per inch, so one layout unit is one twip
 // and RTF lengths can be compared as written.
@@ -81,4 +81,4 @@ inline QTextBlock blockHolding(const QTextDocument &document, const QString &pro
     return {};
 }
 
-} // namespace virelai::test
+} // namespace virelai::testing

@@ -8,7 +8,7 @@
 #include <QTextLayout>
 
 using namespace virelai;
-using namespace virelai::test;
+using namespace virelai::testing;
 
 namespace {
 

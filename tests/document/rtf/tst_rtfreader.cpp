@@ -5,7 +5,7 @@
 #include <QTest>
 
 using namespace virelai;
-using namespace virelai::test;
+using namespace virelai::testing;
 
 namespace {
 
