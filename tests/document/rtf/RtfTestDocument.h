@@ -47,7 +47,9 @@ inline void readAndLayOut(QTextDocument &document, const QString &rtf, double wi
     document.documentLayout()->setPaintDevice(twipsDevice());
     document.setDocumentMargin(0);
     QTextCursor cursor(&document);
-    readRtf(rtf, cursor);
+    RtfDefaults defaults;
+    defaults.textWidth = width; // as the surface tells the reader its width
+    readRtf(rtf, cursor, defaults);
     document.setTextWidth(width);
     document.documentLayout()->documentSize();
 }

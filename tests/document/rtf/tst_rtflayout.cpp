@@ -139,15 +139,8 @@ void TestRtfLayout::tabStops()
 // after it; the tab keeps the little that is left.
 void TestRtfLayout::leadersFillTheTab()
 {
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(twipsDevice());
-    document.setDocumentMargin(0);
-    QTextCursor cursor(&document);
-    RtfDefaults defaults;
-    defaults.textWidth = 9000;
-    readRtf(QStringLiteral("{\\tldot\\tqr\\tx5000 Chapitre\\tab 12}"), cursor, defaults);
-    document.setTextWidth(9000);
-    const QTextBlock block = document.begin();
+    const LaidOut laidOut(QStringLiteral("{\\tldot\\tqr\\tx5000 Chapitre\\tab 12}"));
+    const QTextBlock block = laidOut.document.begin();
     const QString text = block.text();
     QVERIFY2(QRegularExpression("^Chapitre\\.{20,}\t12$").match(text).hasMatch(), qPrintable(text));
     const QTextLine line = block.layout()->lineAt(0);
@@ -199,16 +192,9 @@ void TestRtfLayout::linesEndedByABreak()
     QFETCH(QString, rtf);
     QFETCH(int, line);
     QFETCH(bool, reachesTheRightEdge);
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(twipsDevice());
-    document.setDocumentMargin(0);
-    QTextCursor cursor(&document);
-    RtfDefaults defaults;
-    defaults.textWidth = 9000;
-    readRtf(rtf, cursor, defaults);
-    document.setTextWidth(9000);
-    const QTextLine laidOut = document.begin().layout()->lineAt(line);
-    const double right = laidOut.x() + laidOut.naturalTextWidth();
+    const LaidOut laidOut(rtf);
+    const QTextLine broken = laidOut.document.begin().layout()->lineAt(line);
+    const double right = broken.x() + broken.naturalTextWidth();
     QCOMPARE(right > 8990 && right <= 9000, reachesTheRightEdge);
 }
 
