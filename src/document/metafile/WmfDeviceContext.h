@@ -28,9 +28,9 @@ enum Rop2 : quint16 {
 struct WmfDeviceContext
 {
     WmfMapping mapping;
-    WmfPen pen;
-    WmfBrush brush;
-    WmfFont font;
+    WmfPlayerPen pen;
+    WmfPlayerBrush brush;
+    WmfPlayerFont font;
     QColor textColor = Qt::black;
     QColor backgroundColor = Qt::white;
     quint16 backgroundMode = Opaque;

@@ -52,7 +52,7 @@ QColor forcedRop2Color(quint16 rop2, const QColor &color)
 
 QPen WmfPlayer::currentPen() const
 {
-    const WmfPen &pen = m_dc.pen;
+    const WmfPlayerPen &pen = m_dc.pen;
     // Wide pens are always solid in the device context.
     Qt::PenStyle style = dashStyle(pen.style);
     if (pen.width > 1 && style != Qt::NoPen)
@@ -71,7 +71,7 @@ QPen WmfPlayer::currentPen() const
 
 QBrush WmfPlayer::currentBrush() const
 {
-    const WmfBrush &brush = m_dc.brush;
+    const WmfPlayerBrush &brush = m_dc.brush;
     const QColor color = forcedRop2Color(m_dc.rop2, brush.color);
     switch (brush.style) {
     case BrushSolid:
@@ -115,7 +115,7 @@ void WmfPlayer::applyRop2()
 
 void WmfPlayer::fillWithBrush(const QPainterPath &path)
 {
-    const WmfBrush &brush = m_dc.brush;
+    const WmfPlayerBrush &brush = m_dc.brush;
     // A hatch is drawn over the background colour unless the mode is transparent.
     if (brush.style == BrushHatched && m_dc.backgroundMode == Opaque)
         m_painter.fillPath(path, m_dc.backgroundColor);

@@ -26,27 +26,27 @@ QColor colorFromRef(quint32 value)
     return colorFromBgr(value & 0xFFFFFF);
 }
 
-WmfPen decodePen(const WmfParams &params)
+WmfPlayerPen decodePen(const WmfParams &params)
 {
-    WmfPen pen;
+    WmfPlayerPen pen;
     pen.style = params.u(0);
     pen.width = params.s(1);
     pen.color = colorFromRef(params.u32(3));
     return pen;
 }
 
-WmfBrush decodeBrush(const WmfParams &params)
+WmfPlayerBrush decodeBrush(const WmfParams &params)
 {
-    WmfBrush brush;
+    WmfPlayerBrush brush;
     brush.style = params.u(0);
     brush.color = colorFromRef(params.u32(1));
     brush.hatch = params.u(3);
     return brush;
 }
 
-WmfFont decodeFont(const WmfParams &params)
+WmfPlayerFont decodeFont(const WmfParams &params)
 {
-    WmfFont font;
+    WmfPlayerFont font;
     font.height = params.s(0);
     font.width = params.s(1);
     font.escapement = params.s(2);

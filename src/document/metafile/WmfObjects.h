@@ -20,14 +20,14 @@ enum BrushStyle {
     BrushDibPattern = 5
 };
 
-struct WmfPen
+struct WmfPlayerPen
 {
     quint16 style = PenSolid; // low byte: dash style; high bits: caps and joins
     qint16 width = 0; // logical units; 0 is one device pixel
     QColor color = Qt::black;
 };
 
-struct WmfBrush
+struct WmfPlayerBrush
 {
     quint16 style = BrushSolid;
     QColor color = Qt::white;
@@ -35,7 +35,7 @@ struct WmfBrush
     QImage pattern;
 };
 
-struct WmfFont
+struct WmfPlayerFont
 {
     qint16 height = 0; // < 0: character height; > 0: cell height; 0: default
     qint16 width = 0;
@@ -60,14 +60,14 @@ struct WmfUnusedObject
 };
 
 // monostate: a free slot.
-using WmfObject
-    = std::variant<std::monostate, WmfPen, WmfBrush, WmfFont, WmfRegion, WmfUnusedObject>;
+using WmfObject = std::variant<std::monostate, WmfPlayerPen, WmfPlayerBrush, WmfPlayerFont,
+                               WmfRegion, WmfUnusedObject>;
 
 // A COLORREF (0x00BBGGRR); the high byte (palette flags) is ignored.
 QColor colorFromRef(quint32 value);
-WmfPen decodePen(const WmfParams &params);
-WmfBrush decodeBrush(const WmfParams &params);
-WmfFont decodeFont(const WmfParams &params);
+WmfPlayerPen decodePen(const WmfParams &params);
+WmfPlayerBrush decodeBrush(const WmfParams &params);
+WmfPlayerFont decodeFont(const WmfParams &params);
 WmfRegion decodeRegion(const WmfParams &params);
 
 } // namespace virelai

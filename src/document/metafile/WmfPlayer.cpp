@@ -156,7 +156,7 @@ bool WmfPlayer::playObjectRecord(const WmfRecord &record, const WmfParams &param
         return true;
     case DibCreatePatternBrush: {
         // A pattern we cannot decode fills nothing rather than a wrong colour.
-        WmfBrush brush;
+        WmfPlayerBrush brush;
         brush.style = record.image >= 0 ? BrushDibPattern : BrushNull;
         if (record.image >= 0)
             brush.pattern = m_document.images[size_t(record.image)];
@@ -194,11 +194,11 @@ void WmfPlayer::selectObject(quint16 index)
     if (index >= m_objects.size())
         return;
     const WmfObject &object = m_objects[index];
-    if (const auto *pen = std::get_if<WmfPen>(&object))
+    if (const auto *pen = std::get_if<WmfPlayerPen>(&object))
         m_dc.pen = *pen;
-    else if (const auto *brush = std::get_if<WmfBrush>(&object))
+    else if (const auto *brush = std::get_if<WmfPlayerBrush>(&object))
         m_dc.brush = *brush;
-    else if (const auto *font = std::get_if<WmfFont>(&object))
+    else if (const auto *font = std::get_if<WmfPlayerFont>(&object))
         m_dc.font = *font;
     else if (const auto *region = std::get_if<WmfRegion>(&object))
         setClip(m_logicalToTarget.map(region->path));

@@ -26,7 +26,7 @@ enum TextOptions : quint16 { EtoOpaque = 0x0002, EtoClipped = 0x0004, EtoPairedD
 // A font height of 0 asks for the default size.
 constexpr qreal defaultFontHeight = 12;
 
-quint8 effectiveCharset(const WmfFont &font)
+quint8 effectiveCharset(const WmfPlayerFont &font)
 {
     // Picture fonts declare the symbol set but their glyphs are no letters.
     const bool pictureFont = font.face.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive)
@@ -34,7 +34,7 @@ quint8 effectiveCharset(const WmfFont &font)
     return pictureFont ? 0 : font.charset;
 }
 
-QFont qtFont(const WmfFont &font, int pixelSize)
+QFont qtFont(const WmfPlayerFont &font, int pixelSize)
 {
     // Symbol text is already turned into Unicode; a serif text font carries
     // those Greek letters and signs, where the symbol font may not.
@@ -58,7 +58,7 @@ struct ScaledFont
     qreal scale = 1;
 };
 
-ScaledFont scaledFont(const WmfFont &font, qreal emSize, WmfFontBudget &budget)
+ScaledFont scaledFont(const WmfPlayerFont &font, qreal emSize, WmfFontBudget &budget)
 {
     const int pixelSize = std::clamp(int(std::lround(emSize)), 8, 400);
     const QFont chosen = budget.admit(qtFont(font, pixelSize));
@@ -104,7 +104,7 @@ bool WmfPlayer::playTextRecord(quint16 function, const WmfParams &params)
 void WmfPlayer::drawText(QPointF reference, const QByteArray &bytes,
                          const std::vector<qreal> &advances, quint16 options, const QRectF &box)
 {
-    const WmfFont &font = m_dc.font;
+    const WmfPlayerFont &font = m_dc.font;
     const QString text = decodeWmfText(bytes, effectiveCharset(font));
     const quint16 align = m_dc.textAlign;
     if (align & UpdateCp)
