@@ -76,21 +76,25 @@ class NavigationTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void caseButtonShowsTheLastTextsUntilThePageSetUp();
+    void caseButtonThenReturnToTheFirstAdvice();
     void selectionWithoutElementChangesNothing_data();
     void selectionWithoutElementChangesNothing();
-    void returnToTheFirstAdviceRunsTheSelectionOnce();
     void storedDocumentsOfANegativeType();
 };
 
-void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
+// A case button shows its case with the texts of the last build until a page
+// set-up builds them again; the legend box returns to the advice first
+// requested, running the selection once.
+void NavigationTest::caseButtonThenReturnToTheFirstAdvice()
 {
-    const auto form = startedForm(MoyenneCas2, {{}, cancelPageSetup});
-    const QString case2 = suggestionShown(*form);
     const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
+    const auto form = benchForm(type1Clipboard(), {{}, cancelPageSetup});
+    OutlineNavigation &navigation = navigationOf(*form);
+    addEntries(navigation);
+    form->Form_Load(MoyenneCas2);
+    const QString case2 = suggestionShown(*form);
     QVERIFY(case2 != case4);
-    addEntries(navigationOf(*form));
-    navigationOf(*form).setListIndex(1);
+    navigation.setListIndex(1);
     const auto before = surfaceOf(*form).shownDocument();
 
     click(*form, QStringLiteral("Image2_3"));
@@ -99,9 +103,16 @@ void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
     QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
     QVERIFY(surfaceOf(*form).shownDocument() != before);
     QCOMPARE(suggestionShown(*form), case2);
-
     command(*form, "ConfMiseEnPage")->trigger();
     QCOMPARE(suggestionShown(*form), case4);
+
+    QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
+    click(*form, QStringLiteral("Text1"));
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(navigation.ListIndex(), 0);
+    QCOMPARE(form->request().IndSelect, qint16(1));
+    QCOMPARE(form->request().CasSelect, qint16(2));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Virelai des graphiques : Moyenne de la classe"));
 }
 
 void NavigationTest::selectionWithoutElementChangesNothing_data()
@@ -137,27 +148,6 @@ void NavigationTest::selectionWithoutElementChangesNothing()
     QCOMPARE(form->request().IndSelect, qint16(0));
     QCOMPARE(form->windowTitle(), caption);
     QCOMPARE(surfaceOf(*form).shownDocument(), shown);
-}
-
-void NavigationTest::returnToTheFirstAdviceRunsTheSelectionOnce()
-{
-    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText("type1.txt")));
-    OutlineNavigation &navigation = navigationOf(*form);
-    addEntries(navigation);
-    form->Form_Load(MoyenneCas2);
-    QCOMPARE(form->request().IndOrigine, qint16(1));
-    QCOMPARE(form->request().CasOrigine, qint16(2));
-    navigation.setListIndex(1);
-    click(*form, QStringLiteral("Image2_4"));
-    QCOMPARE(form->request().CasSelect, qint16(5));
-
-    QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
-    click(*form, QStringLiteral("Text1"));
-    QCOMPARE(shown.count(), 1);
-    QCOMPARE(navigation.ListIndex(), 0);
-    QCOMPARE(form->request().IndSelect, qint16(1));
-    QCOMPARE(form->request().CasSelect, qint16(2));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Virelai des graphiques : Moyenne de la classe"));
 }
 
 // An entry whose file cannot be read is told and keeps the page; one that can
