@@ -12,16 +12,21 @@ class TestRequest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void optionsEnd_data();
-    void optionsEnd();
     void decodesFields_data();
     void decodesFields();
     void refuses_data();
     void refuses();
-    void emptyRequestResetsOriginsOnly();
 };
 
 namespace {
+
+// What the program knows before it reads the request; the request leaves it.
+RequestState earlier()
+{
+    RequestState state;
+    state.chemin = QStringLiteral("/programme/");
+    return state;
+}
 
 // A request long enough for its commas to sit at the edge of 16-bit positions.
 QString withLongField(const QString &before, qsizetype length, const QString &after)
@@ -31,30 +36,9 @@ QString withLongField(const QString &before, qsizetype length, const QString &af
 
 } // namespace
 
-void TestRequest::optionsEnd_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("dumpAdvice");
-    QTest::addColumn<QString>("request");
-    // clang-format off
-    QTest::newRow("double dash ends options") << QStringList {"--dump-advice", "--", "--data", "x"} << true << "--data x";
-    QTest::newRow("options after the request are request text") << QStringList {"1,2,a,b,", "--dump-advice"} << false << "1,2,a,b, --dump-advice";
-    // clang-format on
-}
-
-void TestRequest::optionsEnd()
-{
-    QFETCH(QStringList, arguments);
-    const auto parsed = parseProgramOptions(arguments);
-    QVERIFY2(parsed, parsed ? "" : qPrintable(parsed.failure().message));
-    QTEST(parsed.value().dumpAdvice, "dumpAdvice");
-    QVERIFY(!parsed.value().dataFile);
-    QTEST(parsed.value().request, "request");
-}
-
 void TestRequest::decodesFields_data()
 {
-    QTest::addColumn<QString>("S");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("TypeDoc");
     QTest::addColumn<int>("CasSelect");
     QTest::addColumn<QString>("Param3");
@@ -62,24 +46,28 @@ void TestRequest::decodesFields_data()
     QTest::addColumn<QString>("Param5");
     QTest::addColumn<QString>("Param6");
     // clang-format off
-    QTest::newRow("blanks in numbers, rest keeps its comma") << "2 , 7 ,x,y,z,w" << 2 << 7 << "x" << "y" << "z,w" << "";
-    QTest::newRow("type 10 empty fields 5 and 6") << "10,3,a,b,," << 10 << 3 << "a" << "b" << "" << "";
-    QTest::newRow("blank inside type 10") << " 1 0 ,3,a,b,c,d" << 10 << 3 << "a" << "b" << "c" << "d";
-    QTest::newRow("lowest and highest values") << "-32768,32767,a,b," << -32768 << 32767 << "a" << "b" << "" << "";
-    QTest::newRow("just below the top rounds in range") << "1,32766.5,a,b," << 1 << 32766 << "a" << "b" << "" << "";
-    QTest::newRow("half below the bottom rounds to even in range") << "1,-32768.5,a,b," << 1 << -32768 << "a" << "b" << "" << "";
-    QTest::newRow("type without case comma") << "1,4" << 1 << 0 << "" << "" << "4" << "";
-    QTest::newRow("all fields empty") << ",,,," << 0 << 0 << "" << "" << "" << "";
-    QTest::newRow("text fields keep their blanks") << "1,4, A , B ,  reste " << 1 << 4 << " A " << " B " << "  reste " << "";
-    QTest::newRow("comma at position 32766 is taken") << withLongField("1,2,", 32761, ",reste") << 1 << 2 << QString(32761, u'a') << "" << "reste" << "";
-    QTest::newRow("commas of the rest never matter") << withLongField("1,2,a,b,", 40000, ",x,y") << 1 << 2 << "a" << "b" << QString(40000, u'a') + ",x,y" << "";
+    QTest::newRow("no request at all") << QStringList() << 1 << -1 << "" << "" << "" << "";
+    QTest::newRow("double dash ends options") << QStringList {"--dump-advice", "--", "--data", "x"} << 0 << 0 << "" << "" << "--data x" << "";
+    QTest::newRow("options after the request are request text") << QStringList {"1,2,a,b,", "--dump-advice"} << 1 << 2 << "a" << "b" << " --dump-advice" << "";
+    QTest::newRow("blanks in numbers, rest keeps its comma") << QStringList {"2 , 7 ,x,y,z,w"} << 2 << 7 << "x" << "y" << "z,w" << "";
+    QTest::newRow("type 10 empty fields 5 and 6") << QStringList {"10,3,a,b,,"} << 10 << 3 << "a" << "b" << "" << "";
+    QTest::newRow("blank inside type 10") << QStringList {" 1 0 ,3,a,b,c,d"} << 10 << 3 << "a" << "b" << "c" << "d";
+    QTest::newRow("lowest and highest values") << QStringList {"-32768,32767,a,b,"} << -32768 << 32767 << "a" << "b" << "" << "";
+    QTest::newRow("just below the top rounds in range") << QStringList {"1,32766.5,a,b,"} << 1 << 32766 << "a" << "b" << "" << "";
+    QTest::newRow("half below the bottom rounds to even in range") << QStringList {"1,-32768.5,a,b,"} << 1 << -32768 << "a" << "b" << "" << "";
+    QTest::newRow("type without case comma") << QStringList {"1,4"} << 1 << 0 << "" << "" << "4" << "";
+    QTest::newRow("all fields empty") << QStringList {",,,,"} << 0 << 0 << "" << "" << "" << "";
+    QTest::newRow("comma at position 32766 is taken") << QStringList {withLongField("1,2,", 32761, ",reste")} << 1 << 2 << QString(32761, u'a') << "" << "reste" << "";
+    QTest::newRow("commas of the rest never matter") << QStringList {withLongField("1,2,a,b,", 40000, ",x,y")} << 1 << 2 << "a" << "b" << QString(40000, u'a') + ",x,y" << "";
     // clang-format on
 }
 
 void TestRequest::decodesFields()
 {
-    QFETCH(QString, S);
-    const auto decoded = decodeCommandLine(S, RequestState());
+    QFETCH(QStringList, arguments);
+    const auto parsed = parseProgramOptions(arguments);
+    QVERIFY2(parsed, parsed ? "" : qPrintable(parsed.failure().message));
+    const auto decoded = decodeCommandLine(parsed.value().request, earlier());
     QVERIFY2(decoded, decoded ? "" : qPrintable(decoded.failure().message));
     const RequestState &state = decoded.value();
     QTEST(int(state.TypeDoc), "TypeDoc");
@@ -88,8 +76,7 @@ void TestRequest::decodesFields()
     QTEST(state.Param4, "Param4");
     QTEST(state.Param5, "Param5");
     QTEST(state.Param6, "Param6");
-    QCOMPARE(state.IndOrigine, 0);
-    QCOMPARE(state.CasOrigine, 0);
+    QCOMPARE(state.chemin, earlier().chemin);
 }
 
 // Refused by the options or by the request's decoding, naming what is wrong.
@@ -123,22 +110,6 @@ void TestRequest::refuses()
         message = decoded.failure().message;
     }
     QVERIFY2(message.contains(mentioned), qPrintable(message));
-}
-
-void TestRequest::emptyRequestResetsOriginsOnly()
-{
-    RequestState state;
-    state.IndOrigine = 3;
-    state.CasOrigine = 4;
-    state.Param5 = QStringLiteral("inchangé");
-    const auto decoded = decodeCommandLine(QString(), state);
-    QVERIFY(decoded);
-    state = decoded.value();
-    QCOMPARE(state.Param5, QStringLiteral("inchangé"));
-    QCOMPARE(state.TypeDoc, 1);
-    QCOMPARE(state.CasSelect, -1);
-    QCOMPARE(state.IndOrigine, 0);
-    QCOMPARE(state.CasOrigine, 0);
 }
 
 QTEST_APPLESS_MAIN(TestRequest)

@@ -1,7 +1,7 @@
 #include "../menus/FormBench.h"
 #include "app/navigation/OutlineNavigation.h"
 
-#include <QLabel>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,40 +34,12 @@ void clickOutlineEntry(const QWidget &window, int position)
     QTest::mouseClick(outline->viewport(), Qt::LeftButton, {}, entry.center());
 }
 
-void addEntries(OutlineNavigation &navigation)
+// Two entries; their stored documents are in `folder`, relative to the program's.
+void addEntries(OutlineNavigation &navigation, const QString &folder = {})
 {
-    navigation.addEntry(
-        {QStringLiteral("Moyenne de la classe"), QStringLiteral("moyenne.rtf"), 6, 1});
-    navigation.addEntry(
-        {QStringLiteral("Profil de la classe"), QStringLiteral("profil.rtf"), 6, 2});
+    navigation.addEntry({QStringLiteral("Moyenne de la classe"), folder + "moyenne.rtf", 6, 1});
+    navigation.addEntry({QStringLiteral("Profil de la classe"), folder + "profil.rtf", 6, 2});
 }
-
-// The navigation on controls of its own, for a request of a negative document
-// type, whose documents are stored in the directory chemin.
-class StoredDocumentBench
-{
-public:
-    explicit StoredDocumentBench(const QString &chemin)
-    {
-        request.TypeDoc = -1;
-        request.chemin = chemin;
-        NavigationControls controls {new QTreeWidget(&window), {}, new QPlainTextEdit(&window)};
-        controls.Outline1->setObjectName(QStringLiteral("Outline1"));
-        for (QLabel *&button : controls.Image2)
-            button = new QLabel(&window);
-        navigation
-            = std::make_unique<OutlineNavigation>(controls, request, VSPrinter1, messages, nullptr);
-        QObject::connect(navigation.get(), &OutlineNavigation::captionChosen, &window,
-                         &QWidget::setWindowTitle);
-        addEntries(*navigation);
-    }
-
-    QWidget window;
-    Surface VSPrinter1;
-    RequestState request;
-    RecordingMessages messages;
-    std::unique_ptr<OutlineNavigation> navigation;
-};
 
 } // namespace
 
@@ -150,8 +122,9 @@ void NavigationTest::selectionWithoutElementChangesNothing()
     QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 }
 
-// An entry whose file cannot be read is told and keeps the page; one that can
-// be read is shown with its caption.
+// For a negative document type the entries name stored documents: one that
+// cannot be read is told and keeps the page; one that can is shown with its
+// caption.
 void NavigationTest::storedDocumentsOfANegativeType()
 {
     QTemporaryDir dir;
@@ -159,22 +132,26 @@ void NavigationTest::storedDocumentsOfANegativeType()
     QVERIFY(stored.open(QIODevice::WriteOnly));
     stored.write("{\\rtf1\\ansi Conseil m\xe9moris\xe9}");
     stored.close();
-    StoredDocumentBench bench(dir.path() + QLatin1Char('/'));
-    bench.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
-    const auto shown = bench.VSPrinter1.shownDocument();
+    RecordingMessages *messages = nullptr;
+    const auto form = benchForm(std::make_unique<FileClipboard>(QString()), {}, &messages);
+    const QDir program(QCoreApplication::applicationDirPath());
+    addEntries(navigationOf(*form), program.relativeFilePath(dir.path()) + "/");
+    form->Form_Load(QStringLiteral("-1,0,profil.rtf,,"));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto shown = surfaceOf(*form).shownDocument();
+    const qsizetype toldBefore = messages->prompts.size();
 
-    clickOutlineEntry(bench.window, 0);
-    QCOMPARE(bench.messages.prompts,
-             QStringList {"Impossible d'ouvrir le fichier " + dir.path() + "/moyenne.rtf"});
-    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
-    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
+    clickOutlineEntry(*form, 0);
+    QCOMPARE(messages->titles.mid(toldBefore), QStringList {"Erreur"});
+    QVERIFY2(messages->prompts.last().endsWith(dir.path().mid(1) + "/moyenne.rtf"),
+             qPrintable(messages->prompts.last()));
+    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 
-    clickOutlineEntry(bench.window, 1);
-    QCOMPARE(bench.request.IndSelect, qint16(2));
-    QCOMPARE(bench.window.windowTitle(),
-             QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
-    QVERIFY(pdfText(bench.VSPrinter1).contains(QStringLiteral("Conseil mémorisé")));
+    clickOutlineEntry(*form, 1);
+    QCOMPARE(form->request().IndSelect, qint16(2));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
+    QVERIFY(pdfText(surfaceOf(*form)).contains(QStringLiteral("Conseil mémorisé")));
 }
 
 QTEST_MAIN(NavigationTest)
