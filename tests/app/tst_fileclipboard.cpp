@@ -22,14 +22,11 @@ void TestFileClipboard::loads_data()
     const QByteArray e = QByteArray("\xc3\xa9");
     const QByteArray smile = QByteArray("\xf0\x9f\x98\x80"); // two characters of the text
     const int limit = int(LargestClipboardText);
-    const QString a(limit, u'a');
     // clang-format off
-    QTest::newRow("leading byte-order mark dropped") << QByteArray("\xef\xbb\xbf" "abc") << QStringLiteral("abc");
     QTest::newRow("Windows-1252 byte becomes replacement") << QByteArray("caf\xe9!") << QStringLiteral("caf") + QChar(0xFFFD) + "!";
-    QTest::newRow("truncated sequence at the end") << QByteArray("a\xc3") << QStringLiteral("a") + QChar(0xFFFD);
-    QTest::newRow("as long as a clipboard text may be") << QByteArray(limit, 'a') << a;
+    QTest::newRow("as long as a clipboard text may be") << QByteArray(limit, 'a') << QString(limit, u'a');
     QTest::newRow("one character more") << QByteArray(limit + 1, 'a') << QString();
-    QTest::newRow("with a byte-order mark, that does not count") << QByteArray("\xef\xbb\xbf") + e.repeated(limit) << QStringLiteral("é").repeated(limit);
+    QTest::newRow("with a byte-order mark, dropped and not counted") << QByteArray("\xef\xbb\xbf") + e.repeated(limit) << QStringLiteral("é").repeated(limit);
     QTest::newRow("letters outside 16 bits count twice") << smile.repeated(limit / 2 + 1) << QString();
     QTest::newRow("far past the limit") << QByteArray(16 * limit, '\n') << QString();
     // clang-format on

@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QStringList>
 
 #include <memory>
 
@@ -25,6 +24,9 @@ inline QString sampleText(const QString &name)
         return {};
     return QString::fromUtf8(file.readAll());
 }
+
+inline const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
+inline const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
 
 inline const QDateTime StartMoment(QDate(2026, 3, 9), QTime(8, 30));
 
@@ -81,12 +83,6 @@ inline const Surface &surfaceOf(const Form1 &form)
 inline OutlineNavigation &navigationOf(const Form1 &form)
 {
     return *form.findChild<OutlineNavigation *>();
-}
-
-// A page set-up dialog that the teacher cancels.
-inline std::optional<QPageLayout> cancelPageSetup(const QPageLayout &, const QPrinter &, QWidget *)
-{
-    return std::nullopt;
 }
 
 inline QString suggestionShown(const Form1 &form)

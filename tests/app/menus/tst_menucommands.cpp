@@ -20,7 +20,6 @@ using namespace virelai::testing;
 
 namespace {
 
-const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 const QDateTime LaterMoment(QDate(2026, 3, 9), QTime(10, 45));
 
 // The printer dialog answered as a teacher choosing to print into the PDF file

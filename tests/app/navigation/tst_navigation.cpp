@@ -13,9 +13,6 @@ using namespace virelai::testing;
 
 namespace {
 
-const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
-const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
-
 // A click on a control of the window, by its name; on the legend's text area.
 void click(const QWidget &window, const QString &name)
 {
@@ -60,6 +57,9 @@ private Q_SLOTS:
 void NavigationTest::caseButtonThenReturnToTheFirstAdvice()
 {
     const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
+    const auto cancelPageSetup = [](auto &&...) {
+        return std::optional<QPageLayout>();
+    };
     const auto form = benchForm(type1Clipboard(), {{}, cancelPageSetup});
     OutlineNavigation &navigation = navigationOf(*form);
     addEntries(navigation);

@@ -140,8 +140,7 @@ void Form1Test::layoutFollowsResizesAndDrops()
 // On a 1280 × 1024 screen, as the test's platform is set up.
 void Form1Test::opensWhereThePageIsLegible()
 {
-    const auto form = newForm(sampleText(QStringLiteral("type1.txt")));
-    QVERIFY(!form->Form_Load(QStringLiteral("1,4,textes narratifs,textes documentaires,")));
+    const auto form = startedForm(MoyenneCas4);
     form->showOnScreen();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const QRect screen = form->screen()->availableGeometry();
