@@ -39,26 +39,21 @@ QString withLongField(const QString &before, qsizetype length, const QString &af
 void TestRequest::decodesFields_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("TypeDoc");
-    QTest::addColumn<int>("CasSelect");
-    QTest::addColumn<QString>("Param3");
-    QTest::addColumn<QString>("Param4");
-    QTest::addColumn<QString>("Param5");
-    QTest::addColumn<QString>("Param6");
+    QTest::addColumn<QString>("fields"); // TypeDoc|CasSelect|Param3|Param4|Param5|Param6
     // clang-format off
-    QTest::newRow("no request at all") << QStringList() << 1 << -1 << "" << "" << "" << "";
-    QTest::newRow("double dash ends options") << QStringList {"--dump-advice", "--", "--data", "x"} << 0 << 0 << "" << "" << "--data x" << "";
-    QTest::newRow("options after the request are request text") << QStringList {"1,2,a,b,", "--dump-advice"} << 1 << 2 << "a" << "b" << " --dump-advice" << "";
-    QTest::newRow("blanks in numbers, rest keeps its comma") << QStringList {"2 , 7 ,x,y,z,w"} << 2 << 7 << "x" << "y" << "z,w" << "";
-    QTest::newRow("type 10 empty fields 5 and 6") << QStringList {"10,3,a,b,,"} << 10 << 3 << "a" << "b" << "" << "";
-    QTest::newRow("blank inside type 10") << QStringList {" 1 0 ,3,a,b,c,d"} << 10 << 3 << "a" << "b" << "c" << "d";
-    QTest::newRow("lowest and highest values") << QStringList {"-32768,32767,a,b,"} << -32768 << 32767 << "a" << "b" << "" << "";
-    QTest::newRow("just below the top rounds in range") << QStringList {"1,32766.5,a,b,"} << 1 << 32766 << "a" << "b" << "" << "";
-    QTest::newRow("half below the bottom rounds to even in range") << QStringList {"1,-32768.5,a,b,"} << 1 << -32768 << "a" << "b" << "" << "";
-    QTest::newRow("type without case comma") << QStringList {"1,4"} << 1 << 0 << "" << "" << "4" << "";
-    QTest::newRow("all fields empty") << QStringList {",,,,"} << 0 << 0 << "" << "" << "" << "";
-    QTest::newRow("comma at position 32766 is taken") << QStringList {withLongField("1,2,", 32761, ",reste")} << 1 << 2 << QString(32761, u'a') << "" << "reste" << "";
-    QTest::newRow("commas of the rest never matter") << QStringList {withLongField("1,2,a,b,", 40000, ",x,y")} << 1 << 2 << "a" << "b" << QString(40000, u'a') + ",x,y" << "";
+    QTest::newRow("no request at all") << QStringList() << "1|-1||||";
+    QTest::newRow("double dash ends options") << QStringList {"--dump-advice", "--", "--data", "x"} << "0|0|||--data x|";
+    QTest::newRow("options after the request are request text") << QStringList {"1,2,a,b,", "--dump-advice"} << "1|2|a|b| --dump-advice|";
+    QTest::newRow("blanks in numbers, rest keeps its comma") << QStringList {"2 , 7 ,x,y,z,w"} << "2|7|x|y|z,w|";
+    QTest::newRow("type 10 empty fields 5 and 6") << QStringList {"10,3,a,b,,"} << "10|3|a|b||";
+    QTest::newRow("blank inside type 10") << QStringList {" 1 0 ,3,a,b,c,d"} << "10|3|a|b|c|d";
+    QTest::newRow("lowest and highest values") << QStringList {"-32768,32767,a,b,"} << "-32768|32767|a|b||";
+    QTest::newRow("just below the top rounds in range") << QStringList {"1,32766.5,a,b,"} << "1|32766|a|b||";
+    QTest::newRow("half below the bottom rounds to even in range") << QStringList {"1,-32768.5,a,b,"} << "1|-32768|a|b||";
+    QTest::newRow("type without case comma") << QStringList {"1,4"} << "1|0|||4|";
+    QTest::newRow("all fields empty") << QStringList {",,,,"} << "0|0||||";
+    QTest::newRow("comma at position 32766 is taken") << QStringList {withLongField("1,2,", 32761, ",reste")} << "1|2|" + QString(32761, u'a') + "||reste|";
+    QTest::newRow("commas of the rest never matter") << QStringList {withLongField("1,2,a,b,", 40000, ",x,y")} << "1|2|a|b|" + QString(40000, u'a') + ",x,y|";
     // clang-format on
 }
 
@@ -70,12 +65,13 @@ void TestRequest::decodesFields()
     const auto decoded = decodeCommandLine(parsed.value().request, earlier());
     QVERIFY2(decoded, decoded ? "" : qPrintable(decoded.failure().message));
     const RequestState &state = decoded.value();
-    QTEST(int(state.TypeDoc), "TypeDoc");
-    QTEST(int(state.CasSelect), "CasSelect");
-    QTEST(state.Param3, "Param3");
-    QTEST(state.Param4, "Param4");
-    QTEST(state.Param5, "Param5");
-    QTEST(state.Param6, "Param6");
+    const QStringList fields {QString::number(state.TypeDoc),
+                              QString::number(state.CasSelect),
+                              state.Param3,
+                              state.Param4,
+                              state.Param5,
+                              state.Param6};
+    QTEST(fields.join(u'|'), "fields");
     QCOMPARE(state.chemin, earlier().chemin);
 }
 

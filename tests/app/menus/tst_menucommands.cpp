@@ -47,14 +47,6 @@ double mmToTwips(double mm)
     return mm / 25.4 * TwipsPerInch;
 }
 
-// A modal dialog's class and the text of its accept button.
-QString describe(const QDialog &dialog)
-{
-    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
-    return QString::fromLatin1(dialog.metaObject()->className()) + " "
-        + (buttons ? buttons->button(QDialogButtonBox::Ok)->text() : QString());
-}
-
 } // namespace
 
 class MenuCommandsTest : public QObject
@@ -168,8 +160,12 @@ void MenuCommandsTest::withoutPrinterTheCommandsSaySo()
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
-        rejected << describe(*dialog)
-                + QStringLiteral(" after %1 messages").arg(messages->prompts.size());
+        // Its class, the text of its accept button and the messages told before it.
+        const auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        rejected << QStringLiteral("%1 %2 after %3 messages")
+                        .arg(QString::fromLatin1(dialog->metaObject()->className()),
+                             buttons ? buttons->button(QDialogButtonBox::Ok)->text() : QString())
+                        .arg(messages->prompts.size());
         dialog->reject();
     });
     rejecter.start(20);

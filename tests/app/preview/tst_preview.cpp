@@ -39,27 +39,21 @@ namespace {
 
 const QSizeF A4Twips(11906, 16838);
 
-// A progress that gives up once the given page is about to be printed.
-class ScriptedProgress : public PrintProgress
+// A progress that gives up once page cancelAtPage is about to be printed.
+struct ScriptedProgress : PrintProgress
 {
-public:
-    explicit ScriptedProgress(int cancelAtPage)
-        : m_cancelAtPage(cancelAtPage)
-    { }
     void start(const QString &document, const QString &printer, int pages) override
     {
         started = QStringList {document, printer, QString::number(pages)};
     }
-    void showPage(int page) override { m_cancelled = page == m_cancelAtPage; }
-    bool cancelled() const override { return m_cancelled; }
+    void showPage(int page) override { atCancelledPage = page == cancelAtPage; }
+    bool cancelled() const override { return atCancelledPage; }
     void finish() override { finished = true; }
 
+    int cancelAtPage = 0;
+    bool atCancelledPage = false;
     QStringList started;
     bool finished = false;
-
-private:
-    int m_cancelAtPage;
-    bool m_cancelled = false;
 };
 
 // Each page holds one box as high as the printable area.
@@ -264,7 +258,8 @@ void TestPreview::printing()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("imprime.pdf")));
     choosePages(printer, choice);
-    ScriptedProgress progress(cancelAtSheet);
+    ScriptedProgress progress;
+    progress.cancelAtPage = cancelAtSheet;
     const PrintOutcome outcome
         = printDocument(*surface.shownDocument(), printer, progress, QStringLiteral("Moyenne"));
     QCOMPARE(outcome.end == PrintEnd::Cancelled, cancelAtSheet > 0);

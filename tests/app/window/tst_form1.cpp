@@ -35,17 +35,6 @@ std::unique_ptr<Form1> newForm(const QString &clipboardText = {},
     return benchForm(std::make_unique<FileClipboard>(clipboardText), {}, messages);
 }
 
-// The window's controls, found by their names as the platform would.
-QTreeWidget *Outline1(const Form1 &form)
-{
-    return form.findChild<QTreeWidget *>(QStringLiteral("Outline1"));
-}
-
-QPlainTextEdit *Text1(const Form1 &form)
-{
-    return form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-}
-
 PreviewWidget *preview(const Form1 &form)
 {
     return form.findChild<PreviewWidget *>();
@@ -124,15 +113,17 @@ void Form1Test::layoutFollowsResizesAndDrops()
     const auto form = newForm();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto *legend = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     form->resize(form->width() + 100, form->height() + 120);
-    QTRY_COMPARE(Text1(*form)->geometry().bottom() + 1, form->centralWidget()->height());
-    QCOMPARE(Text1(*form)->height(), qRound(twipsToPixels(825, form->logicalDpiY())));
+    QTRY_COMPARE(legend->geometry().bottom() + 1, form->centralWidget()->height());
+    QCOMPARE(legend->height(), qRound(twipsToPixels(825, form->logicalDpiY())));
     QCOMPARE(preview(*form)->size(), form->centralWidget()->size());
     form->VSPrinter1_DragDrop(3000, 0);
     QCOMPARE(preview(*form)->x(), 200 * form->logicalDpiX() / 96);
     form->Outline1_DragDrop(1000, 0);
     QCOMPARE(form->layoutTwips().VSPrinter1.Left, 1000.f);
-    QCOMPARE(Outline1(*form)->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(form->findChild<QTreeWidget *>(QStringLiteral("Outline1"))->focusPolicy(),
+             Qt::StrongFocus);
     form->Form_Resize();
     QCOMPARE(preview(*form)->x(), 0);
 }
