@@ -147,7 +147,6 @@ void TestPreview::zoomAsInViewers_data()
     // clang-format off
     QTest::newRow("Ctrl+plus") << "Ctrl++" << 33;
     QTest::newRow("Ctrl+plus four times") << "Ctrl++ Ctrl++ Ctrl++ Ctrl++" << 75;
-    QTest::newRow("Ctrl+minus never below 25 %") << "Ctrl+-" << 25;
     QTest::newRow("Ctrl+plus never past 400 %") << QString("Ctrl++ ").repeated(12).trimmed() << 400;
     QTest::newRow("Ctrl+wheel by halves of a notch") << "wheel+ctrl 60 60 60" << 33;
     QTest::newRow("wheel alone scrolls") << "wheel -120" << 25;
@@ -168,7 +167,7 @@ void TestPreview::zoomAsInViewers()
     preview.show();
     QVERIFY(QTest::qWaitForWindowExposed(&preview));
     const double pageWidth = preview.zoomPercent();
-    for (int step = 0; step < 12; ++step)
+    for (int step = 0; step < 12; ++step) // more steps than down to 25 %: it stays there
         QTest::keySequence(&preview, QKeySequence(QStringLiteral("Ctrl+-")));
     QCOMPARE(qRound(preview.zoomPercent()), 25);
     const QPoint pointer(300, 100);
