@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QStringList>
 
 #include <memory>
 
@@ -26,6 +25,9 @@ inline QString sampleText(const QString &name)
     return QString::fromUtf8(file.readAll());
 }
 
+inline const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
+inline const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
+
 inline const QDateTime StartMoment(QDate(2026, 3, 9), QTime(8, 30));
 
 // When the footers of the windows under test are built; a test moves it on.
@@ -37,19 +39,31 @@ public:
     QDateTime now() const override { return footerMoment; }
 };
 
-// The window after start-up with a request, its clipboard holding type 1
-// sample data and its footers built at StartMoment. Its dialogs answer as
-// given; its messages are recorded, in *messages when asked.
-inline std::unique_ptr<Form1> startedForm(const QString &request, PrintDialogs dialogs = {},
-                                          RecordingMessages **messages = nullptr)
+// A window reading the given clipboard, its footers built at StartMoment, its
+// dialogs answering as given and its messages recorded, in *messages when asked.
+inline std::unique_ptr<Form1> benchForm(std::unique_ptr<ClipboardSource> clipboard,
+                                        PrintDialogs dialogs = {},
+                                        RecordingMessages **messages = nullptr)
 {
     footerMoment = StartMoment;
     auto recorder = std::make_unique<RecordingMessages>();
     if (messages)
         *messages = recorder.get();
-    auto form = std::make_unique<Form1>(
-        std::make_unique<FileClipboard>(sampleText(QStringLiteral("type1.txt"))),
-        std::move(recorder), std::make_unique<FooterClock>(), std::move(dialogs));
+    return std::make_unique<Form1>(std::move(clipboard), std::move(recorder),
+                                   std::make_unique<FooterClock>(), std::move(dialogs));
+}
+
+inline std::unique_ptr<ClipboardSource> type1Clipboard()
+{
+    return std::make_unique<FileClipboard>(sampleText(QStringLiteral("type1.txt")));
+}
+
+// The window after start-up with a request, its clipboard holding type 1
+// sample data.
+inline std::unique_ptr<Form1> startedForm(const QString &request, PrintDialogs dialogs = {},
+                                          RecordingMessages **messages = nullptr)
+{
+    auto form = benchForm(type1Clipboard(), std::move(dialogs), messages);
     form->Form_Load(request);
     return form;
 }
@@ -69,12 +83,6 @@ inline const Surface &surfaceOf(const Form1 &form)
 inline OutlineNavigation &navigationOf(const Form1 &form)
 {
     return *form.findChild<OutlineNavigation *>();
-}
-
-// A page set-up dialog that the teacher cancels.
-inline std::optional<QPageLayout> cancelPageSetup(const QPageLayout &, const QPrinter &, QWidget *)
-{
-    return std::nullopt;
 }
 
 inline QString suggestionShown(const Form1 &form)

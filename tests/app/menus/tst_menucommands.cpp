@@ -4,18 +4,22 @@
 #include "document/surface/Twips.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace virelai;
 using namespace virelai::testing;
 
 namespace {
 
-const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 const QDateTime LaterMoment(QDate(2026, 3, 9), QTime(10, 45));
 
 // The printer dialog answered as a teacher choosing to print into the PDF file
@@ -27,6 +31,15 @@ PrinterDialogAsker choosePdfFile(const QString *path)
         printer.setOutputFileName(*path);
         return true;
     };
+}
+
+QPageLayout pageLayout(QPageSize::PageSizeId paper, QPageLayout::Orientation turned,
+                       const QMarginsF &margins)
+{
+    QPageLayout chosen(QPageSize(paper), turned, {}, QPageLayout::Millimeter);
+    chosen.setMode(QPageLayout::FullPageMode);
+    chosen.setMargins(margins);
+    return chosen;
 }
 
 double mmToTwips(double mm)
@@ -52,20 +65,17 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer_data()
     QTest::addColumn<QPageLayout>("answer"); // not valid: cancelled
     QTest::addColumn<bool>("applied");
     QTest::addColumn<QStringList>("told");
-    const auto layout = [](QPageSize::PageSizeId paper, QPageLayout::Orientation turned,
-                           const QMarginsF &margins) {
-        QPageLayout chosen(QPageSize(paper), turned, {}, QPageLayout::Millimeter);
-        chosen.setMode(QPageLayout::FullPageMode);
-        chosen.setMargins(margins);
-        return chosen;
+    const auto a4 = [](const QMarginsF &margins) {
+        return pageLayout(QPageSize::A4, QPageLayout::Portrait, margins);
     };
-    const QPageLayout a5 = layout(QPageSize::A5, QPageLayout::Landscape, {20, 15, 10, 25});
-    // 200 mm left and right on A4: not one letter would fit on a line.
-    const QPageLayout noRoom = layout(QPageSize::A4, QPageLayout::Portrait, {200, 10, 200, 10});
+    const QPageLayout a5 = pageLayout(QPageSize::A5, QPageLayout::Landscape, {20, 15, 10, 25});
+    const QStringList refused {marginsTooWideMessage()};
     // clang-format off
     QTest::newRow("accepted, the builder's orientation kept") << a5 << true << QStringList();
     QTest::newRow("cancelled") << QPageLayout() << false << QStringList();
-    QTest::newRow("margins that leave no room") << noRoom << false << QStringList {marginsTooWideMessage()};
+    QTest::newRow("less than 5 cm wide") << a4({85, 10, 85, 10}) << false << refused;
+    QTest::newRow("less than 5 cm high once the page is turned") << a4({10, 85, 10, 85}) << false << refused;
+    QTest::newRow("5 cm exactly is enough") << a4({80, 10, 80, 10}) << true << QStringList();
     // clang-format on
 }
 
@@ -92,11 +102,18 @@ void MenuCommandsTest::pageSetUpBuildsAgainWhateverTheAnswer()
     QVERIFY(text.contains("09-03-2026 à 10:45"));
     QVERIFY(!text.contains("08:30"));
     const PageGeometry page = surfaceOf(*form).shownDocument()->pageGeometry(0);
-    const PageGeometry was = before->pageGeometry(0);
-    const QSizeF portraitA5(mmToTwips(148), mmToTwips(210));
-    QCOMPARE(page.size.toSize(), applied ? portraitA5.toSize() : was.size.toSize());
-    QCOMPARE(qRound(page.margins.left()),
-             applied ? qRound(mmToTwips(20)) : qRound(was.margins.left()));
+    if (!applied) {
+        QCOMPARE(page.size, before->pageGeometry(0).size);
+        QCOMPARE(page.margins, before->pageGeometry(0).margins);
+        return;
+    }
+    const QSizeF paper = answer.pageSize().size(QPageSize::Millimeter);
+    const QSizeF portrait(mmToTwips(qMin(paper.width(), paper.height())),
+                          mmToTwips(qMax(paper.width(), paper.height())));
+    QCOMPARE(page.size.toSize(), portrait.toSize());
+    QCOMPARE(qRound(page.margins.left()), qRound(mmToTwips(answer.margins().left())));
+    const PrinterSetup &printing = *form->findChild<PrinterSetup *>();
+    QCOMPARE(printing.printer().pageLayout().pageSize().id(), answer.pageSize().id());
 }
 
 // The printer dialog chooses only; printing the same page twice gives the same
@@ -124,22 +141,36 @@ void MenuCommandsTest::printerChoiceThenPrintingTwiceGivesOneFooter()
     QCOMPARE(printed[1], printed[0]);
 }
 
+// Printing says how to print into a file; the printer set-up says so before the
+// real printer dialog, which opens and closes without hanging and stores the
+// printer: its accept button reads OK, not Print.
 void MenuCommandsTest::withoutPrinterTheCommandsSaySo()
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("a printer is installed on this computer");
-    QStringList events;
     RecordingMessages *messages = nullptr;
-    const auto noPrinterChosen = [&](QPrinter &, QWidget *) {
-        events << QStringLiteral("dialog after %1 message(s)").arg(messages->prompts.size());
-        return false;
-    };
-    const auto form = startedForm(MoyenneCas2, {noPrinterChosen}, &messages);
+    const auto form = startedForm(MoyenneCas2, {}, &messages);
+    form->show();
     command(*form, "imprime")->trigger();
     QCOMPARE(messages->prompts, QStringList {nothingToPrintMessage()});
 
+    QStringList rejected;
+    QTimer rejecter;
+    connect(&rejecter, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        // Its class, the text of its accept button and the messages told before it.
+        const auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        rejected << QStringLiteral("%1 %2 after %3 messages")
+                        .arg(QString::fromLatin1(dialog->metaObject()->className()),
+                             buttons ? buttons->button(QDialogButtonBox::Ok)->text() : QString())
+                        .arg(messages->prompts.size());
+        dialog->reject();
+    });
+    rejecter.start(20);
     command(*form, "config")->trigger();
-    QCOMPARE(events, QStringList {"dialog after 2 message(s)"});
+    QCOMPARE(rejected, QStringList {"QPrintDialog OK after 2 messages"});
     QCOMPARE(messages->prompts.last(), noPrinterInstalledMessage());
     QCOMPARE(messages->titles, (QStringList {"Impression", "Impression"}));
 }

@@ -1,7 +1,7 @@
 #include "../menus/FormBench.h"
 #include "app/navigation/OutlineNavigation.h"
 
-#include <QLabel>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,9 +12,6 @@ using namespace virelai;
 using namespace virelai::testing;
 
 namespace {
-
-const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
-const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
 
 // A click on a control of the window, by its name; on the legend's text area.
 void click(const QWidget &window, const QString &name)
@@ -34,40 +31,12 @@ void clickOutlineEntry(const QWidget &window, int position)
     QTest::mouseClick(outline->viewport(), Qt::LeftButton, {}, entry.center());
 }
 
-void addEntries(OutlineNavigation &navigation)
+// Two entries; their stored documents are in `folder`, relative to the program's.
+void addEntries(OutlineNavigation &navigation, const QString &folder = {})
 {
-    navigation.addEntry(
-        {QStringLiteral("Moyenne de la classe"), QStringLiteral("moyenne.rtf"), 6, 1});
-    navigation.addEntry(
-        {QStringLiteral("Profil de la classe"), QStringLiteral("profil.rtf"), 6, 2});
+    navigation.addEntry({QStringLiteral("Moyenne de la classe"), folder + "moyenne.rtf", 6, 1});
+    navigation.addEntry({QStringLiteral("Profil de la classe"), folder + "profil.rtf", 6, 2});
 }
-
-// The navigation on controls of its own, for a request of a negative document
-// type, whose documents are stored in the directory chemin.
-class StoredDocumentBench
-{
-public:
-    explicit StoredDocumentBench(const QString &chemin)
-    {
-        request.TypeDoc = -1;
-        request.chemin = chemin;
-        NavigationControls controls {new QTreeWidget(&window), {}, new QPlainTextEdit(&window)};
-        controls.Outline1->setObjectName(QStringLiteral("Outline1"));
-        for (QLabel *&button : controls.Image2)
-            button = new QLabel(&window);
-        navigation
-            = std::make_unique<OutlineNavigation>(controls, request, VSPrinter1, messages, nullptr);
-        QObject::connect(navigation.get(), &OutlineNavigation::captionChosen, &window,
-                         &QWidget::setWindowTitle);
-        addEntries(*navigation);
-    }
-
-    QWidget window;
-    Surface VSPrinter1;
-    RequestState request;
-    RecordingMessages messages;
-    std::unique_ptr<OutlineNavigation> navigation;
-};
 
 } // namespace
 
@@ -76,21 +45,28 @@ class NavigationTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void caseButtonShowsTheLastTextsUntilThePageSetUp();
+    void caseButtonThenReturnToTheFirstAdvice();
     void selectionWithoutElementChangesNothing_data();
     void selectionWithoutElementChangesNothing();
-    void returnToTheFirstAdviceRunsTheSelectionOnce();
     void storedDocumentsOfANegativeType();
 };
 
-void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
+// A case button shows its case with the texts of the last build until a page
+// set-up builds them again; the legend box returns to the advice first
+// requested, running the selection once.
+void NavigationTest::caseButtonThenReturnToTheFirstAdvice()
 {
-    const auto form = startedForm(MoyenneCas2, {{}, cancelPageSetup});
-    const QString case2 = suggestionShown(*form);
     const QString case4 = suggestionShown(*startedForm(MoyenneCas4));
+    const auto cancelPageSetup = [](auto &&...) {
+        return std::optional<QPageLayout>();
+    };
+    const auto form = benchForm(type1Clipboard(), {{}, cancelPageSetup});
+    OutlineNavigation &navigation = navigationOf(*form);
+    addEntries(navigation);
+    form->Form_Load(MoyenneCas2);
+    const QString case2 = suggestionShown(*form);
     QVERIFY(case2 != case4);
-    addEntries(navigationOf(*form));
-    navigationOf(*form).setListIndex(1);
+    navigation.setListIndex(1);
     const auto before = surfaceOf(*form).shownDocument();
 
     click(*form, QStringLiteral("Image2_3"));
@@ -99,9 +75,16 @@ void NavigationTest::caseButtonShowsTheLastTextsUntilThePageSetUp()
     QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
     QVERIFY(surfaceOf(*form).shownDocument() != before);
     QCOMPARE(suggestionShown(*form), case2);
-
     command(*form, "ConfMiseEnPage")->trigger();
     QCOMPARE(suggestionShown(*form), case4);
+
+    QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
+    click(*form, QStringLiteral("Text1"));
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(navigation.ListIndex(), 0);
+    QCOMPARE(form->request().IndSelect, qint16(1));
+    QCOMPARE(form->request().CasSelect, qint16(2));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Virelai des graphiques : Moyenne de la classe"));
 }
 
 void NavigationTest::selectionWithoutElementChangesNothing_data()
@@ -139,29 +122,9 @@ void NavigationTest::selectionWithoutElementChangesNothing()
     QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 }
 
-void NavigationTest::returnToTheFirstAdviceRunsTheSelectionOnce()
-{
-    auto form = std::make_unique<Form1>(std::make_unique<FileClipboard>(sampleText("type1.txt")));
-    OutlineNavigation &navigation = navigationOf(*form);
-    addEntries(navigation);
-    form->Form_Load(MoyenneCas2);
-    QCOMPARE(form->request().IndOrigine, qint16(1));
-    QCOMPARE(form->request().CasOrigine, qint16(2));
-    navigation.setListIndex(1);
-    click(*form, QStringLiteral("Image2_4"));
-    QCOMPARE(form->request().CasSelect, qint16(5));
-
-    QSignalSpy shown(&surfaceOf(*form), &Surface::documentShown);
-    click(*form, QStringLiteral("Text1"));
-    QCOMPARE(shown.count(), 1);
-    QCOMPARE(navigation.ListIndex(), 0);
-    QCOMPARE(form->request().IndSelect, qint16(1));
-    QCOMPARE(form->request().CasSelect, qint16(2));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Virelai des graphiques : Moyenne de la classe"));
-}
-
-// An entry whose file cannot be read is told and keeps the page; one that can
-// be read is shown with its caption.
+// For a negative document type the entries name stored documents: one that
+// cannot be read is told and keeps the page; one that can is shown with its
+// caption.
 void NavigationTest::storedDocumentsOfANegativeType()
 {
     QTemporaryDir dir;
@@ -169,22 +132,26 @@ void NavigationTest::storedDocumentsOfANegativeType()
     QVERIFY(stored.open(QIODevice::WriteOnly));
     stored.write("{\\rtf1\\ansi Conseil m\xe9moris\xe9}");
     stored.close();
-    StoredDocumentBench bench(dir.path() + QLatin1Char('/'));
-    bench.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bench.window));
-    const auto shown = bench.VSPrinter1.shownDocument();
+    RecordingMessages *messages = nullptr;
+    const auto form = benchForm(std::make_unique<FileClipboard>(QString()), {}, &messages);
+    const QDir program(QCoreApplication::applicationDirPath());
+    addEntries(navigationOf(*form), program.relativeFilePath(dir.path()) + "/");
+    form->Form_Load(QStringLiteral("-1,0,profil.rtf,,"));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto shown = surfaceOf(*form).shownDocument();
+    const qsizetype toldBefore = messages->prompts.size();
 
-    clickOutlineEntry(bench.window, 0);
-    QCOMPARE(bench.messages.prompts,
-             QStringList {"Impossible d'ouvrir le fichier " + dir.path() + "/moyenne.rtf"});
-    QCOMPARE(bench.messages.titles, QStringList {"Erreur"});
-    QCOMPARE(bench.VSPrinter1.shownDocument(), shown);
+    clickOutlineEntry(*form, 0);
+    QCOMPARE(messages->titles.mid(toldBefore), QStringList {"Erreur"});
+    QVERIFY2(messages->prompts.last().endsWith(dir.path().mid(1) + "/moyenne.rtf"),
+             qPrintable(messages->prompts.last()));
+    QCOMPARE(surfaceOf(*form).shownDocument(), shown);
 
-    clickOutlineEntry(bench.window, 1);
-    QCOMPARE(bench.request.IndSelect, qint16(2));
-    QCOMPARE(bench.window.windowTitle(),
-             QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
-    QVERIFY(pdfText(bench.VSPrinter1).contains(QStringLiteral("Conseil mémorisé")));
+    clickOutlineEntry(*form, 1);
+    QCOMPARE(form->request().IndSelect, qint16(2));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Suggestions pédagogiques : Profil de la classe"));
+    QVERIFY(pdfText(surfaceOf(*form)).contains(QStringLiteral("Conseil mémorisé")));
 }
 
 QTEST_MAIN(NavigationTest)

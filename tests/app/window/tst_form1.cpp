@@ -1,11 +1,9 @@
 #include "../menus/FormBench.h"
 #include "app/ClipboardLimit.h"
-#include "app/SystemClipboard.h"
 #include "app/preview/PreviewWidget.h"
 #include "document/surface/DocumentLimits.h"
 #include "document/surface/Twips.h"
 
-#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
@@ -16,37 +14,25 @@ using namespace virelai::testing;
 
 namespace {
 
-std::unique_ptr<Form1> newForm(const QString &clipboardText = {})
+const QString OnePupil = QStringLiteral("X  X     BERNARD Chloé\r\n");
+
+// One pupil, then blanks up to `length` characters.
+QString pupilPaddedTo(qsizetype length)
 {
-    return std::make_unique<Form1>(std::make_unique<FileClipboard>(clipboardText));
+    return OnePupil + QString(length - OnePupil.size(), u' ');
 }
 
-const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
-
-// A window reading the system clipboard, with its messages recorded.
-std::unique_ptr<Form1> formOnSystemClipboard(RecordingMessages *&messages)
+// More lines than the pages a document may have.
+QString pastTheLastPage()
 {
-    auto recording = std::make_unique<RecordingMessages>();
-    messages = recording.get();
-    return std::make_unique<Form1>(std::make_unique<SystemClipboard>(), std::move(recording));
+    return QStringLiteral("{\\fs600 ") + QStringLiteral("a\\par ").repeated(MaxPages + 10)
+        + QLatin1Char('}');
 }
 
-// A pupil list of exactly `length` characters.
-QString pupilList(qsizetype length)
+std::unique_ptr<Form1> newForm(const QString &clipboardText = {},
+                               RecordingMessages **messages = nullptr)
 {
-    const QString line = QStringLiteral("X     X  BERNARD Chloé\r\n");
-    return line.repeated(length / line.size() + 1).left(length);
-}
-
-// The window's controls, found by their names as the platform would.
-QTreeWidget *Outline1(const Form1 &form)
-{
-    return form.findChild<QTreeWidget *>(QStringLiteral("Outline1"));
-}
-
-QPlainTextEdit *Text1(const Form1 &form)
-{
-    return form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    return benchForm(std::make_unique<FileClipboard>(clipboardText), {}, messages);
 }
 
 PreviewWidget *preview(const Form1 &form)
@@ -61,52 +47,66 @@ class Form1Test : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void previewCoversThePanesBeneathIt();
     void startUp_data();
     void startUp();
     void layoutFollowsResizesAndDrops();
     void opensWhereThePageIsLegible();
-    void clipboardPastTheLimitIsRefused_data();
-    void clipboardPastTheLimitIsRefused();
-    void textLeftOutIsToldOnce();
 };
-
-// Created bottom first, each pane covering the ones before it.
-void Form1Test::previewCoversThePanesBeneathIt()
-{
-    const auto form = newForm();
-    const QObjectList order = form->centralWidget()->children();
-    qsizetype previous = -1;
-    for (const char *name :
-         {"Image2_0", "Image1_1", "Outline1", "Text1", "VSPrinter1", "Command1", "TChart1"}) {
-        const qsizetype at = order.indexOf(form->findChild<QWidget *>(name));
-        QVERIFY2(at > previous, name);
-        previous = at;
-    }
-}
 
 void Form1Test::startUp_data()
 {
     QTest::addColumn<QString>("request");
-    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("clipboard");
     QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("shown"); // a text of the page
+    QTest::addColumn<QStringList>("told"); // title: opening of the message
+    const QString pupils = QStringLiteral("5,1,Élèves concernés (CE2 B),CE2,");
+    const QString tooLong = QStringLiteral("Presse-papiers: Le texte du presse-papiers est refusé "
+                                           ": ses %1 caractères dépassent les %2 caractères admis")
+                                .arg(groupedInFrench(LargestClipboardText + 1),
+                                     groupedInFrench(LargestClipboardText));
+    const QString cut
+        = QStringLiteral("Texte incomplet: Le document ne montre pas tout son texte : %1.")
+              .arg(causeTextPastLastPage());
     // clang-format off
-    QTest::newRow("nothing requested") << "0,1,a,b," << 0 << false;
-    QTest::newRow("a pupil page") << "6,0,Élèves lents,CE2," << 1 << false;
-    QTest::newRow("a type the format cannot carry") << "99999,0,a,b," << 0 << true;
+    QTest::newRow("nothing requested") << "0,1,a,b," << OnePupil << false << 0 << "" << QStringList();
+    QTest::newRow("a pupil page") << "6,0,Élèves lents,CE2," << OnePupil << false << 1 << "" << QStringList();
+    QTest::newRow("a type the format cannot carry") << "99999,0,a,b," << OnePupil << true << 0 << "" << QStringList();
+    QTest::newRow("a clipboard as long as it may be") << pupils << pupilPaddedTo(LargestClipboardText) << false << 1 << "BERNARD Chloé" << QStringList();
+    QTest::newRow("one character more: read as empty") << pupils << pupilPaddedTo(LargestClipboardText + 1) << false << 1 << "Il n'y a pas d'élèves" << QStringList {tooLong};
+    QTest::newRow("a list past the last page: told once") << "7,1,Élèves concernés,textes narratifs," << pastTheLastPage() << false << MaxPages << "" << QStringList {cut};
     // clang-format on
 }
 
-// The busy pointer is given back whatever the request.
+// The busy pointer is given back whatever the request; the preview covers the
+// panes created before it, the bar lies over the preview.
 void Form1Test::startUp()
 {
     QFETCH(QString, request);
-    QFETCH(int, pages);
-    const auto form = newForm(QStringLiteral("X  X     BERNARD Chloé\r\n"));
+    QFETCH(QString, clipboard);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, told);
+    RecordingMessages *messages = nullptr;
+    const auto form = newForm(clipboard, &messages);
     QTEST(form->Form_Load(request).has_value(), "refused");
-    QCOMPARE(surfaceOf(*form).pageCount(), pages);
+    QTEST(surfaceOf(*form).pageCount(), "pages");
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QCOMPARE(preview(*form)->geometry(), form->centralWidget()->rect());
+    const QObjectList order = form->centralWidget()->children();
+    const auto at = [&](const char *name) {
+        return order.indexOf(form->findChild<QWidget *>(name));
+    };
+    for (const char *beneath : {"Image2_0", "Image1_1", "Outline1", "Text1"})
+        QVERIFY2(at(beneath) >= 0 && at(beneath) < at("VSPrinter1"), beneath);
+    QVERIFY(at("Command1") > at("VSPrinter1")); // the bar is dragged over the page
+    if (!shown.isEmpty())
+        QVERIFY(pdfText(surfaceOf(*form)).contains(shown));
+    QCOMPARE(messages->prompts.size(), told.size());
+    for (qsizetype i = 0; i < told.size(); ++i) {
+        const QString message = messages->titles[i] + ": " + messages->prompts[i];
+        QVERIFY2(message.startsWith(told[i]), qPrintable(message));
+    }
 }
 
 // The legend stays at the bottom; a drop uncovers the outline pane, which takes
@@ -116,15 +116,17 @@ void Form1Test::layoutFollowsResizesAndDrops()
     const auto form = newForm();
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    const auto *legend = form->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     form->resize(form->width() + 100, form->height() + 120);
-    QTRY_COMPARE(Text1(*form)->geometry().bottom() + 1, form->centralWidget()->height());
-    QCOMPARE(Text1(*form)->height(), qRound(twipsToPixels(825, form->logicalDpiY())));
+    QTRY_COMPARE(legend->geometry().bottom() + 1, form->centralWidget()->height());
+    QCOMPARE(legend->height(), qRound(twipsToPixels(825, form->logicalDpiY())));
     QCOMPARE(preview(*form)->size(), form->centralWidget()->size());
     form->VSPrinter1_DragDrop(3000, 0);
     QCOMPARE(preview(*form)->x(), 200 * form->logicalDpiX() / 96);
     form->Outline1_DragDrop(1000, 0);
     QCOMPARE(form->layoutTwips().VSPrinter1.Left, 1000.f);
-    QCOMPARE(Outline1(*form)->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(form->findChild<QTreeWidget *>(QStringLiteral("Outline1"))->focusPolicy(),
+             Qt::StrongFocus);
     form->Form_Resize();
     QCOMPARE(preview(*form)->x(), 0);
 }
@@ -132,8 +134,7 @@ void Form1Test::layoutFollowsResizesAndDrops()
 // On a 1280 × 1024 screen, as the test's platform is set up.
 void Form1Test::opensWhereThePageIsLegible()
 {
-    const auto form = newForm(sampleText(QStringLiteral("type1.txt")));
-    QVERIFY(!form->Form_Load(MoyenneCas4));
+    const auto form = startedForm(MoyenneCas4);
     form->showOnScreen();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     const QRect screen = form->screen()->availableGeometry();
@@ -146,59 +147,6 @@ void Form1Test::opensWhereThePageIsLegible()
     QCOMPARE(preview(*form)->zoomMode(), ZoomMode::PageWidth);
     QVERIFY2(preview(*form)->pixelsPerPoint() >= 1.2,
              qPrintable(QString::number(preview(*form)->pixelsPerPoint())));
-}
-
-void Form1Test::clipboardPastTheLimitIsRefused_data()
-{
-    QTest::addColumn<qsizetype>("length");
-    QTest::addColumn<bool>("accepted");
-    // clang-format off
-    QTest::newRow("as long as a clipboard text may be") << LargestClipboardText << true;
-    QTest::newRow("one character more") << LargestClipboardText + 1 << false;
-    // clang-format on
-}
-
-// The system clipboard's text is read whole, then refused past the limit: the
-// page is built as with an empty clipboard, and the teacher is told why.
-void Form1Test::clipboardPastTheLimitIsRefused()
-{
-    QFETCH(qsizetype, length);
-    QFETCH(bool, accepted);
-    const QString list = pupilList(length);
-    QGuiApplication::clipboard()->setText(list);
-    RecordingMessages *messages = nullptr;
-    const auto form = formOnSystemClipboard(messages);
-    QVERIFY(!form->Form_Load(QStringLiteral("5,1,Élèves concernés (CE2 B),CE2,")));
-    if (accepted) {
-        QCOMPARE(messages->prompts, QStringList());
-    } else {
-        QCOMPARE(messages->titles, QStringList {QStringLiteral("Presse-papiers")});
-        const QString told = messages->prompts.front();
-        QVERIFY2(told.startsWith(QStringLiteral("Le texte du presse-papiers est refusé")),
-                 qPrintable(told));
-        QVERIFY(told.contains(groupedInFrench(length)));
-        QVERIFY(told.contains(groupedInFrench(LargestClipboardText)));
-    }
-    const bool noPupil = form->documentSession()->texts().Suggestion.contains(
-        QStringLiteral("Il n'y a pas d'élèves"));
-    QCOMPARE(noPupil, !accepted);
-}
-
-// A class list longer than the pages a document may have: the page is shown
-// with what fits, and one message says that the rest is not.
-void Form1Test::textLeftOutIsToldOnce()
-{
-    QGuiApplication::clipboard()->setText(QStringLiteral("{\\fs600 ")
-                                          + QStringLiteral("a\\par ").repeated(MaxPages + 10)
-                                          + QLatin1Char('}'));
-    RecordingMessages *messages = nullptr;
-    const auto form = formOnSystemClipboard(messages);
-    QVERIFY(!form->Form_Load(QStringLiteral("7,1,Élèves concernés,textes narratifs,")));
-    QCOMPARE(surfaceOf(*form).pageCount(), MaxPages);
-    QCOMPARE(messages->titles, QStringList {QStringLiteral("Texte incomplet")});
-    QCOMPARE(messages->prompts,
-             QStringList {QStringLiteral("Le document ne montre pas tout son texte : %1.")
-                              .arg(causeTextPastLastPage())});
 }
 
 QTEST_MAIN(Form1Test)

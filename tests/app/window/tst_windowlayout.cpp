@@ -18,59 +18,51 @@ class WindowLayoutTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void resizeLaysOutEveryPane_data();
-    void resizeLaysOutEveryPane();
-    void dropsMoveOnlyThePreviewsLeftEdge();
+    void resizeAndDrops_data();
+    void resizeAndDrops();
     void pixelsShareEdgesAndTwipsStayExact();
 };
 
-void WindowLayoutTest::resizeLaysOutEveryPane_data()
+void WindowLayoutTest::resizeAndDrops_data()
 {
     QTest::addColumn<float>("width");
     QTest::addColumn<float>("height");
+    QTest::addColumn<QString>("drops"); // after the resize, in order: "preview X", "outline X"
     QTest::addColumn<QRectF>("preview");
     QTest::addColumn<QRectF>("outline");
     QTest::addColumn<QRectF>("legend");
     QTest::addColumn<QRectF>("bar");
-
+    const QRectF outline(0, 0, 2565, 6570);
+    const QRectF legend(0, 6570, 2535, 825);
+    const QRectF bar(0, 0, 90, 7395);
     // clang-format off
-    QTest::newRow("minimised 0 x 0") << 0.f << 0.f << QRectF(0, 0, 1, 0) << QRectF(0, 0, 2565, 1) << QRectF(0, 1, 2535, 825) << QRectF(0, 0, 90, 1);
-    QTest::newRow("height 825") << 5000.f << 825.f << QRectF(0, 0, 5000, 825) << QRectF(0, 0, 2565, 1) << QRectF(0, 1, 2535, 825) << QRectF(0, 0, 90, 825);
-    QTest::newRow("size at creation") << 9600.f << 7395.f << QRectF(0, 0, 9600, 7395) << QRectF(0, 0, 2565, 6570) << QRectF(0, 6570, 2535, 825) << QRectF(0, 0, 90, 7395);
+    QTest::newRow("minimised 0 x 0") << 0.f << 0.f << "" << QRectF(0, 0, 1, 0) << QRectF(0, 0, 2565, 1) << QRectF(0, 1, 2535, 825) << QRectF(0, 0, 90, 1);
+    QTest::newRow("height 825") << 5000.f << 825.f << "" << QRectF(0, 0, 5000, 825) << QRectF(0, 0, 2565, 1) << QRectF(0, 1, 2535, 825) << QRectF(0, 0, 90, 825);
+    QTest::newRow("size at creation") << 9600.f << 7395.f << "" << QRectF(0, 0, 9600, 7395) << outline << legend << bar;
+    QTest::newRow("drop on the preview at its own X") << 9600.f << 7395.f << "preview 3000" << QRectF(3000, 0, 6600, 7395) << outline << legend << bar;
+    QTest::newRow("then on the outline pane") << 9600.f << 7395.f << "preview 3000 outline 1000" << QRectF(1000, 0, 8600, 7395) << outline << legend << bar;
+    QTest::newRow("own X of a moved preview") << 9600.f << 7395.f << "outline 1000 preview 500" << QRectF(1500, 0, 8100, 7395) << outline << legend << bar;
+    QTest::newRow("past the right edge") << 9600.f << 7395.f << "outline 12000" << QRectF(12000, 0, 1, 7395) << outline << legend << bar;
     // clang-format on
 }
 
-void WindowLayoutTest::resizeLaysOutEveryPane()
+void WindowLayoutTest::resizeAndDrops()
 {
     QFETCH(float, width);
     QFETCH(float, height);
+    QFETCH(QString, drops);
+    const ClientArea client {width, height};
     Form1Layout form;
-    redim_ATX(form, {width, height});
+    redim_ATX(form, client);
+    const QStringList words = drops.split(' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < words.size(); i += 2) {
+        const auto drop = words[i] == "outline" ? Outline1_DragDrop : VSPrinter1_DragDrop;
+        drop(form, client, words[i + 1].toFloat(), 0);
+    }
     QTEST(rect(form.VSPrinter1), "preview");
     QTEST(rect(form.Outline1), "outline");
     QTEST(rect(form.Text1), "legend");
     QTEST(rect(form.Command1), "bar");
-}
-
-// The drag-and-drop sequence: a drop on the preview at its own X, then on the
-// outline pane, one past the right edge, then a resize that puts the edge back
-// at the bar.
-void WindowLayoutTest::dropsMoveOnlyThePreviewsLeftEdge()
-{
-    const ClientArea client {9600, 7395};
-    Form1Layout form;
-    redim_ATX(form, client);
-    VSPrinter1_DragDrop(form, client, 3000, 200);
-    QCOMPARE(rect(form.VSPrinter1), QRectF(3000, 0, 6600, 7395));
-    Outline1_DragDrop(form, client, 1000, 50);
-    QCOMPARE(rect(form.VSPrinter1), QRectF(1000, 0, 8600, 7395));
-    VSPrinter1_DragDrop(form, client, 500, 0); // the preview's own X: 1000 + 500
-    QCOMPARE(rect(form.VSPrinter1), QRectF(1500, 0, 8100, 7395));
-    QCOMPARE(rect(form.Command1), QRectF(0, 0, 90, 7395));
-    Outline1_DragDrop(form, client, 12000, 0); // past the right edge
-    QCOMPARE(rect(form.VSPrinter1), QRectF(12000, 0, 1, 7395));
-    redim_ATX(form, client);
-    QCOMPARE(rect(form.VSPrinter1), QRectF(0, 0, 9600, 7395));
 }
 
 void WindowLayoutTest::pixelsShareEdgesAndTwipsStayExact()
