@@ -5,11 +5,14 @@
 #include "document/builders/BuildContext.h"
 #include "document/builders/Clock.h"
 #include "document/builders/PageBuilders.h"
+#include "document/surface/PrintableArea.h"
 #include "document/surface/Surface.h"
+#include "document/surface/SurfaceDocument.h"
 #include "support/PagePictures.h"
 #include "support/RecordingMessages.h"
 
 #include <QFile>
+#include <QMetaType>
 #include <QPainter>
 #include <QStringList>
 
@@ -110,4 +113,62 @@ inline QString sample(int type)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// A list of pupils as the host copies it, every other one with a second cross.
+inline QString classList(int pupils)
+{
+    QString list;
+    for (int i = 1; i <= pupils; ++i)
+        list += QStringLiteral("X  %1  X    ÉLÈVE%2 Prénom\r\n")
+                    .arg(i % 2 ? QStringLiteral("X") : QStringLiteral(" "))
+                    .arg(i);
+    return list;
+}
+
+// Where a page asks for a block, in percent of the printable area; a height of
+// 0 is not checked.
+struct AskedPosition
+{
+    BlockRole role;
+    int number;
+    double x;
+    double y;
+    double height = 0;
+};
+
+// What differs between the blocks of the first page and where they were asked
+// for; empty when every block stands where it was asked.
+inline QString misplacedBlocks(const SurfaceDocument &document,
+                               const QList<AskedPosition> &positions)
+{
+    const PageGeometry &page = document.pageGeometry(0);
+    const PrintableArea area
+        = PrintableArea::fromPage(page.size.width(), page.size.height(), page.margins.left(),
+                                  page.margins.right(), page.margins.top(), page.margins.bottom());
+    const PageMap &map = document.pageMap();
+    const auto apart = [](double a, double b) {
+        return qAbs(a - b) > 0.01;
+    }; // twips
+    QString problems;
+    for (const AskedPosition &asked : positions) {
+        const auto block = std::find_if(map.begin(), map.end(), [&](const MappedBlock &b) {
+            return b.role == asked.role && b.number == asked.number && b.page == 0;
+        });
+        const QRectF wanted(area.xAt(asked.x), area.yAt(asked.y), 0, area.heightOf(asked.height));
+        if (block == map.end())
+            problems
+                += QStringLiteral("block %1 %2 missing; ").arg(int(asked.role)).arg(asked.number);
+        else if (apart(block->rect.left(), wanted.left()) || apart(block->rect.top(), wanted.top())
+                 || (asked.height > 0 && apart(block->rect.height(), wanted.height())))
+            problems += QStringLiteral("block %1 %2 at (%3, %4) height %5; ")
+                            .arg(int(asked.role))
+                            .arg(asked.number)
+                            .arg(block->rect.left())
+                            .arg(block->rect.top())
+                            .arg(block->rect.height());
+    }
+    return problems;
+}
+
 } // namespace virelai::testing
+
+Q_DECLARE_METATYPE(QList<virelai::testing::AskedPosition>)

@@ -1,37 +1,14 @@
-#include "document/builders/Clock.h"
+#include "BuilderFakes.h"
 #include "document/builders/OuvreFicPages.h"
-#include "document/builders/PageTexts.h"
-#include "document/surface/PrintableArea.h"
-#include "document/surface/Surface.h"
-#include "document/surface/SurfaceDocument.h"
-#include "support/PagePictures.h"
 #include "support/PageProbe.h"
 #include "support/PdfText.h"
 
-#include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace virelai;
 using namespace virelai::testing;
 
 namespace {
-
-// The page read at 144 dots per inch.
-PageProbe probeOf(const Surface &surface)
-{
-    return PageProbe(surface, 144);
-}
-
-bool blue(const QColor &c)
-{
-    return c.blue() > 150 && c.red() < 100 && c.green() < 100;
-}
-
-bool lightGrey(const QColor &c)
-{
-    return c == QColor(224, 224, 224);
-}
 
 struct Bench
 {
@@ -42,21 +19,19 @@ struct Bench
     QList<QByteArray> played;
     Surface VSPrinter1;
 
-    StoredAdvice advice(qint16 TypeDoc, QList<int> written = {1, 2, 3})
+    void recompose(qint16 TypeDoc, QList<int> written = {1, 2, 3})
     {
         ChartPictures pictures;
         for (int n : written)
             pictures.insert(n, QByteArray::number(n));
-        return {texts,
-                TypeDoc,
-                QStringLiteral("2.1.0"),
-                QStringLiteral("/images/"),
-                pictures,
-                [this](const QByteArray &bytes) {
-                    played << bytes;
-                    return std::make_shared<GreenPicture>();
-                },
-                clock};
+        recomposeAdvice(VSPrinter1,
+                        {texts, TypeDoc, QStringLiteral("2.1.0"), QStringLiteral("/images/"),
+                         pictures,
+                         [this](const QByteArray &bytes) {
+                             played << bytes;
+                             return std::make_shared<GreenPicture>();
+                         },
+                         clock});
     }
 };
 
@@ -67,126 +42,86 @@ class OuvreFicPagesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void explanationPlacement_data();
-    void explanationPlacement();
-    void boxesHaveTheirFixedHeights();
+    void blocksStandWhereAsked_data();
+    void blocksStandWhereAsked();
     void longTextsGrowTheirBoxes();
-    void noReminderNoGreyBox();
-    void picturesOfTheLastBuildAtHeight24();
     void headingInTheDefaultColour();
-    void orientationOfTheLastBuildIsKept();
 };
 
-void OuvreFicPagesTest::explanationPlacement_data()
+void OuvreFicPagesTest::blocksStandWhereAsked_data()
 {
     QTest::addColumn<int>("TypeDoc");
-    QTest::addColumn<bool>("inABox");
+    QTest::addColumn<QList<int>>("written");
+    QTest::addColumn<bool>("reminder");
+    QTest::addColumn<bool>("landscape"); // the last build's orientation, kept
+    QTest::addColumn<QList<AskedPosition>>("positions");
+    const auto H = BlockRole::ReadingHelp;
+    const auto S = BlockRole::Suggestion;
+    const auto R = BlockRole::Reminder;
+    const auto C = BlockRole::Chart;
+    // Boxes keep their heights; a boxed explanation stands beside the first chart
+    // and pushes the others, and the boxes, down.
     // clang-format off
-    QTest::newRow("class average") << 1 << false;
-    QTest::newRow("profile, narratives") << 2 << true;
-    QTest::newRow("profile, documents") << 3 << true;
-    QTest::newRow("profile, search") << 4 << true;
-    QTest::newRow("comprehension types") << 10 << false;
+    QTest::newRow("class average") << 1 << QList<int> {1, 2, 3} << true << false << QList<AskedPosition> {{C, 1, 0, 24, 23}, {C, 2, 33, 24, 23}, {C, 3, 66, 24, 23}, {S, 0, 0, 55, 15}, {R, 0, 0, 77, 15}};
+    QTest::newRow("profile, narratives") << 2 << QList<int> {1, 2, 3} << true << false << QList<AskedPosition> {{H, 0, 35, 15, 25}, {C, 1, 0, 24, 23}};
+    QTest::newRow("profile, search") << 4 << QList<int> {1, 2, 3} << true << false << QList<AskedPosition> {{H, 0, 35, 15, 25}, {C, 1, 0, 24, 23}};
+    QTest::newRow("comprehension types, one chart not written, no reminder") << 10 << QList<int> {1, 3} << false << true << QList<AskedPosition> {{C, 1, 0, 24, 23}, {C, 2, 33, 24, 23}, {C, 3, 66, 24, 23}, {S, 0, 0, 55, 15}};
     // clang-format on
 }
 
-// The box's right edge runs from 15 % to 40 % of the height, beside the pictures.
-void OuvreFicPagesTest::explanationPlacement()
+void OuvreFicPagesTest::blocksStandWhereAsked()
 {
     QFETCH(int, TypeDoc);
-    QFETCH(bool, inABox);
+    QFETCH(QList<int>, written);
+    QFETCH(bool, reminder);
+    QFETCH(bool, landscape);
+    QFETCH(QList<AskedPosition>, positions);
     Bench bench;
-    recomposeAdvice(bench.VSPrinter1, bench.advice(qint16(TypeDoc)));
-    const PageProbe probe = probeOf(bench.VSPrinter1);
-    const QList<int> edge = probe.inkRows(99.9, 10, 50);
-    if (!inABox) {
-        QVERIFY2(edge.isEmpty(), qPrintable(QString::number(edge.value(0))));
-        return;
-    }
-    QVERIFY(!edge.isEmpty());
-    QCOMPARE(edge.first(), 15);
-    QCOMPARE(edge.last(), 40);
-    // Picture 1 stands beside the box; pictures 2 and 3, in its column, below it.
-    QCOMPARE(probe.at(16, 30), PictureGreen);
-    QVERIFY(probe.at(50, 30) != PictureGreen);
-    QVERIFY(probe.at(80, 30) != PictureGreen);
-    QCOMPARE(probe.at(50, 45), PictureGreen);
-    QCOMPARE(probe.at(80, 45), PictureGreen);
-}
-
-void OuvreFicPagesTest::boxesHaveTheirFixedHeights()
-{
-    Bench bench;
-    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
-    const PageProbe probe = probeOf(bench.VSPrinter1);
-    // The left edge of the white box: 55 % to 70 %.
-    const QList<int> suggestion = probe.inkRows(0.05, 50, 76);
-    QVERIFY(!suggestion.isEmpty());
-    QCOMPARE(suggestion.first(), 55);
-    QCOMPARE(suggestion.last(), 70);
-    // The grey box: 77 % to 92 %.
-    QVERIFY(lightGrey(probe.at(99, 78)));
-    QVERIFY(lightGrey(probe.at(99, 91)));
-    QVERIFY(!lightGrey(probe.at(99, 93)));
-    QCOMPARE(bench.VSPrinter1.shownDocument()->pageCount(), 1);
+    if (!reminder)
+        bench.texts.Rappel.clear();
+    bench.VSPrinter1.setPageOrientation(landscape ? Surface::Landscape : Surface::Portrait);
+    bench.recompose(qint16(TypeDoc), written);
+    const auto document = bench.VSPrinter1.shownDocument();
+    QCOMPARE(document->pageCount(), 1);
+    const QSizeF page = document->pageGeometry(0).size;
+    QCOMPARE(page.width() > page.height(), landscape);
+    QCOMPARE(misplacedBlocks(*document, positions), QString());
+    const PageMap &map = document->pageMap();
+    QCOMPARE(std::any_of(map.begin(), map.end(),
+                         [](const MappedBlock &b) { return b.role == BlockRole::Reminder; }),
+             reminder);
+    // The pictures are the bytes of the last build; a chart it did not write has its notice.
+    QList<QByteArray> played;
+    for (int n : written)
+        played << QByteArray::number(n);
+    QCOMPARE(bench.played, played);
+    QCOMPARE(pdfText(bench.VSPrinter1).contains(QStringLiteral("Graphique non disponible")),
+             written.size() < 3);
 }
 
 void OuvreFicPagesTest::longTextsGrowTheirBoxes()
 {
     Bench bench;
-    QString longText = QStringLiteral("{");
-    for (int i = 0; i < 80; ++i)
-        longText += QStringLiteral("Une ligne de suggestion \\par ");
-    bench.texts.Suggestion = longText + QStringLiteral("}");
-    bench.texts.Rappel = longText + QStringLiteral("}");
-    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
+    const QString longText
+        = QStringLiteral("{") + QStringLiteral("Une ligne de suggestion \\par ").repeated(80) + '}';
+    bench.texts.Suggestion = longText;
+    bench.texts.Rappel = longText;
+    bench.recompose(1);
     QVERIFY(bench.VSPrinter1.pageCount() > 1);
     QCOMPARE(pdfText(bench.VSPrinter1).count(QStringLiteral("Une ligne de suggestion")), 160);
-}
-
-void OuvreFicPagesTest::noReminderNoGreyBox()
-{
-    Bench bench;
-    bench.texts.Rappel.clear();
-    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
-    QVERIFY(probeOf(bench.VSPrinter1).count(50, 100, lightGrey) < 1000); // an edge, not a box
-}
-
-void OuvreFicPagesTest::picturesOfTheLastBuildAtHeight24()
-{
-    Bench bench;
-    recomposeAdvice(bench.VSPrinter1, bench.advice(1, {1, 3}));
-    QCOMPARE(bench.played, (QList<QByteArray> {"1", "3"}));
-    const PageProbe probe = probeOf(bench.VSPrinter1);
-    QCOMPARE(probe.at(16, 25), PictureGreen);
-    QCOMPARE(probe.at(16, 46), PictureGreen);
-    QVERIFY(probe.at(16, 23) != PictureGreen);
-    QVERIFY(probe.at(16, 48) != PictureGreen);
-    QCOMPARE(probe.at(82, 30), PictureGreen);
-    // Picture 2 was not written by the last build: its frame stands there.
-    QVERIFY(probe.at(49, 30) != PictureGreen);
-    QVERIFY(pdfText(bench.VSPrinter1).contains(QStringLiteral("Graphique non disponible")));
 }
 
 void OuvreFicPagesTest::headingInTheDefaultColour()
 {
     Bench bench;
-    recomposeAdvice(bench.VSPrinter1, bench.advice(1));
+    bench.recompose(1);
     const QString text = pdfText(bench.VSPrinter1);
     QVERIFY(text.contains(QStringLiteral("Moyenne de la classe")));
     QVERIFY(text.contains(QStringLiteral("09-03-2026 à 14:25")));
-    const PageProbe probe = probeOf(bench.VSPrinter1);
+    const PageProbe probe(bench.VSPrinter1, 144);
     QVERIFY(probe.count(0, 10, [](const QColor &c) { return c.lightness() < 100; }) > 100);
-    QCOMPARE(probe.count(0, 10, blue), 0);
-}
-
-void OuvreFicPagesTest::orientationOfTheLastBuildIsKept()
-{
-    Bench bench;
-    bench.VSPrinter1.setPageOrientation(Surface::Landscape);
-    recomposeAdvice(bench.VSPrinter1, bench.advice(10));
-    const PageGeometry &page = bench.VSPrinter1.shownDocument()->pageGeometry(0);
-    QVERIFY(page.size.width() > page.size.height());
+    QCOMPARE(probe.count(0, 10, [](const QColor &c) { return c.blue() > 150 && c.red() < 100; }),
+             0);
 }
 
 QTEST_MAIN(OuvreFicPagesTest)
