@@ -47,6 +47,35 @@ public:
     }
 };
 
+// A request of the host and the clipboard it comes with, named for messages.
+struct Request
+{
+    QString label;
+    RequestState state;
+    QString clipboard;
+};
+
+inline Request request(qint16 type, qint16 cas, QString p3, QString p4, QString clipboard = {},
+                       QString p6 = {})
+{
+    Request r;
+    r.state.TypeDoc = type;
+    r.state.CasSelect = cas;
+    r.state.Param3 = std::move(p3);
+    r.state.Param4 = std::move(p4);
+    r.state.Param5 = QStringLiteral("Résultats de Léa");
+    r.state.Param6 = std::move(p6);
+    r.state.NumVersion = QStringLiteral("2.1.0");
+    r.clipboard = std::move(clipboard);
+    r.label = QStringLiteral("type %1, case %2, «%3», «%4», %5 lines, «%6»")
+                  .arg(type)
+                  .arg(cas)
+                  .arg(r.state.Param3.left(20), r.state.Param4.left(20))
+                  .arg(r.clipboard.count(u'\n'))
+                  .arg(r.state.Param6.left(20));
+    return r;
+}
+
 // Everything a build reads, with test doubles, and the surface it builds on.
 struct BuildBench
 {
@@ -71,6 +100,13 @@ struct BuildBench
         texts.Suggestion = QStringLiteral("{Suggestion}");
         texts.Rappel = QStringLiteral("{Rappel}");
         charts.result.writtenPictures = {{1, "un"}, {2, "deux"}, {3, "trois"}};
+    }
+
+    void answer(const Request &r)
+    {
+        request = r.state;
+        clipboard = TextClipboard(r.clipboard);
+        answerRequest();
     }
 
     // The page the request asks for, built as the program builds it.
@@ -171,4 +207,5 @@ inline QString misplacedBlocks(const SurfaceDocument &document,
 
 } // namespace virelai::testing
 
+Q_DECLARE_METATYPE(virelai::testing::Request)
 Q_DECLARE_METATYPE(QList<virelai::testing::AskedPosition>)

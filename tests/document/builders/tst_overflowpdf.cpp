@@ -97,27 +97,7 @@ QString wordsInBlock(const QList<PdfWord> &words, const BlockParts &block, QStri
     return {};
 }
 
-struct Case
-{
-    RequestState request;
-    QString clipboard;
-};
-
-Case request(qint16 type, qint16 cas, const QString &p3, const QString &p4,
-             const QString &clipboard)
-{
-    Case c;
-    c.request.TypeDoc = type;
-    c.request.CasSelect = cas;
-    c.request.Param3 = p3;
-    c.request.Param4 = p4;
-    c.clipboard = clipboard;
-    return c;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Case)
 
 class OverflowPdfTest : public QObject
 {
@@ -138,7 +118,7 @@ void OverflowPdfTest::initTestCase()
 
 void OverflowPdfTest::everyWordInsideItsBlock_data()
 {
-    QTest::addColumn<Case>("request");
+    QTest::addColumn<Request>("request");
     QTest::addColumn<int>("pages");
     QTest::addColumn<QString>("phrase"); // read in the suggestion
     // clang-format off
@@ -153,14 +133,12 @@ void OverflowPdfTest::everyWordInsideItsBlock_data()
 // has its page number on every page.
 void OverflowPdfTest::everyWordInsideItsBlock()
 {
-    QFETCH(Case, request);
+    QFETCH(Request, request);
     QFETCH(int, pages);
     QFETCH(QString, phrase);
     const QString pdf = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).left(20));
     BuildBench bench;
-    bench.request = request.request;
-    bench.clipboard = TextClipboard(request.clipboard);
-    bench.answerRequest();
+    bench.answer(request);
     QVERIFY(bench.VSPrinter1.writePdf(pdf));
     const auto document = bench.VSPrinter1.shownDocument();
     QCOMPARE(document->pageCount(), pages);

@@ -1,11 +1,10 @@
 #include "BuilderFakes.h"
+#include "document/builders/OuvreFicPages.h"
 #include "document/builders/PageBuilders.h"
 #include "document/builders/PagePrimitives.h"
-#include "document/builders/PageTexts.h"
-#include "document/surface/SurfaceDocument.h"
 #include "support/PageProbe.h"
+#include "support/PdfText.h"
 
-#include <QImage>
 #include <QTest>
 
 using namespace virelai;
@@ -18,6 +17,23 @@ using Build = std::function<void(PageBuilders &)>;
 bool boxGrey(const QColor &c)
 {
     return c == QColor(224, 224, 224);
+}
+
+// The stored advice of the bench's texts recomposed, with the pictures the
+// last build wrote.
+void recompose(BuildBench &bench, qint16 TypeDoc, const QList<int> &written = {1, 2, 3})
+{
+    ChartPictures pictures;
+    for (int n : written)
+        pictures.insert(n, QByteArray::number(n));
+    recomposeAdvice(bench.VSPrinter1,
+                    {bench.texts, TypeDoc, QStringLiteral("2.1.0"), QStringLiteral("/images/"),
+                     pictures,
+                     [&](const QByteArray &bytes) {
+                         bench.playedPictures << bytes;
+                         return std::make_shared<GreenPicture>();
+                     },
+                     bench.clock});
 }
 
 } // namespace
@@ -37,6 +53,9 @@ private Q_SLOTS:
     void aFailureKeepsThePreviousPage_data();
     void aFailureKeepsThePreviousPage();
     void helpPageShowsTheFileWhole();
+    void recomposedAdviceBlocksStandWhereAsked_data();
+    void recomposedAdviceBlocksStandWhereAsked();
+    void recomposedLongTextsGrowTheirBoxes();
 };
 
 // Where the blocks stand is the page sweep's; this is what a build leaves behind.
@@ -206,6 +225,76 @@ void PageBuildersTest::helpPageShowsTheFileWhole()
     bench.charts.throwing = true;
     builders.AffAide(QStringLiteral("docs/aide.rtf"));
     QCOMPARE(bench.messages.prompts, QStringList {"Impossible d'ouvrir le fichier "});
+}
+
+void PageBuildersTest::recomposedAdviceBlocksStandWhereAsked_data()
+{
+    QTest::addColumn<int>("TypeDoc");
+    QTest::addColumn<QList<int>>("written");
+    QTest::addColumn<bool>("reminder");
+    QTest::addColumn<bool>("landscape"); // the last build's orientation, kept
+    QTest::addColumn<QList<AskedPosition>>("positions");
+    const auto H = BlockRole::ReadingHelp;
+    const auto S = BlockRole::Suggestion;
+    const auto R = BlockRole::Reminder;
+    const auto C = BlockRole::Chart;
+    // Boxes keep their heights; a boxed explanation stands beside the first chart
+    // and pushes the others, and the boxes, down.
+    // clang-format off
+    QTest::newRow("class average") << 1 << QList<int> {1, 2, 3} << true << false << QList<AskedPosition> {{C, 1, 0, 24, 23}, {C, 2, 33, 24, 23}, {C, 3, 66, 24, 23}, {S, 0, 0, 55, 15}, {R, 0, 0, 77, 15}};
+    QTest::newRow("profile, narratives") << 2 << QList<int> {1, 2, 3} << true << false << QList<AskedPosition> {{H, 0, 35, 15, 25}, {C, 1, 0, 24, 23}};
+    QTest::newRow("profile, search") << 4 << QList<int> {1, 2, 3} << true << false << QList<AskedPosition> {{H, 0, 35, 15, 25}, {C, 1, 0, 24, 23}};
+    QTest::newRow("comprehension types, one chart not written, no reminder") << 10 << QList<int> {1, 3} << false << true << QList<AskedPosition> {{C, 1, 0, 24, 23}, {C, 2, 33, 24, 23}, {C, 3, 66, 24, 23}, {S, 0, 0, 55, 15}};
+    // clang-format on
+}
+
+void PageBuildersTest::recomposedAdviceBlocksStandWhereAsked()
+{
+    QFETCH(int, TypeDoc);
+    QFETCH(QList<int>, written);
+    QFETCH(bool, reminder);
+    QFETCH(bool, landscape);
+    QFETCH(QList<AskedPosition>, positions);
+    BuildBench bench;
+    if (!reminder)
+        bench.texts.Rappel.clear();
+    bench.VSPrinter1.setPageOrientation(landscape ? Surface::Landscape : Surface::Portrait);
+    recompose(bench, qint16(TypeDoc), written);
+    const auto document = bench.VSPrinter1.shownDocument();
+    QCOMPARE(document->pageCount(), 1);
+    const QSizeF page = document->pageGeometry(0).size;
+    QCOMPARE(page.width() > page.height(), landscape);
+    QCOMPARE(misplacedBlocks(*document, positions), QString());
+    const PageMap &map = document->pageMap();
+    QCOMPARE(std::any_of(map.begin(), map.end(),
+                         [](const MappedBlock &b) { return b.role == BlockRole::Reminder; }),
+             reminder);
+    // The pictures are the bytes of the last build; a chart it did not write has its notice.
+    QList<QByteArray> played;
+    for (int n : written)
+        played << QByteArray::number(n);
+    QCOMPARE(bench.playedPictures, played);
+    const QString text = pdfText(bench.VSPrinter1);
+    QCOMPARE(text.contains(QStringLiteral("Graphique non disponible")), written.size() < 3);
+    // The heading in the default colour, the footer of the moment recomposed.
+    QVERIFY(text.contains(QStringLiteral("Titre")));
+    QVERIFY(text.contains(QStringLiteral("05-12-2026 à 09:05")));
+    const PageProbe probe(bench.VSPrinter1, 144);
+    QVERIFY(probe.count(0, 10, [](const QColor &c) { return c.lightness() < 100; }) > 100);
+    QCOMPARE(probe.count(0, 10, [](const QColor &c) { return c.blue() > 150 && c.red() < 100; }),
+             0);
+}
+
+void PageBuildersTest::recomposedLongTextsGrowTheirBoxes()
+{
+    BuildBench bench;
+    const QString longText
+        = QStringLiteral("{") + QStringLiteral("Une ligne de suggestion \\par ").repeated(80) + '}';
+    bench.texts.Suggestion = longText;
+    bench.texts.Rappel = longText;
+    recompose(bench, 1);
+    QVERIFY(bench.VSPrinter1.pageCount() > 1);
+    QCOMPARE(pdfText(bench.VSPrinter1).count(QStringLiteral("Une ligne de suggestion")), 160);
 }
 
 QTEST_MAIN(PageBuildersTest)

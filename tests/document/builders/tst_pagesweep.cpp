@@ -11,34 +11,6 @@ using namespace virelai::testing;
 
 namespace {
 
-struct Request
-{
-    QString label;
-    RequestState state;
-    QString clipboard;
-};
-
-Request request(qint16 type, qint16 cas, QString p3, QString p4, QString clipboard = {},
-                QString p6 = {})
-{
-    Request r;
-    r.state.TypeDoc = type;
-    r.state.CasSelect = cas;
-    r.state.Param3 = std::move(p3);
-    r.state.Param4 = std::move(p4);
-    r.state.Param5 = QStringLiteral("Résultats de Léa");
-    r.state.Param6 = std::move(p6);
-    r.state.NumVersion = QStringLiteral("2.1.0");
-    r.clipboard = std::move(clipboard);
-    r.label = QStringLiteral("type %1, case %2, «%3», «%4», %5 lines, «%6»")
-                  .arg(type)
-                  .arg(cas)
-                  .arg(r.state.Param3.left(20), r.state.Param4.left(20))
-                  .arg(r.clipboard.count(u'\n'))
-                  .arg(r.state.Param6.left(20));
-    return r;
-}
-
 const QString LongText = QStringLiteral(
     "une désignation très longue, telle que l'hôte peut en envoyer quand l'enseignant a "
     "nommé sa classe ou son épreuve en toutes lettres, avec le niveau, l'école, la commune, "
@@ -187,8 +159,6 @@ QString headerUnderCaption(const PageMap &map)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Request)
-
 class PageSweepTest : public QObject
 {
     Q_OBJECT
@@ -205,10 +175,8 @@ namespace {
 std::shared_ptr<const SurfaceDocument> build(const Request &r, const QPageLayout &layout)
 {
     BuildBench bench;
-    bench.request = r.state;
-    bench.clipboard = TextClipboard(r.clipboard);
     bench.VSPrinter1.setPageLayout(layout);
-    bench.answerRequest();
+    bench.answer(r);
     return bench.VSPrinter1.shownDocument();
 }
 

@@ -14,25 +14,9 @@ class TestSurfaceText : public QObject
 private Q_SLOTS:
     void startingStyle_data();
     void startingStyle();
-    void plainTextKeepsBlanks_data();
-    void plainTextKeepsBlanks();
-    void lineSpacingAppliesToBoth_data();
-    void lineSpacingAppliesToBoth();
 };
 
 namespace {
-
-TextRequest boldUnderlinedRed(const QString &text)
-{
-    TextRequest request;
-    request.text = text;
-    request.plainStyle.pointSize = 7;
-    request.plainStyle.bold = true;
-    request.plainStyle.underline = true;
-    request.plainStyle.color = 192;
-    request.width = 6000;
-    return request;
-}
 
 QTextCharFormat firstCharFormat(const QTextDocument &document)
 {
@@ -45,6 +29,8 @@ QTextCharFormat firstCharFormat(const QTextDocument &document)
 
 } // namespace
 
+// The surface's style is bold, underlined, red, 7 points, at a line spacing of
+// 150 %; paragraph text keeps its blanks, with one break per line end.
 void TestSurfaceText::startingStyle_data()
 {
     QTest::addColumn<QString>("text");
@@ -53,10 +39,12 @@ void TestSurfaceText::startingStyle_data()
     QTest::addColumn<bool>("underline");
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<QColor>("color");
+    QTest::addColumn<QString>("plainText"); // of paragraph text
     // clang-format off
-    QTest::newRow("plain text takes the surface style") << QStringLiteral("Proposition") << false << true << true << 7.0 << QColor(192, 0, 0);
-    QTest::newRow("rtf group starts from rtf defaults") << QStringLiteral("{Lire chaque jour}") << false << false << false << 12.0 << QColor(Qt::black);
-    QTest::newRow("paragraph text never reads rtf") << QStringLiteral("{\\b0 Trim}") << true << true << true << 7.0 << QColor(192, 0, 0);
+    QTest::newRow("plain text takes the surface style") << QStringLiteral("Proposition\rsuite") << false << true << true << 7.0 << QColor(192, 0, 0) << QString();
+    QTest::newRow("rtf group starts from rtf defaults") << QStringLiteral("{Lire chaque jour\\par suite}") << false << false << false << 12.0 << QColor(Qt::black) << QString();
+    QTest::newRow("paragraph text never reads rtf") << QStringLiteral("{\\b0 Trim}\t\tx  x\r\nBob\t \tx") << true << true << true << 7.0 << QColor(192, 0, 0) << QStringLiteral("{\\b0 Trim}\t\tx  x\nBob\t \tx");
+    QTest::newRow("trailing break") << QStringLiteral("a\r") << true << true << true << 7.0 << QColor(192, 0, 0) << QStringLiteral("a\n");
     // clang-format on
 }
 
@@ -68,10 +56,19 @@ void TestSurfaceText::startingStyle()
     QFETCH(bool, underline);
     QFETCH(double, pointSize);
     QFETCH(QColor, color);
-    TextRequest request = boldUnderlinedRed(text);
+    QFETCH(QString, plainText);
+    TextRequest request;
+    request.text = text;
     request.alwaysPlain = alwaysPlain;
+    request.plainStyle.pointSize = 7;
+    request.plainStyle.bold = true;
+    request.plainStyle.underline = true;
+    request.plainStyle.color = 192;
+    request.width = 6000;
+    request.lineSpacingPercent = 150;
     const ComposedText composed = composeText(request);
-    const QTextCharFormat format = firstCharFormat(*composed.pieces.front());
+    const QTextDocument &document = *composed.pieces.front();
+    const QTextCharFormat format = firstCharFormat(document);
     QCOMPARE(format.font().bold(), bold);
     QCOMPARE(format.font().underline(), underline);
     QCOMPARE(format.font().pointSizeF(), pointSize);
@@ -80,45 +77,9 @@ void TestSurfaceText::startingStyle()
         : QColor(Qt::black);
     QCOMPARE(actual, color);
     if (alwaysPlain)
-        QCOMPARE(composed.pieces.front()->toPlainText(), text);
-}
-
-void TestSurfaceText::plainTextKeepsBlanks_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    QTest::newRow("pupil columns") << QStringLiteral("Alice\t\tx  x\r\nBob\t \tx") << QStringLiteral("Alice\t\tx  x\nBob\t \tx");
-    QTest::newRow("trailing break") << QStringLiteral("a\r") << QStringLiteral("a\n");
-    // clang-format on
-}
-
-void TestSurfaceText::plainTextKeepsBlanks()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    TextRequest request = boldUnderlinedRed(text);
-    request.alwaysPlain = true;
-    QCOMPARE(composeText(request).pieces.front()->toPlainText(), expected);
-}
-
-void TestSurfaceText::lineSpacingAppliesToBoth_data()
-{
-    QTest::addColumn<QString>("text");
-    // clang-format off
-    QTest::newRow("plain") << QStringLiteral("une\rdeux");
-    QTest::newRow("rtf") << QStringLiteral("{une\\par deux}");
-    // clang-format on
-}
-
-void TestSurfaceText::lineSpacingAppliesToBoth()
-{
-    QFETCH(QString, text);
-    TextRequest request = boldUnderlinedRed(text);
-    request.lineSpacingPercent = 150;
-    const ComposedText composed = composeText(request);
-    for (QTextBlock block = composed.pieces.front()->begin(); block.isValid();
-         block = block.next()) {
+        QCOMPARE(document.toPlainText(), plainText);
+    QVERIFY(document.blockCount() > 1);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
         QCOMPARE(block.blockFormat().lineHeight(), 150.0);
     }
