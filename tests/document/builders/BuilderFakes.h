@@ -171,38 +171,39 @@ struct AskedPosition
     double height = 0;
 };
 
-// What differs between the blocks of the first page and where they were asked
-// for; empty when every block stands where it was asked.
-inline QString misplacedBlocks(const SurfaceDocument &document,
-                               const QList<AskedPosition> &positions)
+inline QString placement(const AskedPosition &block, double x, double y, double height)
+{
+    const auto tenths = [](double twips) {
+        return qRound(twips * 10) / 10.0;
+    };
+    return QStringLiteral("block %1 %2 at (%3, %4), %5 high")
+        .arg(int(block.role))
+        .arg(block.number)
+        .arg(tenths(x))
+        .arg(tenths(y))
+        .arg(block.height > 0 ? tenths(height) : 0);
+}
+
+// Where the blocks of the first page stand, and where they were asked for.
+inline std::pair<QStringList, QStringList> placements(const SurfaceDocument &document,
+                                                      const QList<AskedPosition> &positions)
 {
     const PageGeometry &page = document.pageGeometry(0);
     const PrintableArea area
         = PrintableArea::fromPage(page.size.width(), page.size.height(), page.margins.left(),
                                   page.margins.right(), page.margins.top(), page.margins.bottom());
     const PageMap &map = document.pageMap();
-    const auto apart = [](double a, double b) {
-        return qAbs(a - b) > 0.01;
-    }; // twips
-    QString problems;
-    for (const AskedPosition &asked : positions) {
+    QStringList actual, asked;
+    for (const AskedPosition &position : positions) {
         const auto block = std::find_if(map.begin(), map.end(), [&](const MappedBlock &b) {
-            return b.role == asked.role && b.number == asked.number && b.page == 0;
+            return b.role == position.role && b.number == position.number && b.page == 0;
         });
-        const QRectF wanted(area.xAt(asked.x), area.yAt(asked.y), 0, area.heightOf(asked.height));
-        if (block == map.end())
-            problems
-                += QStringLiteral("block %1 %2 missing; ").arg(int(asked.role)).arg(asked.number);
-        else if (apart(block->rect.left(), wanted.left()) || apart(block->rect.top(), wanted.top())
-                 || (asked.height > 0 && apart(block->rect.height(), wanted.height())))
-            problems += QStringLiteral("block %1 %2 at (%3, %4) height %5; ")
-                            .arg(int(asked.role))
-                            .arg(asked.number)
-                            .arg(block->rect.left())
-                            .arg(block->rect.top())
-                            .arg(block->rect.height());
+        const QRectF rect = block == map.end() ? QRectF() : block->rect;
+        actual << placement(position, rect.left(), rect.top(), rect.height());
+        asked << placement(position, area.xAt(position.x), area.yAt(position.y),
+                           area.heightOf(position.height));
     }
-    return problems;
+    return {actual, asked};
 }
 
 } // namespace virelai::testing

@@ -1,10 +1,13 @@
 #include "document/surface/DocumentLimits.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
+#include "document/surface/TextComposer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace virelai;
 
@@ -14,6 +17,8 @@ class TestSurface : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void onlyACompleteBuildIsShown();
+    void startingStyle_data();
+    void startingStyle();
     void paragraphMovesPositionDown_data();
     void paragraphMovesPositionDown();
     void whatIsLeftOutIsToldOnce_data();
@@ -21,6 +26,15 @@ private Q_SLOTS:
 };
 
 namespace {
+
+QTextCharFormat firstCharFormat(const QTextDocument &document)
+{
+    const QTextBlock block = document.begin();
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().isValid() && !it.fragment().text().trimmed().isEmpty())
+            return it.fragment().charFormat();
+    return {};
+}
 
 QString richParagraphs(int count)
 {
@@ -75,6 +89,62 @@ void TestSurface::onlyACompleteBuildIsShown()
     QCOMPARE(shown.count(), 2);
 }
 
+// The surface's style is bold, underlined, red, 7 points, at a line spacing of
+// 150 %; paragraph text keeps its blanks, with one break per line end.
+void TestSurface::startingStyle_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("alwaysPlain");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<QString>("plainText"); // of paragraph text
+    // clang-format off
+    QTest::newRow("plain text takes the surface style") << QStringLiteral("Proposition\rsuite") << false << true << true << 7.0 << QColor(192, 0, 0) << QString();
+    QTest::newRow("rtf group starts from rtf defaults") << QStringLiteral("{Lire chaque jour\\par suite}") << false << false << false << 12.0 << QColor(Qt::black) << QString();
+    QTest::newRow("paragraph text never reads rtf") << QStringLiteral("{\\b0 Trim}\t\tx  x\r\nBob\t \tx") << true << true << true << 7.0 << QColor(192, 0, 0) << QStringLiteral("{\\b0 Trim}\t\tx  x\nBob\t \tx");
+    QTest::newRow("trailing break") << QStringLiteral("a\r") << true << true << true << 7.0 << QColor(192, 0, 0) << QStringLiteral("a\n");
+    // clang-format on
+}
+
+void TestSurface::startingStyle()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, alwaysPlain);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    QFETCH(double, pointSize);
+    QFETCH(QColor, color);
+    QFETCH(QString, plainText);
+    TextRequest request;
+    request.text = text;
+    request.alwaysPlain = alwaysPlain;
+    request.plainStyle.pointSize = 7;
+    request.plainStyle.bold = true;
+    request.plainStyle.underline = true;
+    request.plainStyle.color = 192;
+    request.width = 6000;
+    request.lineSpacingPercent = 150;
+    const ComposedText composed = composeText(request);
+    const QTextDocument &document = *composed.pieces.front();
+    const QTextCharFormat format = firstCharFormat(document);
+    QCOMPARE(format.font().bold(), bold);
+    QCOMPARE(format.font().underline(), underline);
+    QCOMPARE(format.font().pointSizeF(), pointSize);
+    const QColor actual = format.hasProperty(QTextFormat::ForegroundBrush)
+        ? format.foreground().color()
+        : QColor(Qt::black);
+    QCOMPARE(actual, color);
+    if (alwaysPlain)
+        QCOMPARE(document.toPlainText(), plainText);
+    QVERIFY(document.blockCount() > 1);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+        QCOMPARE(block.blockFormat().lineHeight(), 150.0);
+    }
+}
+
 void TestSurface::paragraphMovesPositionDown_data()
 {
     QTest::addColumn<QString>("text");
@@ -84,7 +154,6 @@ void TestSurface::paragraphMovesPositionDown_data()
     QTest::newRow("a leading CR ends the line before") << QStringLiteral("\rTrim\r1  2  3") << 2;
     QTest::newRow("CR LF is one break") << QStringLiteral("a\r\nb") << 2;
     QTest::newRow("LF alone") << QStringLiteral("a\nb\nc") << 3;
-    QTest::newRow("RTF-looking text stays plain") << QStringLiteral("{\\b gras}") << 1;
     // clang-format on
 }
 
