@@ -3,8 +3,6 @@
 // set-ups: no two blocks overlap, every block stays inside the printable area,
 // and a page only ends where a block is continued on the next.
 #include "BuilderFakes.h"
-#include "document/builders/PagePrimitives.h"
-#include "document/surface/SurfaceDocument.h"
 
 #include <QTest>
 
@@ -12,44 +10,6 @@ using namespace virelai;
 using namespace virelai::testing;
 
 namespace {
-
-struct Request
-{
-    QString label;
-    RequestState state;
-    QString clipboard;
-};
-
-QString classList(int pupils)
-{
-    QString list;
-    for (int i = 1; i <= pupils; ++i)
-        list += QStringLiteral("X  %1  X    ÉLÈVE%2 Prénom\r\n")
-                    .arg(i % 2 ? QStringLiteral("X") : QStringLiteral(" "))
-                    .arg(i);
-    return list;
-}
-
-Request request(qint16 type, qint16 cas, QString p3, QString p4, QString clipboard = {},
-                QString p6 = {})
-{
-    Request r;
-    r.state.TypeDoc = type;
-    r.state.CasSelect = cas;
-    r.state.Param3 = std::move(p3);
-    r.state.Param4 = std::move(p4);
-    r.state.Param5 = QStringLiteral("Résultats de Léa");
-    r.state.Param6 = std::move(p6);
-    r.state.NumVersion = QStringLiteral("2.1.0");
-    r.clipboard = std::move(clipboard);
-    r.label = QStringLiteral("type %1, case %2, «%3», «%4», %5 lines, «%6»")
-                  .arg(type)
-                  .arg(cas)
-                  .arg(r.state.Param3.left(20), r.state.Param4.left(20))
-                  .arg(r.clipboard.count(u'\n'))
-                  .arg(r.state.Param6.left(20));
-    return r;
-}
 
 const QString LongText = QStringLiteral(
     "une désignation très longue, telle que l'hôte peut en envoyer quand l'enseignant a "
@@ -94,14 +54,14 @@ struct PageSetup
 
 QList<PageSetup> pageSetups()
 {
-    const auto layout = [](QPageSize::PageSizeId size, double marginMm) {
-        return QPageLayout(QPageSize(size), QPageLayout::Portrait,
-                           QMarginsF(marginMm, marginMm, marginMm, marginMm),
+    const auto layout = [](QPageSize::PageSizeId size, QMarginsF marginsMm) {
+        return QPageLayout(QPageSize(size), QPageLayout::Portrait, marginsMm,
                            QPageLayout::Millimeter);
     };
-    return {{QStringLiteral("A4"), layout(QPageSize::A4, 15)},
-            {QStringLiteral("US Letter"), layout(QPageSize::Letter, 15)},
-            {QStringLiteral("4 cm margins"), layout(QPageSize::A4, 40)}};
+    // Margins unlike each other show a side or an edge taken for another.
+    return {{QStringLiteral("A4"), layout(QPageSize::A4, {15, 15, 15, 15})},
+            {QStringLiteral("US Letter"), layout(QPageSize::Letter, {15, 15, 15, 15})},
+            {QStringLiteral("uneven margins"), layout(QPageSize::A4, {40, 30, 10, 20})}};
 }
 
 constexpr double Tolerance = 0.5;
@@ -199,18 +159,6 @@ QString headerUnderCaption(const PageMap &map)
 
 } // namespace
 
-// Where a page asks for a block, in percent of the printable area.
-struct AskedPosition
-{
-    BlockRole role;
-    int number;
-    double x;
-    double y;
-};
-
-Q_DECLARE_METATYPE(Request)
-Q_DECLARE_METATYPE(QList<AskedPosition>)
-
 class PageSweepTest : public QObject
 {
     Q_OBJECT
@@ -227,10 +175,8 @@ namespace {
 std::shared_ptr<const SurfaceDocument> build(const Request &r, const QPageLayout &layout)
 {
     BuildBench bench;
-    bench.request = r.state;
-    bench.clipboard = TextClipboard(r.clipboard);
     bench.VSPrinter1.setPageLayout(layout);
-    bench.answerRequest();
+    bench.answer(r);
     return bench.VSPrinter1.shownDocument();
 }
 
@@ -277,24 +223,11 @@ void PageSweepTest::pagesThatFitKeepEveryPosition()
 {
     QFETCH(Request, request);
     QFETCH(QList<AskedPosition>, positions);
-    const QPageLayout a4 = pageSetups().front().layout;
-    const auto document = build(request, a4);
+    const auto document = build(request, pageSetups().front().layout);
     QCOMPARE(document->pageCount(), 1);
-    const PageGeometry &page = document->pageGeometry(0);
-    const PrintableArea area
-        = PrintableArea::fromPage(page.size.width(), page.size.height(), page.margins.left(),
-                                  page.margins.right(), page.margins.top(), page.margins.bottom());
-    const PageMap &map = document->pageMap();
-    for (const AskedPosition &asked : positions) {
-        const auto block = std::find_if(map.begin(), map.end(), [&](const MappedBlock &b) {
-            return b.role == asked.role && b.number == asked.number;
-        });
-        QVERIFY(block != map.end());
-        QCOMPARE(block->rect.left(), area.xAt(asked.x));
-        QCOMPARE(block->rect.top(), area.yAt(asked.y));
-    }
-    QCOMPARE(map.front().role, BlockRole::Heading);
-    QCOMPARE(map.front().rect.topLeft(), QPointF(area.left, area.top));
+    positions.prepend({BlockRole::Heading, 0, 0, 0});
+    const auto [actual, asked] = placements(*document, positions);
+    QCOMPARE(actual, asked);
 }
 
 QTEST_MAIN(PageSweepTest)

@@ -71,6 +71,12 @@ public:
     {
         return record(0x041B, {quint16(bottom), quint16(right), quint16(top), quint16(left)});
     }
+    // STRETCHDIB: a bitmap of width x height stretched over the window 0..100.
+    WmfBuilder &stretchDib(const QByteArray &dib, quint16 width = 1, quint16 height = 1)
+    {
+        return recordWithBytes(0x0F43, {0x0020, 0x00CC, 0, height, width, 0, 0, 100, 100, 0, 0},
+                               dib, {});
+    }
     WmfBuilder &font(qint16 height, const QByteArray &face, quint8 charset = 0)
     {
         QByteArray name = face;

@@ -1,10 +1,13 @@
 #include "document/surface/DocumentLimits.h"
 #include "document/surface/Surface.h"
 #include "document/surface/SurfaceDocument.h"
+#include "document/surface/TextComposer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace virelai;
 
@@ -13,9 +16,9 @@ class TestSurface : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void stateSurvivesNewDocument();
-    void unfinishedBuildKeepsShownPage();
-    void printGoesToInstalledHandler();
+    void onlyACompleteBuildIsShown();
+    void startingStyle_data();
+    void startingStyle();
     void paragraphMovesPositionDown_data();
     void paragraphMovesPositionDown();
     void whatIsLeftOutIsToldOnce_data();
@@ -23,6 +26,15 @@ private Q_SLOTS:
 };
 
 namespace {
+
+QTextCharFormat firstCharFormat(const QTextDocument &document)
+{
+    const QTextBlock block = document.begin();
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().isValid() && !it.fragment().text().trimmed().isEmpty())
+            return it.fragment().charFormat();
+    return {};
+}
 
 QString richParagraphs(int count)
 {
@@ -44,49 +56,31 @@ QString tableRows(int count)
 
 } // namespace
 
-void TestSurface::stateSurvivesNewDocument()
-{
-    Surface surface;
-    surface.setFontBold(true);
-    surface.setFontUnderline(true);
-    surface.setFontSize(7);
-    surface.setTextColor(0x00FF00);
-    surface.setBrushColor(0xE0E0E0);
-    surface.setPenStyle(Surface::PenDot);
-    surface.setLineSpacing(150);
-    surface.setFooterText(QStringLiteral("{page %d}"));
-    surface.setPageOrientation(Surface::Landscape);
-    surface.setDocAction(Surface::NewDocument);
-    surface.setDocAction(Surface::EndDocument);
-    surface.setDocAction(Surface::NewDocument);
-    QVERIFY(surface.FontBold());
-    QVERIFY(surface.FontUnderline());
-    QCOMPARE(surface.FontSize(), 7.0);
-    QCOMPARE(surface.TextColor(), quint32(0x00FF00));
-    QCOMPARE(surface.BrushColor(), quint32(0xE0E0E0));
-    QCOMPARE(surface.PenStyle(), Surface::PenDot);
-    QCOMPARE(surface.LineSpacing(), 150);
-    QCOMPARE(surface.FooterText(), QStringLiteral("{page %d}"));
-    QCOMPARE(surface.PageOrientation(), Surface::Landscape);
-}
-
-void TestSurface::unfinishedBuildKeepsShownPage()
+// Only a complete build replaces the page shown and printed; one in progress,
+// or never ended, leaves it.
+void TestSurface::onlyACompleteBuildIsShown()
 {
     Surface surface;
     QSignalSpy shown(&surface, &Surface::documentShown);
+    std::vector<std::shared_ptr<const SurfaceDocument>> printed;
+    surface.setPrintHandler([&](auto document) { printed.push_back(document); });
+    surface.setDocAction(Surface::PrintDocument);
+    QVERIFY(printed.empty()); // nothing shown yet: nothing to print, nor to write
+    QTemporaryDir dir;
+    QVERIFY(!surface.writePdf(dir.filePath(QStringLiteral("vide.pdf"))));
     surface.setDocAction(Surface::NewDocument);
     surface.setParagraphText(QStringLiteral("première page"));
     surface.setDocAction(Surface::EndDocument);
     const auto first = surface.shownDocument();
-    QCOMPARE(shown.count(), 1);
 
     surface.setDocAction(Surface::NewDocument);
     surface.setRichText(richParagraphs(300));
+    surface.setDocAction(Surface::PrintDocument);
     QCOMPARE(surface.shownDocument(), first);
     QCOMPARE(surface.pageCount(), 1);
     QCOMPARE(shown.count(), 1);
+    QCOMPARE(printed, std::vector {first});
 
-    // The next complete build replaces the abandoned one.
     surface.setDocAction(Surface::NewDocument);
     surface.setParagraphText(QStringLiteral("seconde"));
     surface.setDocAction(Surface::EndDocument);
@@ -95,25 +89,60 @@ void TestSurface::unfinishedBuildKeepsShownPage()
     QCOMPARE(shown.count(), 2);
 }
 
-void TestSurface::printGoesToInstalledHandler()
+// The surface's style is bold, underlined, red, 7 points, at a line spacing of
+// 150 %; paragraph text keeps its blanks, with one break per line end.
+void TestSurface::startingStyle_data()
 {
-    Surface surface;
-    std::vector<std::shared_ptr<const SurfaceDocument>> printed;
-    surface.setPrintHandler([&](auto document) { printed.push_back(document); });
-    surface.setDocAction(Surface::PrintDocument);
-    QVERIFY(printed.empty()); // nothing shown yet: nothing to print, nor to write
-    QTemporaryDir dir;
-    QVERIFY(!surface.writePdf(dir.filePath(QStringLiteral("vide.pdf"))));
-    surface.setDocAction(Surface::NewDocument);
-    surface.setParagraphText(QStringLiteral("page"));
-    surface.setDocAction(Surface::EndDocument);
-    // A build in progress does not change what is printed.
-    surface.setDocAction(Surface::NewDocument);
-    surface.setDocAction(Surface::PrintDocument);
-    surface.setDocAction(Surface::PrintDocument);
-    QCOMPARE(printed.size(), size_t(2));
-    QCOMPARE(printed.front(), surface.shownDocument());
-    QCOMPARE(printed.back(), surface.shownDocument());
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("alwaysPlain");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<QString>("plainText"); // of paragraph text
+    // clang-format off
+    QTest::newRow("plain text takes the surface style") << QStringLiteral("Proposition\rsuite") << false << true << true << 7.0 << QColor(192, 0, 0) << QString();
+    QTest::newRow("rtf group starts from rtf defaults") << QStringLiteral("{Lire chaque jour\\par suite}") << false << false << false << 12.0 << QColor(Qt::black) << QString();
+    QTest::newRow("paragraph text never reads rtf") << QStringLiteral("{\\b0 Trim}\t\tx  x\r\nBob\t \tx") << true << true << true << 7.0 << QColor(192, 0, 0) << QStringLiteral("{\\b0 Trim}\t\tx  x\nBob\t \tx");
+    QTest::newRow("trailing break") << QStringLiteral("a\r") << true << true << true << 7.0 << QColor(192, 0, 0) << QStringLiteral("a\n");
+    // clang-format on
+}
+
+void TestSurface::startingStyle()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, alwaysPlain);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    QFETCH(double, pointSize);
+    QFETCH(QColor, color);
+    QFETCH(QString, plainText);
+    TextRequest request;
+    request.text = text;
+    request.alwaysPlain = alwaysPlain;
+    request.plainStyle.pointSize = 7;
+    request.plainStyle.bold = true;
+    request.plainStyle.underline = true;
+    request.plainStyle.color = 192;
+    request.width = 6000;
+    request.lineSpacingPercent = 150;
+    const ComposedText composed = composeText(request);
+    const QTextDocument &document = *composed.pieces.front();
+    const QTextCharFormat format = firstCharFormat(document);
+    QCOMPARE(format.font().bold(), bold);
+    QCOMPARE(format.font().underline(), underline);
+    QCOMPARE(format.font().pointSizeF(), pointSize);
+    const QColor actual = format.hasProperty(QTextFormat::ForegroundBrush)
+        ? format.foreground().color()
+        : QColor(Qt::black);
+    QCOMPARE(actual, color);
+    if (alwaysPlain)
+        QCOMPARE(document.toPlainText(), plainText);
+    QVERIFY(document.blockCount() > 1);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QCOMPARE(block.blockFormat().lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+        QCOMPARE(block.blockFormat().lineHeight(), 150.0);
+    }
 }
 
 void TestSurface::paragraphMovesPositionDown_data()
@@ -125,7 +154,6 @@ void TestSurface::paragraphMovesPositionDown_data()
     QTest::newRow("a leading CR ends the line before") << QStringLiteral("\rTrim\r1  2  3") << 2;
     QTest::newRow("CR LF is one break") << QStringLiteral("a\r\nb") << 2;
     QTest::newRow("LF alone") << QStringLiteral("a\nb\nc") << 3;
-    QTest::newRow("RTF-looking text stays plain") << QStringLiteral("{\\b gras}") << 1;
     // clang-format on
 }
 
