@@ -67,8 +67,6 @@ class TestRtfLayout : public QObject
 private Q_SLOTS:
     void spaceBetweenParagraphs_data();
     void spaceBetweenParagraphs();
-    void linesEndedByABreak_data();
-    void linesEndedByABreak();
     void emptyParagraphAfterATable_data();
     void emptyParagraphAfterATable();
     void pictures_data();
@@ -98,32 +96,6 @@ void TestRtfLayout::spaceBetweenParagraphs()
     QVERIFY(b.isValid());
     const double above = b.previous().isValid() ? bottomOf(b.previous()) : 0.0;
     QCOMPARE(qRound(topOf(b) - above), qRound(gapAboveB));
-}
-
-void TestRtfLayout::linesEndedByABreak_data()
-{
-    QTest::addColumn<QString>("rtf");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<bool>("reachesTheRightEdge");
-    // clang-format off
-    QTest::newRow("justified: a line a break ends is stretched") << "{\\qj un deux trois\\line quatre cinq}" << 0 << true;
-    QTest::newRow("justified: the paragraph's last line is not") << "{\\qj un deux trois\\line quatre cinq}" << 1 << false;
-    QTest::newRow("justified: a line of one word is not") << "{\\qj un\\line deux}" << 0 << false;
-    QTest::newRow("left-aligned: a line a break ends is not") << "{\\ql un deux trois\\line quatre cinq}" << 0 << false;
-    // clang-format on
-}
-
-// As word processors justify a paragraph broken by \line: its broken lines
-// spread from edge to edge, spaces widened alike.
-void TestRtfLayout::linesEndedByABreak()
-{
-    QFETCH(QString, rtf);
-    QFETCH(int, line);
-    QFETCH(bool, reachesTheRightEdge);
-    const LaidOut laidOut(rtf);
-    const QTextLine broken = laidOut.document.begin().layout()->lineAt(line);
-    const double right = broken.x() + broken.naturalTextWidth();
-    QCOMPARE(right > 8990 && right <= 9000, reachesTheRightEdge);
 }
 
 void TestRtfLayout::emptyParagraphAfterATable_data()
