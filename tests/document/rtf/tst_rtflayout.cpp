@@ -67,6 +67,9 @@ class TestRtfLayout : public QObject
 private Q_SLOTS:
     void spaceBetweenParagraphs_data();
     void spaceBetweenParagraphs();
+    void leastLineSpacingKeepsTheFontsHeight();
+    void tabStops_data();
+    void tabStops();
     void emptyParagraphAfterATable_data();
     void emptyParagraphAfterATable();
     void pictures_data();
@@ -96,6 +99,38 @@ void TestRtfLayout::spaceBetweenParagraphs()
     QVERIFY(b.isValid());
     const double above = b.previous().isValid() ? bottomOf(b.previous()) : 0.0;
     QCOMPARE(qRound(topOf(b) - above), qRound(gapAboveB));
+}
+
+void TestRtfLayout::leastLineSpacingKeepsTheFontsHeight()
+{
+    QCOMPARE(linePitch(QStringLiteral("{\\sl100 a\\line b}")),
+             linePitch(QStringLiteral("{a\\line b}")));
+}
+
+void TestRtfLayout::tabStops_data()
+{
+    QTest::addColumn<QString>("rtf");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<double>("share"); // of the probe's width, left of the stop
+    // clang-format off
+    QTest::newRow("centre: the text centred on the stop") << "{\\tqc\\tx3000 a\\tab WWW}" << "WWW" << 0.5;
+    QTest::newRow("decimal: on the comma, whatever the locale") << "{\\tqdec\\tx3000 a\\tab 112,25}" << "," << 0.0;
+    // clang-format on
+}
+
+// Each stop is at 3000 twips.
+void TestRtfLayout::tabStops()
+{
+    QFETCH(QString, rtf);
+    QFETCH(QString, probe);
+    QFETCH(double, share);
+    const LaidOut laidOut(rtf);
+    const QTextBlock block = laidOut.document.begin();
+    const QTextLine line = block.layout()->lineAt(0);
+    const int start = int(block.text().lastIndexOf(probe));
+    const double left = line.cursorToX(start);
+    const double right = line.cursorToX(start + int(probe.size()));
+    QCOMPARE(qRound((left + share * (right - left)) / 10), 300);
 }
 
 void TestRtfLayout::emptyParagraphAfterATable_data()

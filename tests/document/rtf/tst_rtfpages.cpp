@@ -5,6 +5,7 @@
 #include "document/surface/Surface.h"
 #include "support/PdfText.h"
 
+#include <QFontDatabase>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +33,10 @@ PdfWord findWord(const QString &pdf, const QString &word)
     return found == words.end() ? PdfWord() : *found;
 }
 
+// A4 at 850 twips all round, in points.
+constexpr double PageHeight = 841.89;
+constexpr double Margin = 42.5;
+
 } // namespace
 
 class TestRtfPages : public QObject
@@ -45,6 +50,8 @@ private Q_SLOTS:
     void aHeaderPushesTheTextDown_data();
     void aHeaderPushesTheTextDown();
     void aHeadersPictureIsDrawn();
+    void ligatureLettersReadBack();
+    void textMakesRoomForItsNotes();
 
 private:
     QString writeDocument(const QString &rtf, Surface &surface);
@@ -100,6 +107,7 @@ void TestRtfPages::pages_data()
     QTest::newRow("page break before the first paragraph adds no page") << "{\\rtf1\\pagebb Un\\par\\pard Deux}" << QString() << QStringList {"Un Deux"};
     QTest::newRow("a new section starts a new page") << "{\\rtf1 Un\\sect Deux}" << QString() << QStringList {"Un", "Deux"};
     QTest::newRow("a section that says sbknone goes on on the same page") << "{\\rtf1\\sbkpage Un\\sect\\sectd\\sbknone Deux\\sect\\sectd Trois}" << QString() << QStringList {"Un Deux", "Trois"};
+    QTest::newRow("page number and count in a footer") << "{\\rtf1{\\footer\\pard Page {\\field{\\*\\fldinst PAGE }{\\fldrslt 9}} sur {\\field{\\*\\fldinst NUMPAGES }{\\fldrslt 9}}\\par}Un\\page Deux}" << QString() << QStringList {"Un Page 1 sur 2", "Deux Page 2 sur 2"};
     QTest::newRow("title page with a first header") << "{\\rtf1\\titlepg{\\headerf\\pard Premier\\par}{\\header\\pard Suite\\par}Un\\page Deux}" << QString() << QStringList {"Premier Un", "Suite Deux"};
     QTest::newRow("the surface's footer wins over the text's own") << "{\\rtf1{\\footer\\pard Propre\\par}Corps}" << "{Pied}" << QStringList {"Corps Pied"};
     // clang-format on
@@ -162,6 +170,41 @@ void TestRtfPages::aHeadersPictureIsDrawn()
         for (int x = 46; x < 58; ++x)
             dark += qGray(page.pixel(x, y)) < 64;
     QCOMPARE(dark, 144);
+}
+
+// Calibri's metric twin joins "ti" into one glyph; its letters must stay in
+// the PDF's text.
+void TestRtfPages::ligatureLettersReadBack()
+{
+    if (!QFontDatabase::families().contains(QStringLiteral("Carlito")))
+        QSKIP("Carlito is not installed (scripts/install-deps installs it)");
+    Surface surface;
+    const QString pdf = writeDocument(
+        QStringLiteral("{\\rtf1{\\fonttbl{\\f0 Carlito;}}\\f0 Utilisez la distribution}"), surface);
+    QCOMPARE(pdfText(pdf).simplified(), QStringLiteral("Utilisez la distribution"));
+}
+
+// Each note goes under the text of the page that holds its anchor; the text
+// makes room for it.
+void TestRtfPages::textMakesRoomForItsNotes()
+{
+    QString body;
+    for (int i = 100; i < 160; ++i)
+        body += QStringLiteral("Ligne %1\\par ").arg(i);
+    Surface surface;
+    const QString pdf
+        = writeDocument("{\\rtf1 Appel{\\super\\chftn}{\\footnote\\pard Premiere.}\\par " + body
+                            + "Second{\\super\\chftn}{\\footnote Deuxieme.}}",
+                        surface);
+    const PdfWord first = findWord(pdf, QStringLiteral("Premiere."));
+    QCOMPARE(first.page, 0);
+    QVERIFY(first.rect.bottom() > PageHeight - Margin - 20
+            && first.rect.bottom() <= PageHeight - Margin + 3);
+    QCOMPARE(findWord(pdf, QStringLiteral("Deuxieme.")).page, 1);
+    for (const PdfWord &word : pdfWords(pdf)) {
+        if (word.page == 0 && word.text != first.text)
+            QVERIFY(word.rect.bottom() < first.rect.top());
+    }
 }
 
 QTEST_MAIN(TestRtfPages)

@@ -52,6 +52,8 @@ void TestRtfTables::cellPlaces_data()
     QTest::addColumn<double>("top");
     QTest::addColumn<double>("width");
     // clang-format off
+    QTest::newRow("centred row") << "{\\trowd\\trqc\\cellx2000\\cellx5000" + TwoCells + "}" << "b" << 4000.0 << 0.0 << 3000.0;
+    QTest::newRow("a merged cell's text centred in the rows it spans") << "{Z\\par\\trowd\\trrh-500\\clvmgf\\clvertalc\\cellx2000\\cellx4000\\pard\\intbl\\sl-200\\slmult0 a\\cell b\\cell\\row\\trowd\\trrh-500\\clvmrg\\cellx2000\\cellx4000\\pard\\intbl\\cell d\\cell\\row}" << "a" << 0.0 << 400.0 << 2000.0;
     QTest::newRow("merged cell spans the columns of the cells it takes in") << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell c\\cell\\row}" << "a" << 0.0 << 0.0 << 4000.0;
     QTest::newRow("the cell after a merged one keeps its place") << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell c\\cell\\row}" << "c" << 4000.0 << 0.0 << 2000.0;
     QTest::newRow("rows with other edges share one grid") << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl Z\\cell b\\cell\\row\\trowd\\cellx2000\\cellx6000\\pard\\intbl c\\cell d\\cell\\row}" << "d" << 2000.0 << 0.0 << 4000.0;
