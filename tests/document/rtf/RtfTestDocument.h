@@ -11,7 +11,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
-#include <memory>
 
 namespace virelai::testing {
 
@@ -26,21 +25,6 @@ inline QPaintDevice *twipsDevice()
         return device;
     }();
     return &image;
-}
-
-struct ReadDocument
-{
-    std::unique_ptr<QTextDocument> document = std::make_unique<QTextDocument>();
-    RtfReadResult result;
-};
-
-inline ReadDocument readIntoDocument(const QString &rtf, const RtfDefaults &defaults = {})
-{
-    ReadDocument read;
-    read.document->documentLayout()->setPaintDevice(twipsDevice());
-    QTextCursor cursor(read.document.get());
-    read.result = readRtf(rtf, cursor, defaults);
-    return read;
 }
 
 // The bytes of the image in that format, as a picture's hexadecimal data.
@@ -88,6 +72,7 @@ struct LaidOut
 {
     static constexpr double Width = 9000;
     QTextDocument document;
+    RtfReadResult result;
 
     explicit LaidOut(const QString &rtf)
     {
@@ -96,7 +81,7 @@ struct LaidOut
         QTextCursor cursor(&document);
         RtfDefaults defaults;
         defaults.textWidth = Width;
-        readRtf(rtf, cursor, defaults);
+        result = readRtf(rtf, cursor, defaults);
         document.setTextWidth(Width);
         document.documentLayout()->documentSize();
     }

@@ -90,8 +90,8 @@ void TestRtfHostile::readsWhatItCan()
     QFETCH(QString, rtf);
     QFETCH(QString, expected);
     QFETCH(bool, complete);
-    const ReadDocument read = readIntoDocument(rtf);
-    QCOMPARE(read.document->toPlainText(), expected);
+    const LaidOut read(rtf);
+    QCOMPARE(read.document.toPlainText(), expected);
     QCOMPARE(read.result.complete, complete);
     QCOMPARE(read.result.problem.isEmpty(), complete);
 }
@@ -128,11 +128,11 @@ void TestRtfHostile::formatsBounded()
     QFETCH(double, leftMargin);
     QFETCH(QString, family);
     QFETCH(QColor, color);
-    const ReadDocument read = readIntoDocument(rtf);
-    QCOMPARE(read.document->toPlainText(), QString("x"));
-    const QTextCharFormat format = formatOf(*read.document, "x");
+    const LaidOut read(rtf);
+    QCOMPARE(read.document.toPlainText(), QString("x"));
+    const QTextCharFormat format = formatOf(read.document, "x");
     QCOMPARE(format.fontPointSize(), pointSize);
-    QCOMPARE(blockHolding(*read.document, "x").blockFormat().leftMargin(), leftMargin);
+    QCOMPARE(blockHolding(read.document, "x").blockFormat().leftMargin(), leftMargin);
     QCOMPARE(format.fontFamilies().toStringList(), QStringList {family});
     QCOMPARE(format.foreground().color(), color);
 }
@@ -140,11 +140,11 @@ void TestRtfHostile::formatsBounded()
 // A cut text shows the beginning of what the whole text shows.
 void TestRtfHostile::truncationAtEveryCharacter()
 {
-    const QString whole = readIntoDocument(Sample).document->toPlainText();
+    const QString whole = LaidOut(Sample).document.toPlainText();
     for (qsizetype length = 0; length <= Sample.size(); ++length) {
-        const ReadDocument read = readIntoDocument(Sample.first(length));
+        const LaidOut read(Sample.first(length));
         QVERIFY(read.result.complete);
-        const QString shown = withoutTrailingLineBreaks(read.document->toPlainText());
+        const QString shown = withoutTrailingLineBreaks(read.document.toPlainText());
         QVERIFY2(whole.startsWith(shown), qPrintable(QString::number(length) + ": " + shown));
     }
 }

@@ -83,9 +83,9 @@ void TestRtfReader::blocks()
 {
     QFETCH(QString, rtf);
     QFETCH(QStringList, expected);
-    const ReadDocument read = readIntoDocument(rtf);
+    const LaidOut read(rtf);
     QVERIFY(read.result.complete);
-    QCOMPARE(blockTexts(*read.document), expected);
+    QCOMPARE(blockTexts(read.document), expected);
 }
 
 void TestRtfReader::characterFormats_data()
@@ -117,8 +117,8 @@ void TestRtfReader::characterFormats()
     QFETCH(QString, rtf);
     QFETCH(QString, probe);
     QFETCH(Style, expected);
-    const ReadDocument read = readIntoDocument(rtf);
-    const QTextCharFormat format = formatOf(*read.document, probe);
+    const LaidOut read(rtf);
+    const QTextCharFormat format = formatOf(read.document, probe);
     QVERIFY2(format.isValid(), qPrintable(probe));
     QCOMPARE(format.fontFamilies().toStringList(), QStringList {expected.family});
     QCOMPARE(format.fontPointSize(), expected.pointSize);
@@ -157,8 +157,8 @@ void TestRtfReader::decorations()
     QFETCH(int, capitals);
     QFETCH(int, script);
     QFETCH(QColor, background);
-    const ReadDocument read = readIntoDocument(rtf);
-    const QTextCharFormat format = formatOf(*read.document, QStringLiteral("x"));
+    const LaidOut read(rtf);
+    const QTextCharFormat format = formatOf(read.document, QStringLiteral("x"));
     QCOMPARE(format.fontStrikeOut(), strike);
     QCOMPARE(int(format.fontCapitalization()), capitals);
     QCOMPARE(int(format.verticalAlignment()), script);
@@ -190,8 +190,8 @@ void TestRtfReader::paragraphFormats()
     QFETCH(int, alignment);
     QFETCH(QList<double>, marginsLeftRightIndent);
     QFETCH(QList<double>, tabs);
-    const ReadDocument read = readIntoDocument(rtf);
-    const QTextBlockFormat format = blockHolding(*read.document, probe).blockFormat();
+    const LaidOut read(rtf);
+    const QTextBlockFormat format = blockHolding(read.document, probe).blockFormat();
     QCOMPARE(int(format.alignment() & Qt::AlignHorizontal_Mask), alignment);
     const QList<double> margins {format.leftMargin(), format.rightMargin(), format.textIndent()};
     QCOMPARE(margins, marginsLeftRightIndent);
@@ -225,8 +225,8 @@ void TestRtfReader::sideDocuments()
     QFETCH(QStringList, paragraphs);
     QFETCH(bool, superscript);
     QFETCH(double, pointSize);
-    const ReadDocument read = readIntoDocument("{\\rtf1\\sa400 Texte\\par" + side + "Suite\\par}");
-    const PageFurniture *furniture = pageFurnitureOf(*read.document);
+    const LaidOut read("{\\rtf1\\sa400 Texte\\par" + side + "Suite\\par}");
+    const PageFurniture *furniture = pageFurnitureOf(read.document);
     QVERIFY(furniture);
     const auto &document
         = furniture->footnotes.empty() ? furniture->header : furniture->footnotes.front();
@@ -265,8 +265,8 @@ void TestRtfReader::unicodeAndCodePages()
 {
     QFETCH(QString, rtf);
     QFETCH(QString, expected);
-    const ReadDocument read = readIntoDocument(rtf);
-    QCOMPARE(read.document->toPlainText(), expected);
+    const LaidOut read(rtf);
+    QCOMPARE(read.document.toPlainText(), expected);
 }
 
 void TestRtfReader::isRtfText_data()

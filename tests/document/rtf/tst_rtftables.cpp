@@ -34,8 +34,6 @@ class TestRtfTables : public QObject
 private Q_SLOTS:
     void cellPlaces_data();
     void cellPlaces();
-    void rowHeight_data();
-    void rowHeight();
     void bordersWhereTheCellsSay();
     void cellShading_data();
     void cellShading();
@@ -62,6 +60,10 @@ void TestRtfTables::cellPlaces_data()
     QTest::newRow("a cell's first paragraph keeps its space before") << "{\\sa300 Z\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 b\\cell\\row}" << "b" << 3000.0 << 500.0 << 3000.0;
     QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row") << "{Z\\par\\trowd\\clpadl200\\clpadfl3\\cellx3000\\cellx6000" + TwoCells + "}" << "b" << 3000.0 << 200.0 << 3000.0;
     QTest::newRow("a cell's top border lowers the whole row") << "{Z\\par\\trowd\\clbrdrt\\brdrs\\brdrw60\\cellx3000\\cellx6000" + TwoCells + "}" << "b" << 3000.0 << 60.0 << 3000.0;
+    QTest::newRow("a row at least 1500 twips high") << "{\\trowd\\trrh1500\\cellx3000\\pard\\intbl\\sl-600\\slmult0 a\\cell\\row\\pard after\\par}" << "after" << 0.0 << 1500.0 << 9000.0;
+    QTest::newRow("a row exactly 1500 twips high") << "{\\trowd\\trrh-1500\\cellx3000\\pard\\intbl\\sl-600\\slmult0 a\\cell\\row\\pard after\\par}" << "after" << 0.0 << 1500.0 << 9000.0;
+    QTest::newRow("a row at least 100 twips high: the text is taller") << "{\\trowd\\trrh100\\cellx3000\\pard\\intbl\\sl-600\\slmult0 a\\cell\\row\\pard after\\par}" << "after" << 0.0 << 600.0 << 9000.0;
+    QTest::newRow("a row exactly 100 twips high: the text is kept whole") << "{\\trowd\\trrh-100\\cellx3000\\pard\\intbl\\sl-600\\slmult0 a\\cell\\row\\pard after\\par}" << "after" << 0.0 << 600.0 << 9000.0;
     // clang-format on
 }
 
@@ -78,31 +80,6 @@ void TestRtfTables::cellPlaces()
     QCOMPARE(qRound(rect.left()), qRound(left));
     QCOMPARE(qRound(rect.top() - tableTop), qRound(top));
     QCOMPARE(qRound(rect.width()), qRound(width));
-}
-
-void TestRtfTables::rowHeight_data()
-{
-    QTest::addColumn<QString>("height");
-    QTest::addColumn<bool>("textTaller");
-    // clang-format off
-    QTest::newRow("at least 1500 twips") << "1500" << false;
-    QTest::newRow("exactly 1500 twips") << "-1500" << false;
-    QTest::newRow("at least 100 twips: the text is taller") << "100" << true;
-    QTest::newRow("exactly 100 twips: the text is kept whole") << "-100" << true;
-    // clang-format on
-}
-
-// The row's text is one line in its first cell, a shorter one in the second.
-void TestRtfTables::rowHeight()
-{
-    QFETCH(QString, height);
-    QFETCH(bool, textTaller);
-    const LaidOut laidOut("{\\trowd\\trrh" + height
-                          + "\\cellx3000\\cellx6000\\pard\\intbl\\fs40 a\\cell\\fs20 b\\cell\\row"
-                            "\\pard\\fs20 after\\par}");
-    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
-    const double rowBottom = laidOut.rectOf(QStringLiteral("after")).top();
-    QCOMPARE(qRound(rowBottom), textTaller ? qRound(a.bottom()) : 1500);
 }
 
 void TestRtfTables::bordersWhereTheCellsSay()
