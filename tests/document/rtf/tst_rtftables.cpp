@@ -58,6 +58,7 @@ void TestRtfTables::cellPlaces_data()
     QTest::newRow("a table inside a cell is read as paragraphs of that cell") << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell\\pard\\intbl\\itap2 x\\nestcell y\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables \\par}\\pard\\intbl\\cell\\row}" << "x" << 3000.0 << 0.0 << 3000.0;
     QTest::newRow("a cell's first paragraph: no space after from the paragraph before") << "{\\sa300 Z\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 b\\cell\\row}" << "a" << 0.0 << 300.0 << 3000.0;
     QTest::newRow("a cell's first paragraph keeps its space before") << "{\\sa300 Z\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 b\\cell\\row}" << "b" << 3000.0 << 500.0 << 3000.0;
+    QTest::newRow("a cell's padding instead of the gap (Word's clpadt is the left one)") << "{\\trowd\\trgaph100\\clpadt300\\clpadft3\\cellx2000\\cellx5000" + TwoCells + "}" << "a" << 300.0 << 0.0 << 1600.0;
     QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row") << "{Z\\par\\trowd\\clpadl200\\clpadfl3\\cellx3000\\cellx6000" + TwoCells + "}" << "b" << 3000.0 << 200.0 << 3000.0;
     QTest::newRow("a cell's top border lowers the whole row") << "{Z\\par\\trowd\\clbrdrt\\brdrs\\brdrw60\\cellx3000\\cellx6000" + TwoCells + "}" << "b" << 3000.0 << 60.0 << 3000.0;
     QTest::newRow("a row at least 1500 twips high") << "{\\trowd\\trrh1500\\cellx3000\\pard\\intbl\\sl-600\\slmult0 a\\cell\\row\\pard after\\par}" << "after" << 0.0 << 1500.0 << 9000.0;
