@@ -107,6 +107,7 @@ void TestRtfReader::characterFormats_data()
     QTest::newRow("fs without parameter is the default size") << "{\\fs40\\fs x}" << "x" << Style {"Arial", 12, false, false, false, black};
     QTest::newRow("character style") << "{{\\stylesheet{\\*\\cs10\\b\\fs40 Fort;}}a {\\cs10 x}}" << "x" << Style {"Arial", 20, true, false, false, black};
     QTest::newRow("paragraph style's character formats, then the text's own") << "{{\\stylesheet{\\s3\\i\\fs40 Citation;}}\\s3\\fs20 x}" << "x" << Style {"Arial", 10, false, true, false, black};
+    QTest::newRow("small capitals: a capital keeps the text's size") << "{\\scaps\\fs20 Fichier}" << "F" << Style {"Arial", 10, false, false, false, black};
     QTest::newRow("small capitals: lowercase letters as capitals, four fifths as high") << "{\\scaps\\fs20 Fichier}" << "ICHIER" << Style {"Arial", 8, false, false, false, black};
     QTest::newRow("b0 i0 ul0 switch off") << "{\\b\\i\\ul a\\b0\\i0\\ul0 x}" << "x" << Style {"Arial", 12, false, false, false, black};
     // clang-format on
