@@ -176,7 +176,7 @@ void TestRtfReader::paragraphFormats_data()
     QTest::addColumn<QList<double>>("tabs");
     const QList<double> none {0, 0, 0};
     // clang-format off
-    QTest::newRow("hanging indent: its stop before the tab stops") << "{\\fi-720\\li1420\\tx360 a\\par\\pard b}" << "a" << int(Qt::AlignLeft) << QList<double> {1420, 0, -720} << QList<double> {720};
+    QTest::newRow("hanging indent: a stop where the lines start, none left of the first line") << "{\\fi-720\\li1420\\tx360 a\\par\\pard b}" << "a" << int(Qt::AlignLeft) << QList<double> {1420, 0, -720} << QList<double> {720};
     QTest::newRow("pard resets indents") << "{\\fi-720\\li1420\\tx360 a\\par\\pard b}" << "b" << int(Qt::AlignLeft) << none << QList<double> {};
     QTest::newRow("right, justified") << "{\\qr a\\par\\qj\\ri200\\tx100\\tx2000 b\\par}" << "b" << int(Qt::AlignJustify) << QList<double> {0, 200, 0} << QList<double> {100, 2000};
     QTest::newRow("tab stops counted from where the first line starts") << "{\\li500\\fi100\\tx400\\tx1000 a\\par}" << "a" << int(Qt::AlignLeft) << QList<double> {500, 0, 100} << QList<double> {400};

@@ -40,8 +40,9 @@ private Q_SLOTS:
     void paragraphBorderAndShading();
 };
 
-// Where a cell's text starts, in twips from the left edge and from the bottom
-// of the text Z above it (the document's top without one).
+// Where a cell's text, or the paragraph after a table, starts: in twips from
+// the left edge and from the bottom of the text Z above (the document's top
+// without one).
 void TestRtfTables::cellPlaces_data()
 {
     QTest::addColumn<QString>("rtf");
@@ -56,7 +57,7 @@ void TestRtfTables::cellPlaces_data()
     QTest::newRow("the cell after a merged one keeps its place") << "{\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\cellx6000\\pard\\intbl a\\cell\\cell c\\cell\\row}" << "c" << 4000.0 << 0.0 << 2000.0;
     QTest::newRow("rows with other edges share one grid") << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl Z\\cell b\\cell\\row\\trowd\\cellx2000\\cellx6000\\pard\\intbl c\\cell d\\cell\\row}" << "d" << 2000.0 << 0.0 << 4000.0;
     QTest::newRow("a table inside a cell is read as paragraphs of that cell") << "{\\trowd\\cellx3000\\cellx6000\\pard\\intbl a\\cell\\pard\\intbl\\itap2 x\\nestcell y\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables \\par}\\pard\\intbl\\cell\\row}" << "x" << 3000.0 << 0.0 << 3000.0;
-    QTest::newRow("a cell's first paragraph: no space after from the paragraph before") << "{\\sa300 Z\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 b\\cell\\row}" << "a" << 0.0 << 300.0 << 3000.0;
+    QTest::newRow("the space after the paragraph before stays above the row") << "{\\sa300 Z\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 b\\cell\\row}" << "a" << 0.0 << 300.0 << 3000.0;
     QTest::newRow("a cell's first paragraph keeps its space before") << "{\\sa300 Z\\par\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\sa500 a\\cell\\sa0\\sb200 b\\cell\\row}" << "b" << 3000.0 << 500.0 << 3000.0;
     QTest::newRow("a cell's padding instead of the gap (Word's clpadt is the left one)") << "{\\trowd\\trgaph100\\clpadt300\\clpadft3\\cellx2000\\cellx5000" + TwoCells + "}" << "a" << 300.0 << 0.0 << 1600.0;
     QTest::newRow("a cell's top padding (Word's clpadl) lowers the whole row") << "{Z\\par\\trowd\\clpadl200\\clpadfl3\\cellx3000\\cellx6000" + TwoCells + "}" << "b" << 3000.0 << 200.0 << 3000.0;
