@@ -3,13 +3,14 @@
 #include "document/rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
-#include <memory>
 
 namespace virelai::testing {
 
@@ -26,32 +27,14 @@ inline QPaintDevice *twipsDevice()
     return &image;
 }
 
-struct ReadDocument
+// The bytes of the image in that format, as a picture's hexadecimal data.
+inline QString pictureHex(const QImage &image, const char *format)
 {
-    std::unique_ptr<QTextDocument> document = std::make_unique<QTextDocument>();
-    RtfReadResult result;
-};
-
-inline ReadDocument readIntoDocument(const QString &rtf, const RtfDefaults &defaults = {})
-{
-    ReadDocument read;
-    read.document->documentLayout()->setPaintDevice(twipsDevice());
-    QTextCursor cursor(read.document.get());
-    read.result = readRtf(rtf, cursor, defaults);
-    return read;
-}
-
-// Reads into a document without margins, as the surface does, laid out at width.
-inline void readAndLayOut(QTextDocument &document, const QString &rtf, double width)
-{
-    document.documentLayout()->setPaintDevice(twipsDevice());
-    document.setDocumentMargin(0);
-    QTextCursor cursor(&document);
-    RtfDefaults defaults;
-    defaults.textWidth = width; // as the surface tells the reader its width
-    readRtf(rtf, cursor, defaults);
-    document.setTextWidth(width);
-    document.documentLayout()->documentSize();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return QString::fromLatin1(bytes.toHex());
 }
 
 inline QStringList blockTexts(const QTextDocument &document)
@@ -82,5 +65,41 @@ inline QTextBlock blockHolding(const QTextDocument &document, const QString &pro
     }
     return {};
 }
+
+// Read into a document without margins, as the surface does, and laid out at
+// 9000 twips; the surface tells the reader its width.
+struct LaidOut
+{
+    static constexpr double Width = 9000;
+    QTextDocument document;
+    RtfReadResult result;
+
+    explicit LaidOut(const QString &rtf)
+    {
+        document.documentLayout()->setPaintDevice(twipsDevice());
+        document.setDocumentMargin(0);
+        QTextCursor cursor(&document);
+        RtfDefaults defaults;
+        defaults.textWidth = Width;
+        result = readRtf(rtf, cursor, defaults);
+        document.setTextWidth(Width);
+        document.documentLayout()->documentSize();
+    }
+    QTextBlock block(const QString &probe) const { return blockHolding(document, probe); }
+    QRectF rectOf(const QString &probe) const
+    {
+        return document.documentLayout()->blockBoundingRect(block(probe));
+    }
+    // Drawn at one pixel for 10 twips.
+    QImage image() const
+    {
+        QImage image(int(Width / 10), 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.1, 0.1);
+        document.documentLayout()->draw(&painter, {});
+        return image;
+    }
+};
 
 } // namespace virelai::testing

@@ -1,9 +1,9 @@
-// Where the control words put text once the document is laid out, in twips,
-// as word processors place it.
+// Where the control words put text and pictures once the document is laid
+// out, in twips, as word processors place them; pictures drawn by Qt's image
+// readers or the program's metafile player.
+#include "../metafile/WmfBuilder.h"
 #include "RtfTestDocument.h"
 
-#include <QFontDatabase>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
 
@@ -12,30 +12,41 @@ using namespace virelai::testing;
 
 namespace {
 
-// Read into a document without margins, as the surface does, and laid out.
-struct LaidOut
-{
-    QTextDocument document;
-    explicit LaidOut(const QString &rtf) { readAndLayOut(document, rtf, 9000); }
-    QTextBlock block(const QString &probe) const { return blockHolding(document, probe); }
-};
-
-double topOf(const QTextBlock &block)
-{
-    return block.layout()->position().y();
-}
-
-double bottomOf(const QTextBlock &block)
-{
-    return topOf(block) + block.layout()->boundingRect().height();
-}
-
 // The distance between the tops of a paragraph's first two lines.
 double linePitch(const QString &rtf)
 {
     const LaidOut laidOut(rtf);
     const QTextLayout *layout = laidOut.block(QStringLiteral("a")).layout();
     return layout->lineAt(1).y() - layout->lineAt(0).y();
+}
+
+QString redImage(const char *format)
+{
+    QImage image(8, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    return pictureHex(image, format);
+}
+
+// A metafile of 1000 x 500 logical units filled with red.
+QString redMetafile()
+{
+    WmfBuilder wmf;
+    wmf.window(0, 0, 1000, 500)
+        .solidBrush(0x0000FF)
+        .select(0)
+        .nullPen()
+        .select(1)
+        .rectangle(0, 0, 1000, 500);
+    return QString::fromLatin1(wmf.bytes().toHex());
+}
+
+// A PNG whose header claims 100 000 x 100 000 pixels.
+QString hugePng()
+{
+    QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452");
+    const char side[4] = {0, 1, char(0x86), char(0xA0)};
+    png.append(side, 4).append(side, 4).append(QByteArray::fromHex("0802000000"));
+    return QString::fromLatin1(png.toHex());
 }
 
 } // namespace
@@ -46,32 +57,29 @@ class TestRtfLayout : public QObject
 private Q_SLOTS:
     void spaceBetweenParagraphs_data();
     void spaceBetweenParagraphs();
-    void lineSpacing_data();
-    void lineSpacing();
+    void leastLineSpacingKeepsTheFontsHeight();
     void tabStops_data();
     void tabStops();
-    void leadersFillTheTab();
-    void singleLineAsWordProcessorsMeasureIt_data();
-    void singleLineAsWordProcessorsMeasureIt();
-    void linesEndedByABreak_data();
-    void linesEndedByABreak();
-    void emptyParagraphAfterATable_data();
-    void emptyParagraphAfterATable();
+    void pictures_data();
+    void pictures();
 };
 
 void TestRtfLayout::spaceBetweenParagraphs_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<double>("gapAboveB");
+    QTest::addColumn<int>("emptyLines"); // single lines between a and b, beside the gap
+    const QString table
+        = QStringLiteral("{\\trowd\\cellx2000\\pard\\intbl a\\cell\\row\\pard\\par");
     // clang-format off
-    QTest::newRow("space after 283 twips is 283 twips") << "{\\sa283 a\\par b}" << 283.0;
-    QTest::newRow("space before") << "{a\\par\\sb120 b}" << 120.0;
-    QTest::newRow("space after and before add up") << "{\\sa200 a\\par\\sa0\\sb100 b}" << 300.0;
-    QTest::newRow("automatic spacing is 14 pt whatever sb says") << "{a\\par\\sb100\\sbauto1 b}" << 280.0;
-    QTest::newRow("automatic space after") << "{\\sa100\\saauto1 a\\par\\pard b}" << 280.0;
-    QTest::newRow("contextual spacing kept next to another style") << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0;
-    QTest::newRow("space before the first paragraph") << "{\\sb400 b}" << 400.0;
-    QTest::newRow("a style's words before the base style's, given later in the sheet") << "{{\\stylesheet{\\s2\\sbasedon1\\sa0 Note;}{\\s1\\sb100\\sa500 Base;}}a\\par\\s2 b}" << 100.0;
+    QTest::newRow("space after and before add up") << "{\\sa200 a\\par\\sa0\\sb100 b}" << 300.0 << 0;
+    QTest::newRow("automatic spacing is 14 pt whatever sb says") << "{a\\par\\sb100\\sbauto1 b}" << 280.0 << 0;
+    QTest::newRow("automatic space after") << "{\\sa100\\saauto1 a\\par\\pard b}" << 280.0 << 0;
+    QTest::newRow("contextual spacing kept next to another style") << "{\\s1\\contextualspace\\sa200 a\\par\\s2 b}" << 200.0 << 0;
+    QTest::newRow("space before the first paragraph") << "{\\sb400 b}" << 400.0 << 0;
+    QTest::newRow("a style's words before the base style's, given later in the sheet") << "{{\\stylesheet{\\s2\\sbasedon1\\sa0 Note;}{\\s1\\sb100\\sa500 Base;}}a\\par\\s2 b}" << 100.0 << 0;
+    QTest::newRow("an empty paragraph after a table keeps its line") << table + " b}" << 0.0 << 1;
+    QTest::newRow("under it, the next paragraph's space before") << table + "\\sb200 b}" << 200.0 << 1;
     // clang-format on
 }
 
@@ -79,43 +87,29 @@ void TestRtfLayout::spaceBetweenParagraphs()
 {
     QFETCH(QString, rtf);
     QFETCH(double, gapAboveB);
+    QFETCH(int, emptyLines);
     const LaidOut laidOut(rtf);
-    const QTextBlock b = laidOut.block(QStringLiteral("b"));
-    QVERIFY(b.isValid());
-    const double above = b.previous().isValid() ? bottomOf(b.previous()) : 0.0;
-    QCOMPARE(qRound(topOf(b) - above), qRound(gapAboveB));
+    const QRectF a = laidOut.rectOf(QStringLiteral("a"));
+    const double above = laidOut.block(QStringLiteral("a")).isValid() ? a.bottom() : 0.0;
+    const double single = emptyLines ? linePitch(QStringLiteral("{a\\line b}")) : 0.0;
+    QCOMPARE(qRound(laidOut.rectOf(QStringLiteral("b")).top() - above),
+             qRound(gapAboveB + emptyLines * single));
 }
 
-void TestRtfLayout::lineSpacing_data()
+void TestRtfLayout::leastLineSpacingKeepsTheFontsHeight()
 {
-    QTest::addColumn<QString>("rtf");
-    QTest::addColumn<double>("twips");
-    QTest::addColumn<double>("singleLines");
-    // clang-format off
-    QTest::newRow("exactly 200, tighter than the font") << "{\\sl-200 a\\line b}" << 200.0 << 0.0;
-    QTest::newRow("at least 100 keeps the font's height") << "{\\sl100 a\\line b}" << 0.0 << 1.0;
-    // clang-format on
-}
-
-void TestRtfLayout::lineSpacing()
-{
-    QFETCH(QString, rtf);
-    QFETCH(double, twips);
-    QFETCH(double, singleLines);
-    const double single = linePitch(QStringLiteral("{a\\line b}"));
-    QCOMPARE(qRound(linePitch(rtf)), qRound(twips + singleLines * single));
+    QCOMPARE(linePitch(QStringLiteral("{\\sl100 a\\line b}")),
+             linePitch(QStringLiteral("{a\\line b}")));
 }
 
 void TestRtfLayout::tabStops_data()
 {
     QTest::addColumn<QString>("rtf");
     QTest::addColumn<QString>("probe");
-    QTest::addColumn<QChar>("edge"); // l: its left edge, r: its right edge, c: its middle
+    QTest::addColumn<double>("share"); // of the probe's width, left of the stop
     // clang-format off
-    QTest::newRow("left") << "{\\tx3000 a\\tab bc}" << "bc" << QChar('l');
-    QTest::newRow("right: the text ends at the stop") << "{\\tqr\\tx3000 a\\tab 12}" << "12" << QChar('r');
-    QTest::newRow("centre: the text centred on the stop") << "{\\tqc\\tx3000 a\\tab WWW}" << "WWW" << QChar('c');
-    QTest::newRow("decimal: on the comma, whatever the locale") << "{\\tqdec\\tx3000 a\\tab 112,25}" << "," << QChar('l');
+    QTest::newRow("centre: the text centred on the stop") << "{\\tqc\\tx3000 a\\tab WWW}" << "WWW" << 0.5;
+    QTest::newRow("decimal: on the comma, whatever the locale") << "{\\tqdec\\tx3000 a\\tab 112,25}" << "," << 0.0;
     // clang-format on
 }
 
@@ -124,100 +118,47 @@ void TestRtfLayout::tabStops()
 {
     QFETCH(QString, rtf);
     QFETCH(QString, probe);
-    QFETCH(QChar, edge);
+    QFETCH(double, share);
     const LaidOut laidOut(rtf);
     const QTextBlock block = laidOut.document.begin();
     const QTextLine line = block.layout()->lineAt(0);
     const int start = int(block.text().lastIndexOf(probe));
     const double left = line.cursorToX(start);
     const double right = line.cursorToX(start + int(probe.size()));
-    const double x = edge == u'l' ? left : edge == u'r' ? right : (left + right) / 2;
-    QCOMPARE(qRound(x / 10), 300);
+    QCOMPARE(qRound((left + share * (right - left)) / 10), 300);
 }
 
-// A leader fills the room the tab takes with its character, up to the text
-// after it; the tab keeps the little that is left.
-void TestRtfLayout::leadersFillTheTab()
-{
-    const LaidOut laidOut(QStringLiteral("{\\tldot\\tqr\\tx5000 Chapitre\\tab 12}"));
-    const QTextBlock block = laidOut.document.begin();
-    const QString text = block.text();
-    QVERIFY2(QRegularExpression("^Chapitre\\.{20,}\t12$").match(text).hasMatch(), qPrintable(text));
-    const QTextLine line = block.layout()->lineAt(0);
-    const int tab = text.indexOf(u'\t');
-    const double dot = line.cursorToX(tab) - line.cursorToX(tab - 1);
-    QVERIFY(line.cursorToX(tab + 1) - line.cursorToX(tab) < dot);
-    QCOMPARE(qRound(line.cursorToX(text.size()) / 10), 500);
-}
-
-void TestRtfLayout::singleLineAsWordProcessorsMeasureIt_data()
-{
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<double>("ems");
-    // The larger of hhea's ascender, descender and line gap and OS/2's Windows
-    // ascent and descent, over the units per em; the typo metrics for a font
-    // that asks for them.
-    // clang-format off
-    QTest::newRow("Caladea (Cambria) asks for its typo metrics: 900 + 250 + 0") << "Caladea" << 1150.0 / 1000;
-    // clang-format on
-}
-
-void TestRtfLayout::singleLineAsWordProcessorsMeasureIt()
-{
-    QFETCH(QString, family);
-    QFETCH(double, ems);
-    if (!QFontDatabase::families().contains(family))
-        QSKIP("font not installed (scripts/install-deps installs it)");
-    const QString rtf = "{\\rtf1{\\fonttbl{\\f0 " + family + ";}}\\f0\\fs22 a\\line b}";
-    QCOMPARE(qRound(linePitch(rtf)), qRound(ems * 11 * 20));
-}
-
-void TestRtfLayout::linesEndedByABreak_data()
+void TestRtfLayout::pictures_data()
 {
     QTest::addColumn<QString>("rtf");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<bool>("reachesTheRightEdge");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("red");
     // clang-format off
-    QTest::newRow("justified: a line a break ends is stretched") << "{\\qj un deux trois\\line quatre cinq}" << 0 << true;
-    QTest::newRow("justified: the paragraph's last line is not") << "{\\qj un deux trois\\line quatre cinq}" << 1 << false;
-    QTest::newRow("justified: a line of one word is not") << "{\\qj un\\line deux}" << 0 << false;
-    QTest::newRow("left-aligned: a line a break ends is not") << "{\\ql un deux trois\\line quatre cinq}" << 0 << false;
+    QTest::newRow("PNG at its goal size, scaled") << "{\\pict\\pngblip\\picw8\\pich4\\picwgoal1440\\pichgoal720\\picscalex50\\picscaley200 " + redImage("PNG") + "}x" << 720.0 << 1440.0 << true;
+    QTest::newRow("JPEG at its size in pixels") << "{\\pict\\jpegblip\\picw8\\pich4 " + redImage("JPEG") + "}x" << 120.0 << 60.0 << true;
+    QTest::newRow("Windows metafile, size in hundredths of a millimetre") << "{\\pict\\wmetafile8\\picw2540\\pich1270 " + redMetafile() + "}x" << 1440.0 << 720.0 << true;
+    QTest::newRow("another format keeps its place") << "{\\pict\\emfblip\\picwgoal1000\\pichgoal500 0102}x" << 1000.0 << 500.0 << false;
+    QTest::newRow("a picture too large to decode keeps its place") << "{\\pict\\pngblip\\picwgoal1000\\pichgoal500 " + hugePng() + "}x" << 1000.0 << 500.0 << false;
     // clang-format on
 }
 
-// As word processors justify a paragraph broken by \line: its broken lines
-// spread from edge to edge, spaces widened alike.
-void TestRtfLayout::linesEndedByABreak()
+void TestRtfLayout::pictures()
 {
     QFETCH(QString, rtf);
-    QFETCH(int, line);
-    QFETCH(bool, reachesTheRightEdge);
-    const LaidOut laidOut(rtf);
-    const QTextLine broken = laidOut.document.begin().layout()->lineAt(line);
-    const double right = broken.x() + broken.naturalTextWidth();
-    QCOMPARE(right > 8990 && right <= 9000, reachesTheRightEdge);
-}
-
-void TestRtfLayout::emptyParagraphAfterATable_data()
-{
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<double>("spaceBefore");
-    // clang-format off
-    QTest::newRow("an empty paragraph keeps its line") << "\\pard\\par b" << 0.0;
-    QTest::newRow("the next paragraph's space before comes under it") << "\\pard\\par\\sb200 b" << 200.0;
-    // clang-format on
-}
-
-void TestRtfLayout::emptyParagraphAfterATable()
-{
-    QFETCH(QString, after);
-    QFETCH(double, spaceBefore);
-    const LaidOut laidOut("{\\trowd\\cellx2000\\pard\\intbl a\\cell\\row" + after + "}");
-    const QAbstractTextDocumentLayout *layout = laidOut.document.documentLayout();
-    const double rowBottom = layout->blockBoundingRect(laidOut.block(QStringLiteral("a"))).bottom();
-    const double b = layout->blockBoundingRect(laidOut.block(QStringLiteral("b"))).top();
-    const double line = linePitch(QStringLiteral("{a\\line b}"));
-    QCOMPARE(qRound(b - rowBottom), qRound(line + spaceBefore));
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(bool, red);
+    const LaidOut laidOut("{\\rtf1 " + rtf + "}");
+    const QTextBlock block = laidOut.document.begin();
+    const QTextLine line = block.layout()->lineAt(0);
+    QCOMPARE(qRound(line.cursorToX(block.text().indexOf(u'x'))), qRound(width));
+    // The picture stands on the baseline.
+    QVERIFY2(line.ascent() >= height, qPrintable(QString::number(line.ascent())));
+    const QImage image = laidOut.image();
+    const QPoint middle(qRound(width / 20), qRound((line.ascent() - height / 2) / 10));
+    const QColor pixel(image.pixel(middle));
+    QCOMPARE(pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60, red);
 }
 
 QTEST_MAIN(TestRtfLayout)
