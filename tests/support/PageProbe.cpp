@@ -3,18 +3,7 @@
 #include "document/surface/Surface.h"
 #include "document/surface/Twips.h"
 
-#include <QPageSize>
-
-#include <cmath>
-
 namespace virelai::testing {
-
-QPageLayout pageInTwips(double width, double height, const QMarginsF &margins)
-{
-    const QSizeF points(width / TwipsPerPoint, height / TwipsPerPoint);
-    return QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
-                       QPageLayout::Portrait, margins / TwipsPerPoint, QPageLayout::Point);
-}
 
 int countPixels(const QImage &image, const QRect &area, const ColorTest &matches)
 {
@@ -29,12 +18,6 @@ int countPixels(const QImage &image, const QRect &area, const ColorTest &matches
 bool isInk(const QColor &color)
 {
     return color.lightness() < 160;
-}
-
-QRect pixelsOf(const QRectF &twips, double dotsPerInch)
-{
-    const double scale = dotsPerInch / TwipsPerInch;
-    return QRectF(twips.topLeft() * scale, twips.size() * scale).toAlignedRect();
 }
 
 PageProbe::PageProbe(const Surface &surface, double dotsPerInch)
@@ -60,11 +43,6 @@ int PageProbe::yOf(double percent) const
     return pixels(m_area.yAt(percent));
 }
 
-QColor PageProbe::at(double xPercent, double yPercent) const
-{
-    return m_image.pixelColor(xOf(xPercent), yOf(yPercent));
-}
-
 int PageProbe::firstRow(const ColorTest &matches, double fromX, double toX, int count) const
 {
     const QRect band(QPoint(xOf(fromX), 0), QPoint(xOf(toX) - 1, 0));
@@ -72,17 +50,6 @@ int PageProbe::firstRow(const ColorTest &matches, double fromX, double toX, int 
         if (countPixels(m_image, band.translated(0, y), matches) >= count)
             return y;
     return -1;
-}
-
-QList<int> PageProbe::inkRows(double x, double fromY, double toY) const
-{
-    QList<int> rows;
-    const int column = xOf(x);
-    for (int y = yOf(fromY); y <= yOf(toY); ++y)
-        if (m_image.pixelColor(column, y).lightness() < 128)
-            rows << int(
-                std::lround((y * TwipsPerInch / m_dotsPerInch - m_area.top) * 100 / m_area.height));
-    return rows;
 }
 
 int PageProbe::count(double fromY, double toY, const ColorTest &matches) const

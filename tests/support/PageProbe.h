@@ -4,9 +4,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QList>
-#include <QMarginsF>
-#include <QPageLayout>
 #include <QRect>
 
 #include <functional>
@@ -19,14 +16,8 @@ namespace virelai::testing {
 
 using ColorTest = std::function<bool(const QColor &)>;
 
-// A page given in twips (its size in whole points: multiples of 20 twips).
-QPageLayout pageInTwips(double width, double height, const QMarginsF &margins);
-
 int countPixels(const QImage &image, const QRect &area, const ColorTest &matches);
 bool isInk(const QColor &color);
-
-// Rectangle of twips on an image rendered at dotsPerInch.
-QRect pixelsOf(const QRectF &twips, double dotsPerInch);
 
 // The shown first page as an image, read at percent positions of the printable
 // area, as the page builders place their blocks.
@@ -38,13 +29,10 @@ public:
     const QImage &image() const { return m_image; }
     int xOf(double percent) const;
     int yOf(double percent) const;
-    QColor at(double xPercent, double yPercent) const;
 
     // First pixel row from the top with at least `count` matching pixels
     // between two horizontal percents; -1 when there is none.
     int firstRow(const ColorTest &matches, double fromX, double toX, int count = 1) const;
-    // Rows with ink in the column at x, between two heights, as percents.
-    QList<int> inkRows(double x, double fromY, double toY) const;
     // Matching pixels across the page between two heights.
     int count(double fromY, double toY, const ColorTest &matches) const;
 

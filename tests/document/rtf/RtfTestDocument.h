@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/rtf/RtfReader.h"
+#include "document/surface/TwipsDevice.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -13,19 +14,6 @@
 #include <QTextFragment>
 
 namespace virelai::testing {
-
-// Lays the document out at 1440 dots per inch, so one layout unit is one twip
-// and RTF lengths can be compared as written.
-inline QPaintDevice *twipsDevice()
-{
-    static QImage image = [] {
-        QImage device(1, 1, QImage::Format_RGB32);
-        device.setDotsPerMeterX(56693);
-        device.setDotsPerMeterY(56693);
-        return device;
-    }();
-    return &image;
-}
 
 // The bytes of the image in that format, as a picture's hexadecimal data.
 inline QString pictureHex(const QImage &image, const char *format)
@@ -76,7 +64,7 @@ struct LaidOut
 
     explicit LaidOut(const QString &rtf)
     {
-        document.documentLayout()->setPaintDevice(twipsDevice());
+        document.documentLayout()->setPaintDevice(twipsPaintDevice());
         document.setDocumentMargin(0);
         QTextCursor cursor(&document);
         RtfDefaults defaults;
