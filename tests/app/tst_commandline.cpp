@@ -4,13 +4,11 @@
 #include "app/RequestDecoder.h"
 #include "app/headless/PdfRunner.h"
 #include "app/headless/SourceDateEpoch.h"
-#include "chart/files/AtomicFileWriter.h"
+#include "support/FullDiskWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <cerrno>
 
 using namespace virelai;
 
@@ -71,17 +69,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-
-// A disk with no room left.
-class FullDiskWriter : public AtomicFileWriter
-{
-protected:
-    ssize_t writeSome(int, const char *, size_t) override
-    {
-        errno = ENOSPC;
-        return -1;
-    }
-};
 
 } // namespace
 
@@ -193,7 +180,7 @@ void TestCommandLine::fullDiskKeepsThePreviousPdf()
     options.pdfFile = folder.filePath("page.pdf");
     QVERIFY(writeFile(*options.pdfFile, previous));
     options.request = QStringLiteral("5,0,Élèves concernés,CE2,");
-    FullDiskWriter full;
+    testing::FullDiskWriter full;
     QCOMPARE(writeRequestedPdf(options, full), PdfFailed);
     QFile pdf(*options.pdfFile);
     QVERIFY(pdf.open(QIODevice::ReadOnly));

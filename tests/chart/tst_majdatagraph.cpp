@@ -5,6 +5,7 @@
 #include "chart/TChart.h"
 #include "chart/files/AtomicFileWriter.h"
 #include "chart/files/PicturesDirectory.h"
+#include "support/FullDiskWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,33 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-#include <cerrno>
-
-#include <unistd.h>
-
 using namespace virelai;
 
 namespace {
-
-// A disk that fills after a few bytes.
-class FullDiskWriter : public AtomicFileWriter
-{
-protected:
-    ssize_t writeSome(int fd, const char *data, size_t size) override
-    {
-        if (room == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const ssize_t written = ::write(fd, data, std::min(size, room));
-        room -= size_t(std::max<ssize_t>(written, 0));
-        return written;
-    }
-
-private:
-    size_t room = 64;
-};
 
 const QString OneSeries = QStringLiteral("1|1|4{Titre}{Classe}{1,2,3,4}{255,0,0}{A,B,C,D}");
 const QString TwoSeries = QStringLiteral("1|2|2{Titre}{Classe}{1,2}{255,0,0}{A,B}"
@@ -255,7 +232,7 @@ void TestMajDataGraph::fullDiskKeepsPreviousPicture()
                  .failure.has_value());
     const QByteArray before = readAll(dir + "mychart1.wmf");
 
-    FullDiskWriter fullDisk;
+    testing::FullDiskWriter fullDisk(64);
     const auto result = MajDataGraph(chartsOfOneSeries(2), {1, "", "", ""}, chart, dir, fullDisk);
     // Both charts struck by one cause: one line naming both, the cause in French.
     QCOMPARE(failureText(result.failure.value_or(ChartFailure {})),

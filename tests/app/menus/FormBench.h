@@ -9,21 +9,13 @@
 #include "document/surface/Surface.h"
 #include "support/PdfText.h"
 #include "support/RecordingMessages.h"
+#include "support/Samples.h"
 
 #include <QAction>
-#include <QFile>
 
 #include <memory>
 
 namespace virelai::testing {
-
-inline QString sampleText(const QString &name)
-{
-    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
 
 inline const QString MoyenneCas2 = QStringLiteral("1,2,textes narratifs,textes documentaires,");
 inline const QString MoyenneCas4 = QStringLiteral("1,4,textes narratifs,textes documentaires,");
@@ -55,7 +47,7 @@ inline std::unique_ptr<Form1> benchForm(std::unique_ptr<ClipboardSource> clipboa
 
 inline std::unique_ptr<ClipboardSource> type1Clipboard()
 {
-    return std::make_unique<FileClipboard>(sampleText(QStringLiteral("type1.txt")));
+    return std::make_unique<FileClipboard>(sampleText(1));
 }
 
 // The window after start-up with a request, its clipboard holding type 1

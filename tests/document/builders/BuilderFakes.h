@@ -10,6 +10,7 @@
 #include "document/surface/SurfaceDocument.h"
 #include "support/PagePictures.h"
 #include "support/RecordingMessages.h"
+#include "support/Samples.h"
 
 #include <QFile>
 #include <QMetaType>
@@ -102,16 +103,11 @@ struct BuildBench
         charts.result.writtenPictures = {{1, "un"}, {2, "deux"}, {3, "trois"}};
     }
 
+    // The page the request asks for, built as the program builds it.
     void answer(const Request &r)
     {
         request = r.state;
         clipboard = TextClipboard(r.clipboard);
-        answerRequest();
-    }
-
-    // The page the request asks for, built as the program builds it.
-    void answerRequest()
-    {
         PageBuilders builders(context());
         NoPointer pointer;
         InitAppli(request, texts, clipboard, builders, pointer);
@@ -141,13 +137,6 @@ struct BuildBench
                 }};
     }
 };
-
-// The host data of the samples folder for a document type.
-inline QString sample(int type)
-{
-    QFile file(QStringLiteral(VIRELAI_SAMPLES_DIR "/type%1.txt").arg(type));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // A list of pupils as the host copies it, every other one with a second cross.
 inline QString classList(int pupils)

@@ -122,8 +122,8 @@ void OverflowPdfTest::everyWordInsideItsBlock_data()
     QTest::addColumn<int>("pages");
     QTest::addColumn<QString>("phrase"); // read in the suggestion
     // clang-format off
-    QTest::newRow("profile case 1 with the note: the suggestion moves the reminder down") << request(2, 1, "20", "Note", sample(2)) << 1 << "Note il n'y a pas de raison d'entraîner spécifiquement";
-    QTest::newRow("information search: boxes tightened to fit one page") << request(9, 0, "Élèves marqués d'une croix", "la recherche d'informations", sample(9)) << 1 << "p 30";
+    QTest::newRow("profile case 1 with the note: the suggestion moves the reminder down") << request(2, 1, "20", "Note", sampleText(2)) << 1 << "Note il n'y a pas de raison d'entraîner spécifiquement";
+    QTest::newRow("information search: boxes tightened to fit one page") << request(9, 0, "Élèves marqués d'une croix", "la recherche d'informations", sampleText(9)) << 1 << "p 30";
     QTest::newRow("documentary texts, 200 pupils: the list goes on over further pages") << request(8, 0, "Élèves marqués d'une croix", "textes documentaires", classList(200)) << 5 << "";
     // clang-format on
 }

@@ -28,12 +28,12 @@ QList<Request> everyRequest()
     for (qint16 type = 2; type <= 4; ++type)
         for (qint16 cas = 1; cas <= 19; ++cas)
             for (const QString &note : {QStringLiteral("Note"), QString()})
-                all << request(type, cas, QStringLiteral("20"), note, sample(type));
+                all << request(type, cas, QStringLiteral("20"), note, sampleText(type));
     for (qint16 type = 5; type <= 9; ++type) {
         const QStringList levels = type <= 6 ? QStringList {QStringLiteral("CE2"), "CM2"}
                                              : QStringList {QStringLiteral("textes narratifs")};
-        for (const QString &list :
-             {QString(), sample(type), classList(3), classList(28), classList(40), classList(200)})
+        for (const QString &list : {QString(), sampleText(type), classList(3), classList(28),
+                                    classList(40), classList(200)})
             for (const QString &level : levels) {
                 all << request(type, 0, QStringLiteral("Élèves repérés"), level, list);
                 all << request(type, 0, LongText, type <= 6 ? level : LongText, list);
@@ -212,10 +212,10 @@ void PageSweepTest::pagesThatFitKeepEveryPosition_data()
     const auto C = BlockRole::Chart;
     // clang-format off
     QTest::newRow("class average sample") << request(1, 4, "textes narratifs", "textes documentaires") << QList<AskedPosition> {{C, 1, 0, 20}, {C, 2, 33, 20}, {C, 3, 66, 20}, {P, 0, 0, 50}, {S, 0, 0, 55},  {R, 0, 0, 77}};
-    QTest::newRow("class profile, case 12, with the note") << request(2, 12, "20", "Note", sample(2)) << QList<AskedPosition> {{C, 1, 0, 28}, {P, 0, 0, 52}, {S, 0, 0, 54}, {R, 0, 0, 80}};
+    QTest::newRow("class profile, case 12, with the note") << request(2, 12, "20", "Note", sampleText(2)) << QList<AskedPosition> {{C, 1, 0, 28}, {P, 0, 0, 52}, {S, 0, 0, 54}, {R, 0, 0, 80}};
     QTest::newRow("comprehension types sample") << request(10, 3, "20", "8", {}, "3") << QList<AskedPosition> { {C, 1, 0, 30}, {C, 2, 21, 30}, {P, 0, 43, 30}, {S, 0, 43, 33}, {R, 0, 0, 77}};
-    QTest::newRow("general comprehension sample") << request(5, 0, "Élèves concernés (CE2 B)", "CE2", sample(5)) << QList<AskedPosition> {{P, 0, 43, 30}, {S, 0, 43, 33}, {BlockRole::Caption, 0, 0, 30}, {BlockRole::List, 0, 0, 33}};
-    QTest::newRow("documentary texts sample") << request(8, 0, "Élèves marqués d'une croix", "textes documentaires", sample(8)) << QList<AskedPosition> {{P, 0, 43, 23}, {S, 0, 43, 26}, {BlockRole::Caption, 0, 0, 23}, {BlockRole::List, 0, 0, 30}};
+    QTest::newRow("general comprehension sample") << request(5, 0, "Élèves concernés (CE2 B)", "CE2", sampleText(5)) << QList<AskedPosition> {{P, 0, 43, 30}, {S, 0, 43, 33}, {BlockRole::Caption, 0, 0, 30}, {BlockRole::List, 0, 0, 33}};
+    QTest::newRow("documentary texts sample") << request(8, 0, "Élèves marqués d'une croix", "textes documentaires", sampleText(8)) << QList<AskedPosition> {{P, 0, 43, 23}, {S, 0, 43, 26}, {BlockRole::Caption, 0, 0, 23}, {BlockRole::List, 0, 0, 30}};
     // clang-format on
 }
 
