@@ -36,10 +36,20 @@ Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$WORK/display" >/dev/n
 CLEANUP_PIDS+=($!)
 wait_for 20 test -s "$WORK/display" || fail "Xvfb n'a pas démarré"
 export DISPLAY=":$(head -n1 "$WORK/display")"
-openbox >/dev/null 2>&1 &
-CLEANUP_PIDS+=($!)
-wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
-    || fail "openbox n'a pas démarré"
+# A window manager that gives up while the new server settles is started again;
+# what it said is kept for the failure message.
+start_openbox() {
+    openbox >>"$WORK/openbox.log" 2>&1 &
+    OPENBOX_PID=$!
+    CLEANUP_PIDS+=($OPENBOX_PID)
+}
+openbox_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    kill -0 "$OPENBOX_PID" 2>/dev/null || start_openbox
+    return 1
+}
+start_openbox
+wait_for 60 openbox_ready || fail "openbox n'a pas démarré : $(cat "$WORK/openbox.log")"
 
 # Puts the text of FILE on the clipboard; xclip serves it until it is ended.
 # Until the new xclip owns the clipboard, the previous owner still answers:
